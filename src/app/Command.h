@@ -1,0 +1,41 @@
+// A user command (menu item, button) runs to its end or stops at an error that
+// no step caught; such an error is shown with its own text and the program
+// goes on.
+#pragma once
+
+#include <QApplication>
+#include <QObject>
+#include <exception>
+
+#include "app/Dialogs.h"
+#include "store/Engine.h"
+
+namespace d7 {
+
+template <class F>
+void RunCommand(F &&command) {
+    try {
+        command();
+    } catch (const EngineError &e) {
+        ShowErrorText(e.text());
+    } catch (const DatasetError &e) {
+        ShowErrorText(e.text());
+    } catch (const std::exception &e) {
+        ShowErrorText(QString::fromUtf8(e.what()));
+    }
+}
+
+template <class Sender, class Signal, class F>
+QMetaObject::Connection ConnectCommand(Sender *sender, Signal signal, QObject *context, F command) {
+    return QObject::connect(sender, signal, context, [command]() mutable { RunCommand(command); });
+}
+
+// Last line of defence for handlers that are not commands (key and focus
+// events): the same report, and the event loop goes on.
+class Application : public QApplication {
+public:
+    Application(int &argc, char **argv);
+    bool notify(QObject *receiver, QEvent *event) override;
+};
+
+}  // namespace d7

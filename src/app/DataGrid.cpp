@@ -1,0 +1,234 @@
+#include "app/DataGrid.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+
+#include "app/Command.h"
+#include "app/Dialogs.h"
+#include "app/InputRules.h"
+#include "store/Engine.h"
+
+namespace d7 {
+
+// ----------------------------------------------------------------- DatasetModel
+
+DatasetModel::DatasetModel(Dataset *dataset, QList<GridColumn> columns, QObject *parent)
+    : QAbstractTableModel(parent), dataset_(dataset), columns_(std::move(columns)) {
+    connect(dataset_, &Dataset::dataChanged, this, [this] {
+        beginResetModel();
+        endResetModel();
+    });
+    connect(dataset_, &Dataset::currentChanged, this, [this] {
+        emit headerDataChanged(Qt::Vertical, 0, std::max(0, rowCount() - 1));
+    });
+}
+
+int DatasetModel::fieldOf(int column) const {
+    if (column < 0 || column >= columns_.size() || !dataset_->isActive())
+        return -1;
+    return dataset_->fieldIndex(columns_[column].field);
+}
+
+int DatasetModel::rowCount(const QModelIndex &parent) const {
+    if (parent.isValid() || !dataset_->isActive())
+        return 0;
+    return dataset_->displayRowCount();
+}
+
+int DatasetModel::columnCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : int(columns_.size());
+}
+
+QVariant DatasetModel::data(const QModelIndex &index, int role) const {
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
+        return QVariant();
+    const int field = fieldOf(index.column());
+    if (field < 0)
+        return QVariant();
+    const QVariant v = dataset_->value(index.row(), field);
+    return v.isNull() ? QVariant(QString()) : QVariant(v.toString());
+}
+
+QVariant DatasetModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    if (orientation == Qt::Horizontal)
+        return section < columns_.size() ? columns_[section].title : QVariant();
+    // The row indicator: the current row, and the row being inserted.
+    if (dataset_->isActive()) {
+        if (dataset_->state() == Dataset::State::Insert && section == dataset_->recordCount())
+            return QStringLiteral("*");
+        if (dataset_->state() != Dataset::State::Insert && section == dataset_->recNo())
+            return QStringLiteral("▶");
+    }
+    return QString();
+}
+
+Qt::ItemFlags DatasetModel::flags(const QModelIndex &index) const {
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (editable_ && index.isValid())
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool DatasetModel::setData(const QModelIndex &index, const QVariant &value, int role) {
+    if (role != Qt::EditRole || !editable_)
+        return false;
+    const int field = fieldOf(index.column());
+    if (field < 0)
+        return false;
+    const QString text = value.toString();
+    const QVariant old = dataset_->value(index.row(), field);
+    if (old.toString() == text && (!old.isNull() || text.isEmpty()))
+        return false;   // leaving a cell unchanged does not start an edit
+    bool done = false;
+    RunCommand([&] {
+        if (!dataset_->isEditing()) {
+            if (index.row() != dataset_->recNo())
+                dataset_->moveTo(index.row());
+            dataset_->edit();
+        }
+        dataset_->setField(field, text);
+        done = true;
+    });
+    return done;
+}
+
+// ----------------------------------------------------------------- DataGrid
+
+namespace {
+
+// Cell editors: a drop-down for pick-list columns, key filters for the rest.
+class DataGridDelegate : public QStyledItemDelegate {
+public:
+    explicit DataGridDelegate(DataGrid *grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override {
+        const GridColumn &column = grid_->datasetModel()->columns().at(index.column());
+        QWidget *editor;
+        if (!column.pickList.isEmpty()) {
+            auto *box = new QComboBox(parent);
+            box->setEditable(true);
+            box->addItems(column.pickList);
+            editor = box;
+        } else {
+            editor = QStyledItemDelegate::createEditor(parent, option, index);
+        }
+        editor->setProperty("d7Column", index.column());
+        editor->installEventFilter(const_cast<DataGridDelegate *>(this));
+        if (auto *box = qobject_cast<QComboBox *>(editor))
+            box->lineEdit()->installEventFilter(const_cast<DataGridDelegate *>(this));
+        return editor;
+    }
+
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override {
+        if (auto *box = qobject_cast<QComboBox *>(editor)) {
+            box->setCurrentText(index.data(Qt::EditRole).toString());
+            return;
+        }
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override {
+        if (auto *box = qobject_cast<QComboBox *>(editor)) {
+            model->setData(index, box->currentText(), Qt::EditRole);
+            return;
+        }
+        QStyledItemDelegate::setModelData(editor, model, index);
+    }
+
+    bool eventFilter(QObject *object, QEvent *event) override {
+        if (event->type() == QEvent::KeyPress) {
+            QObject *owner = object->property("d7Column").isValid() ? object : object->parent();
+            const int column = owner ? owner->property("d7Column").toInt() : -1;
+            const QChar typed = TypedCharacter(static_cast<QKeyEvent *>(event));
+            if (!typed.isNull() && typed != kTab && !grid_->acceptsKey(column, typed)) {
+                Beep();
+                return true;
+            }
+        }
+        if (object->property("d7Column").isValid())
+            return QStyledItemDelegate::eventFilter(object, event);
+        return false;
+    }
+
+private:
+    DataGrid *grid_;
+};
+
+}  // namespace
+
+DataGrid::DataGrid(Dataset *dataset, QList<GridColumn> columns, bool editable, QWidget *parent)
+    : QTableView(parent), model_(new DatasetModel(dataset, std::move(columns), this)) {
+    model_->setEditable(editable);
+    setModel(model_);
+    setItemDelegate(new DataGridDelegate(this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(editable ? QAbstractItemView::SelectItems : QAbstractItemView::SelectRows);
+    setEditTriggers(editable ? (QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                                QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked)
+                             : QAbstractItemView::NoEditTriggers);
+    setShowGrid(true);
+    horizontalHeader()->setSectionsMovable(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setHighlightSections(false);
+    verticalHeader()->setDefaultSectionSize(20);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setFixedWidth(14);
+    verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    for (int c = 0; c < model_->columns().size(); ++c)
+        setColumnWidth(c, model_->columns()[c].width);
+
+    // The dataset's current row follows the selection, and the other way round.
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (syncing_ || !current.isValid())
+                    return;
+                Dataset *ds = this->dataset();
+                if (current.row() < ds->recordCount() && current.row() != ds->recNo())
+                    RunCommand([&] { ds->moveTo(current.row()); });
+                if (ds->recNo() != current.row() && ds->state() != Dataset::State::Insert)
+                    followDataset();
+            });
+    connect(dataset, &Dataset::currentChanged, this, [this] { followDataset(); });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { followDataset(); });
+}
+
+Dataset *DataGrid::dataset() const { return model_->dataset(); }
+
+bool DataGrid::acceptsKey(int column, QChar typed) const {
+    if (column < 0 || column >= model_->columns().size())
+        return true;
+    const auto &filter = model_->columns()[column].keyFilter;
+    return !filter || filter(typed);
+}
+
+void DataGrid::followDataset() {
+    Dataset *ds = dataset();
+    if (!ds->isActive())
+        return;
+    const int row = ds->state() == Dataset::State::Insert ? ds->recordCount() : ds->recNo();
+    if (row < 0)
+        return;
+    const int column = std::max(0, currentIndex().column());
+    syncing_ = true;
+    setCurrentIndex(model_->index(row, column));
+    syncing_ = false;
+}
+
+void DataGrid::keyPressEvent(QKeyEvent *event) {
+    const QChar typed = TypedCharacter(event);
+    const QModelIndex current = currentIndex();
+    if (!typed.isNull() && typed != kTab && current.isValid() && state() != EditingState &&
+        (model_->flags(current) & Qt::ItemIsEditable) && !acceptsKey(current.column(), typed)) {
+        Beep();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+}  // namespace d7

@@ -1,0 +1,70 @@
+#include "app/Dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace d7 {
+
+const QString kApplicationTitle = QStringLiteral("D7: ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΟΥ");
+const QString kMainWindowCaption = QStringLiteral("D7: ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΩΝ");
+const QString kAuthorityName = QStringLiteral("ΦΟΡΟΛΟΓΙΚΗ ΔΙΟΙΚΗΣΗ");
+const QString kAuthorityDepartment = QStringLiteral("ΔΙΕΥΘΥΝΣΗ ΗΛΕΚΤΡΟΝΙΚΩΝ ΥΠΗΡΕΣΙΩΝ");
+
+namespace {
+
+int beeps = 0;
+
+QWidget *dialogParent() {
+    QWidget *w = QApplication::activeModalWidget();
+    if (!w)
+        w = QApplication::activeWindow();
+    return w;
+}
+
+}  // namespace
+
+bool AskYesNo(const QString &question) {
+    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, question, QMessageBox::NoButton,
+                    dialogParent());
+    QPushButton *yes = box.addButton(QStringLiteral("Ναι"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("Όχι"), QMessageBox::NoRole);
+    yes->setObjectName(QStringLiteral("yesButton"));
+    no->setObjectName(QStringLiteral("noButton"));
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() != no;
+}
+
+void ShowMessageText(const QString &text) {
+    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, dialogParent());
+    box.exec();
+}
+
+QString InputBox(const QString &caption, const QString &prompt, const QString &defaultText) {
+    QInputDialog dialog(dialogParent());
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Άκυρο"));
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.textValue();
+}
+
+void ShowErrorText(const QString &text) {
+    QMessageBox box(QMessageBox::Critical, kApplicationTitle, text, QMessageBox::Ok, dialogParent());
+    box.exec();
+}
+
+void Beep() {
+    ++beeps;
+    QApplication::beep();
+}
+
+int BeepCount() { return beeps; }
+
+}  // namespace d7

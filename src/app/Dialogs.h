@@ -1,0 +1,36 @@
+// Every modal message, question and input box of the program goes through here,
+// so that the application title and the Greek button captions are set once.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace d7 {
+
+// The caption of every message and question (singular ΑΚΙΝΗΤΟΥ).
+extern const QString kApplicationTitle;
+// The caption of the main window and of the welcome screen (plural ΑΚΙΝΗΤΩΝ).
+extern const QString kMainWindowCaption;
+// The neutral name of the issuing authority, used wherever the program names it.
+extern const QString kAuthorityName;
+extern const QString kAuthorityDepartment;
+
+// Yes/No question without icon: "Ναι" is the default (Enter), "Όχι" the
+// cancel button (Escape). Returns true unless the answer was No.
+bool AskYesNo(const QString &question);
+
+// Plain message: no icon, one OK button.
+void ShowMessageText(const QString &text);
+
+// Input box with OK and cancel; cancelling gives the empty text.
+QString InputBox(const QString &caption, const QString &prompt, const QString &defaultText);
+
+// The toolkit's report of an error that no command caught: the engine's text.
+void ShowErrorText(const QString &text);
+
+// The platform's standard alert sound; counted so that tests can tell.
+void Beep();
+int BeepCount();
+
+}  // namespace d7

@@ -1,0 +1,27 @@
+#include "app/Program.h"
+
+#include <QApplication>
+#include <memory>
+
+#include "app/Dialogs.h"
+#include "app/Main.h"
+#include "store/Engine.h"
+
+namespace d7 {
+
+int RunProgram() {
+    QApplication::setApplicationName(kApplicationTitle);
+    QApplication::setApplicationDisplayName(QString());
+    std::unique_ptr<TForm1> form;
+    try {
+        form = std::make_unique<TForm1>();
+    } catch (const EngineError &e) {
+        ShowErrorText(e.text());
+        return 1;
+    }
+    form->show();
+    form->activateWindow();
+    return QApplication::exec();
+}
+
+}  // namespace d7

@@ -1,0 +1,7 @@
+#include "app/Command.h"
+#include "app/Program.h"
+
+int main(int argc, char **argv) {
+    d7::Application app(argc, argv);
+    return d7::RunProgram();
+}

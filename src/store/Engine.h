@@ -1,0 +1,143 @@
+// The small adapter over the SQLCipher engine that the rest of the program uses:
+// a connection on the declaration file and a query object (Dataset) that keeps a
+// snapshot of its rows and writes changes back at once.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+#include <functional>
+#include <stdexcept>
+
+struct sqlite3;
+
+namespace d7 {
+
+// An error reported by the database engine; what() carries the engine's own text.
+class EngineError : public std::runtime_error {
+public:
+    explicit EngineError(const QString &text);
+    QString text() const { return QString::fromUtf8(what()); }
+};
+
+// An error of the data layer about the dataset itself (e.g. deleting from an
+// empty result), not of the engine.
+class DatasetError : public std::runtime_error {
+public:
+    explicit DatasetError(const QString &text);
+    QString text() const { return QString::fromUtf8(what()); }
+};
+
+class Connection {
+public:
+    enum class Mode { Read, ReadWrite };
+
+    Connection() = default;
+    ~Connection();
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    // Opens an existing file; never creates one. Throws EngineError with the
+    // engine's text on a missing file or a wrong password.
+    void open(const QString &path, const QString &password, Mode mode);
+    void close();
+    bool isOpen() const { return db_ != nullptr; }
+    Mode mode() const { return mode_; }
+    sqlite3 *handle() const { return db_; }
+
+    // Runs statements that return no rows (schema, pragmas).
+    void execute(const QString &sql);
+
+private:
+    sqlite3 *db_ = nullptr;
+    Mode mode_ = Mode::Read;
+};
+
+// The one place where the dialect of the stored statements is turned into the
+// engine's: "+" between texts in a select list becomes "||".
+QString TranslateSql(const QString &sql);
+
+class Dataset : public QObject {
+    Q_OBJECT
+public:
+    enum class State { Inactive, Browse, Edit, Insert };
+
+    explicit Dataset(Connection *connection, QObject *parent = nullptr);
+    ~Dataset() override;
+
+    void setConnection(Connection *connection) { connection_ = connection; }
+    Connection *connection() const { return connection_; }
+    void setCommandText(const QString &sql) { commandText_ = sql; }
+    QString commandText() const { return commandText_; }
+
+    void open();
+    void close();
+    bool isActive() const { return state_ != State::Inactive; }
+    State state() const { return state_; }
+
+    int recordCount() const { return int(rows_.size()); }
+    int recNo() const { return current_; }      // index of the current row, -1 when none
+    void first();
+    void next();
+    void moveTo(int index);
+    bool eof() const { return eof_; }
+    bool isEmpty() const { return rows_.isEmpty() && state_ != State::Insert; }
+
+    int fieldCount() const { return int(fieldNames_.size()); }
+    QStringList fieldNames() const { return fieldNames_; }
+    int fieldIndex(const QString &name) const;   // case-insensitive, -1 when absent
+    QVariant field(int i) const;                 // null QVariant for a null column
+    QVariant fieldByName(const QString &name) const;
+    bool isNull(int i) const { return field(i).isNull(); }
+    QString text(int i) const;                   // the value as text, "" for null
+    QString textByName(const QString &name) const;
+
+    // Editing. edit() on a result without rows begins a new row instead.
+    void insert();
+    void edit();
+    void setField(int i, const QVariant &value);
+    void setFieldByName(const QString &name, const QVariant &value);
+    // Runs the before-post hook, then writes the row at once. Returns false
+    // when the hook refused the post (the row stays in editing).
+    bool post();
+    void cancel();
+    void remove();                               // deletes the current row at once
+
+    // The hook may change the row being posted; returning false refuses the
+    // post silently.
+    using BeforePost = std::function<bool(Dataset &)>;
+    void setBeforePost(BeforePost hook) { beforePost_ = std::move(hook); }
+
+    // The values shown for a row, the pending row included while editing.
+    QVariant value(int row, int column) const;
+    int displayRowCount() const;                 // rows plus a pending new row
+    bool isEditing() const { return state_ == State::Edit || state_ == State::Insert; }
+
+signals:
+    void dataChanged();        // rows, columns or the pending row changed
+    void currentChanged(int row);
+
+private:
+    void requireActive() const;
+    void requireUpdatable() const;
+    void requireEditing() const;
+    void readRow(qint64 rowid, QVector<QVariant> &into);
+    void setCurrent(int index);
+
+    Connection *connection_;
+    QString commandText_;
+    State state_ = State::Inactive;
+    QStringList fieldNames_;
+    QVector<QVector<QVariant>> rows_;
+    int current_ = -1;
+    bool eof_ = true;
+    QString table_;            // set when the statement is "select * from <table> ..."
+    int keyColumn_ = -1;       // position of the row identifier in table_
+    QVector<QVariant> buffer_;
+    QVector<bool> modified_;
+    BeforePost beforePost_;
+};
+
+}  // namespace d7

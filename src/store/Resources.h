@@ -1,0 +1,7 @@
+#pragma once
+
+namespace d7 {
+// The compiled-in files (schema, pictures) of the static library; safe to call
+// more than once.
+void InitResources();
+}  // namespace d7

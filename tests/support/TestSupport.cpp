@@ -1,0 +1,121 @@
+#include "support/TestSupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include "app/Main.h"
+
+namespace d7test {
+
+ScratchFolder::ScratchFolder(const QString &database) {
+    previous_ = QDir::currentPath();
+    if (!database.isEmpty())
+        QFile::copy(database, dir_.filePath(QStringLiteral("devdoy_1010.mdb")));
+    QDir::setCurrent(dir_.path());
+}
+
+ScratchFolder::~ScratchFolder() { QDir::setCurrent(previous_); }
+
+QString ScratchFolder::databasePath() const { return dir_.filePath(QStringLiteral("devdoy_1010.mdb")); }
+
+QString ModalText(QWidget *w) {
+    if (auto *box = qobject_cast<QMessageBox *>(w))
+        return box->text();
+    if (auto *input = qobject_cast<QInputDialog *>(w))
+        return input->labelText();
+    return w->objectName();
+}
+
+ModalAnswerer::ModalAnswerer() {
+    timer_.setInterval(10);
+    connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::poll);
+    timer_.start();
+}
+
+ModalAnswerer::~ModalAnswerer() = default;
+
+ModalAnswerer &ModalAnswerer::then(Answer a) {
+    queue_.append(std::move(a));
+    return *this;
+}
+
+void ModalAnswerer::poll() {
+    QWidget *w = QApplication::activeModalWidget();
+    if (!w || w == last_ || queue_.isEmpty() || !w->isVisible())
+        return;
+    last_ = w;
+    const Answer a = queue_.takeFirst();
+    texts << ModalText(w);
+    titles << w->windowTitle();
+    auto *box = qobject_cast<QMessageBox *>(w);
+    auto pressText = [&](const QString &caption) {
+        for (QAbstractButton *b : w->findChildren<QAbstractButton *>())
+            if (b->text() == caption) {
+                b->click();
+                return;
+            }
+        QFAIL(qPrintable(QStringLiteral("no button %1 in %2").arg(caption, ModalText(w))));
+    };
+    switch (a.kind) {
+    case Answer::Yes:
+        pressText(QStringLiteral("Ναι"));
+        break;
+    case Answer::No:
+        pressText(QStringLiteral("Όχι"));
+        break;
+    case Answer::Ok:
+        if (box && box->buttons().size() == 1)
+            box->buttons().first()->click();
+        else
+            pressText(QStringLiteral("OK"));
+        break;
+    case Answer::Enter:
+        QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Return);
+        break;
+    case Answer::Escape:
+        QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Escape);
+        break;
+    case Answer::Cancel:
+        if (auto *input = qobject_cast<QInputDialog *>(w))
+            input->reject();
+        else
+            pressText(QStringLiteral("Άκυρο"));
+        break;
+    case Answer::Text:
+        if (auto *input = qobject_cast<QInputDialog *>(w)) {
+            input->setTextValue(a.text);
+            input->accept();
+        }
+        break;
+    case Answer::ClickButton:
+        if (auto *b = w->findChild<QAbstractButton *>(a.button))
+            b->click();
+        break;
+    case Answer::Custom:
+        a.custom(w);
+        break;
+    }
+}
+
+std::unique_ptr<d7::TForm1> MakeMainWindow() {
+    ModalAnswerer welcome;
+    welcome.click(QStringLiteral("Button1"));
+    auto form = std::make_unique<d7::TForm1>();
+    return form;
+}
+
+void TypeText(QWidget *w, const QString &text) {
+    for (QChar c : text) {
+        if (c.unicode() < 128 && c.isPrint())
+            QTest::keyClick(w, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+}  // namespace d7test

@@ -1,0 +1,94 @@
+// Helpers shared by the test programs: a scratch folder holding a copy of the
+// fixture database, a robot that answers modal dialogs, and a main window
+// built past its welcome screen.
+#pragma once
+
+#include <QDir>
+#include <QPointer>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "app/Command.h"
+
+namespace d7 {
+class TForm1;
+class Connection;
+}
+
+namespace d7test {
+
+// A temporary current folder with a copy of a database; the previous folder
+// is restored on destruction.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const QString &database = QStringLiteral(D7_FIXTURE_DB));
+    ~ScratchFolder();
+    QString path() const { return dir_.path(); }
+    QString file(const QString &name) const { return dir_.filePath(name); }
+    QString databasePath() const;
+
+private:
+    QTemporaryDir dir_;
+    QString previous_;
+};
+
+// One answer to one modal window; a window is identified by its text.
+struct Answer {
+    enum Kind { Yes, No, Ok, Enter, Escape, Cancel, Text, ClickButton, Custom } kind;
+    QString text;                                  // Text: typed into the input box
+    QString button;                                // ClickButton: objectName of the button
+    std::function<void(QWidget *)> custom;         // Custom: anything else
+};
+
+// Answers modal windows in order as they appear, and records what they said
+// (title and text, or the input box's label).
+class ModalAnswerer : public QObject {
+public:
+    ModalAnswerer();
+    ~ModalAnswerer() override;
+    ModalAnswerer &then(Answer a);
+    ModalAnswerer &yes() { return then({Answer::Yes}); }
+    ModalAnswerer &no() { return then({Answer::No}); }
+    ModalAnswerer &ok() { return then({Answer::Ok}); }
+    ModalAnswerer &enter() { return then({Answer::Enter}); }
+    ModalAnswerer &escape() { return then({Answer::Escape}); }
+    ModalAnswerer &type(const QString &text) { return then({Answer::Text, text}); }
+    ModalAnswerer &cancel() { return then({Answer::Cancel}); }
+    ModalAnswerer &click(const QString &button) { return then({Answer::ClickButton, {}, button}); }
+    ModalAnswerer &custom(std::function<void(QWidget *)> f) { return then({Answer::Custom, {}, {}, std::move(f)}); }
+
+    QStringList texts;     // the text of each window answered, in order
+    QStringList titles;    // their captions
+    int pending() const { return int(queue_.size()); }
+
+private:
+    void poll();
+    QList<Answer> queue_;
+    QPointer<QWidget> last_;
+    QTimer timer_;
+};
+
+// The text of a message box or question, or the label of an input dialog.
+QString ModalText(QWidget *w);
+
+// A main window on the current folder's database, past its welcome screen.
+std::unique_ptr<d7::TForm1> MakeMainWindow();
+
+// Types text into the focused widget, Greek letters included.
+void TypeText(QWidget *w, const QString &text);
+
+}  // namespace d7test
+
+// A test main that runs the program's own application object.
+#define D7_TEST_MAIN(TestObject)                                   \
+    int main(int argc, char **argv) {                              \
+        d7::Application app(argc, argv);                           \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                   \
+        TestObject tc;                                             \
+        QTEST_SET_MAIN_SOURCE_PATH                                 \
+        return QTest::qExec(&tc, argc, argv);                      \
+    }

@@ -1,0 +1,70 @@
+// CapsLock under a real X server: on while the program runs, off when it ends,
+// untouched when it already has the wanted state.
+#include <QProcess>
+
+#include "app/KeyLed.h"
+#include "app/Main.h"
+#include "support/TestSupport.h"
+
+using namespace d7;
+using namespace d7test;
+
+namespace {
+
+// The state as another X client sees it.
+bool capsSeenFromOutside() {
+    QProcess p;
+    p.start(QStringLiteral("xset"), {QStringLiteral("q")});
+    p.waitForFinished(10000);
+    const QString out = QString::fromLatin1(p.readAllStandardOutput());
+    const int at = out.indexOf(QLatin1String("Caps Lock:"));
+    return at >= 0 && out.mid(at + 10, 6).trimmed().startsWith(QLatin1String("on"));
+}
+
+}  // namespace
+
+class KeyLedTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY2(TKeyLed::Available(), "this test needs an X server"); }
+
+    void onWhileRunningOffAtClose() {
+        TKeyLed led;
+        led.setCapsLock(false);
+        QVERIFY(!led.CapsLock());
+        ScratchFolder folder;
+        auto form = MakeMainWindow();
+        QVERIFY(form->KeyLed1->CapsLock());
+        QVERIFY(capsSeenFromOutside());
+        QCOMPARE(form->KeyLed1->changeCount(), 1);
+        form->close();
+        QVERIFY(!led.CapsLock());
+        QVERIFY(!capsSeenFromOutside());
+        QCOMPARE(form->KeyLed1->changeCount(), 2);
+    }
+
+    void untouchedWhenAlreadyInTheWantedState() {
+        TKeyLed led;
+        led.setCapsLock(true);
+        ScratchFolder folder;
+        auto form = MakeMainWindow();
+        QCOMPARE(form->KeyLed1->changeCount(), 0);   // already on: no toggle
+        QVERIFY(form->KeyLed1->CapsLock());
+        led.setCapsLock(false);                      // the user turned it off meanwhile
+        form.reset();                                // shut-down without close
+        QVERIFY(!led.CapsLock());
+    }
+
+    void repeatedSetsChangeOnce() {
+        TKeyLed led;
+        led.setCapsLock(false);
+        const int before = led.changeCount();
+        led.setCapsLock(true);
+        led.setCapsLock(true);
+        QCOMPARE(led.changeCount(), before + 1);
+        led.setCapsLock(false);
+    }
+};
+
+D7_TEST_MAIN(KeyLedTest)
+#include "test_keyled.moc"

@@ -1,0 +1,275 @@
+// The main window, its menu and pages, the welcome screen, start-up and shut-down.
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include "app/DataGrid.h"
+#include "app/DataNavigator.h"
+#include "app/Main.h"
+#include "app/MessageUnit.h"
+#include "app/Program.h"
+#include "app/StringGrid.h"
+#include "store/Database.h"
+#include "store/Engine.h"
+#include "support/TestSupport.h"
+
+using namespace d7;
+using namespace d7test;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QVERIFY(!QApplication::activeModalWidget()); }
+
+    void windowAndPages() {
+        ScratchFolder folder;
+        auto form = MakeMainWindow();
+        QCOMPARE(form->windowTitle(), QStringLiteral("D7: ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΩΝ"));
+        QCOMPARE(form->centralWidget()->size(), QSize(803, 568));
+        QVERIFY(form->minimumSize() == form->maximumSize());
+        QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
+        auto *band = form->findChild<QFrame *>("Panel3");
+        QCOMPARE(band->height(), 11);
+        QCOMPARE(band->palette().color(QPalette::Window), QColor(48, 159, 192));
+
+        auto *pages = form->findChild<QTabWidget *>("PageControl1");
+        QCOMPARE(pages->size(), QSize(801, 545));
+        QCOMPARE(pages->count(), 4);
+        const QStringList names = {"TabSheetGen", "TabSheetArray1", "TabSheetArray2", "TabSheetD7"};
+        const QStringList captions = {"ΓΕΝΙΚΑ ΣΤΟΙΧΕΙΑ", "ΠΙΝΑΚΑΣ 1: ΣΤΟΙΧΕΙΑ ΟΙΚΟΠΕΔΩΝ ΚΑΙ ΚΤΙΣΜΑΤΩΝ",
+                                      "ΠΙΝΑΚΑΣ 2: ΣΤΟΙΧΕΙΑ ΑΓΡΟΤΕΜΑΧΙΩΝ", "ΣΥΓΚΕΝΤΡΩΤΙΚΑ"};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(pages->widget(i)->objectName(), names[i]);
+            QCOMPARE(pages->tabText(i), captions[i]);
+        }
+        QVERIFY(!pages->isEnabled());
+        QCOMPARE(pages->currentIndex(), 0);
+        QCOMPARE(form->CurrentTaxNumber, QString());
+
+        auto *status = form->findChild<QStatusBar *>("StatusBar1");
+        QCOMPARE(status->height(), 19);
+        QCOMPARE(status->currentMessage(),
+                 QStringLiteral("ΠΡΟΣΟΧΗ - ΟΛΑ ΤΑ ΣΤΟΙΧΕΙΑ ΠΡΕΠΕΙ ΝΑ ΣΥΜΠΛΗΡΩΘΟΥΝ ΜΕ ΚΕΦΑΛΑΙΑ"));
+        for (int i = 1; i <= 7; ++i)
+            QVERIFY(form->findChild<Dataset *>(QStringLiteral("ADODataSet%1").arg(i)));
+        QCOMPARE(form->ADODataSet4->commandText(), QStringLiteral("select * from children where AFMYpox='0'"));
+        QCOMPARE(form->ADODataSet6->commandText(), QStringLiteral("select * from table1 where AFMYpox='0'"));
+        QCOMPARE(form->ADODataSet7->commandText(), QStringLiteral("SELECT * FROM TABLE2 where AFMYpox='0'"));
+        QVERIFY(!form->ADODataSet4->isActive());
+    }
+
+    void menuInOrder() {
+        ScratchFolder folder;
+        auto form = MakeMainWindow();
+        auto *bar = form->findChild<QMenuBar *>("MainMenu1");
+        QVERIFY(bar);
+        struct Item {
+            QString name, caption;
+        };
+        const QList<std::pair<Item, QList<Item>>> expected = {
+            {{"N1", "Αρχείο"},
+             {{"N92", "Συμπλήρωση Δήλωσης D7"},
+              {"N14", ""},
+              {"N10", "Δημιουργία Αρχείου για αποστολή στο Vendrika"},
+              {"N12", ""},
+              {"N13", "Δημιουργία συντόμευσης στην Επιφ. Εργασίας"},
+              {"N11", ""},
+              {"N2", "Έξοδος"}}},
+            {{"N3", "Εκτύπωση"}, {{"N4", "Εκτύπωση Γενικών Στοιχείων"}, {"N5", "Εκτύπωση Πινάκων"}}},
+            {{"N6", "Βοήθεια"},
+             {{"N7", "Οδηγίες Εφαρμογής"}, {"N91", "Βοήθεια για το  D7"}, {"N8", ""}, {"N9", "Σχετικά"}}},
+        };
+        const QList<QAction *> menus = bar->actions();
+        QCOMPARE(menus.size(), expected.size());
+        for (int m = 0; m < menus.size(); ++m) {
+            QCOMPARE(menus[m]->objectName(), expected[m].first.name);
+            QCOMPARE(menus[m]->text(), expected[m].first.caption);
+            const QList<QAction *> items = menus[m]->menu()->actions();
+            QCOMPARE(items.size(), expected[m].second.size());
+            for (int i = 0; i < items.size(); ++i) {
+                QCOMPARE(items[i]->objectName(), expected[m].second[i].name);
+                QCOMPARE(items[i]->isSeparator(), expected[m].second[i].caption.isEmpty());
+                QCOMPARE(items[i]->text(), expected[m].second[i].caption);
+                QVERIFY(items[i]->isEnabled());
+            }
+        }
+    }
+
+    void referenceListsAtStartUp() {
+        ScratchFolder folder;
+        auto form = MakeMainWindow();
+        auto items = [&](const char *name) {
+            auto *box = form->findChild<QComboBox *>(name);
+            QStringList l;
+            for (int i = 0; i < box->count(); ++i)
+                l << box->itemText(i);
+            return l;
+        };
+        QCOMPARE(items("ComboBoxNomos"), QStringList({"ΑΘΗΝΩΝ", "ΘΕΣΣΑΛΟΝΙΚΗΣ", "ΚΥΚΛΑΔΩΝ"}));
+        QCOMPARE(items("ComboBox2"), QStringList({"01", "21", "27"}));
+        QCOMPARE(items("ComboBoxNomos2"), items("ComboBoxNomos"));
+        QCOMPARE(items("ComboBox21"), items("ComboBox2"));
+        QCOMPARE(items("ComboBox16").size(), items("ComboBox17").size());
+        QCOMPARE(items("ComboBox17").at(3), QStringLiteral("4"));
+        QCOMPARE(items("ComboBoxSpecialCD").first(), QStringLiteral("-1"));
+        QCOMPARE(items("ComboBoxFloorCD").last(), QStringLiteral("Υ"));
+        QCOMPARE(items("ComboBoxFloor").size(), items("ComboBoxFloorCD").size());
+        QVERIFY(!form->findChild<QComboBox *>("ComboBox2")->isVisibleTo(form.get()));
+        // the reference datasets are closed again
+        QVERIFY(!form->ADODataSet1->isActive());
+        QVERIFY(!form->ADODataSet2->isActive());
+    }
+
+    void generalPageControls() {
+        ScratchFolder folder;
+        auto form = MakeMainWindow();
+        auto *yp = form->findChild<StringGrid *>("StringGridYp");
+        QCOMPARE(yp->columnCount(), 5);
+        QCOMPARE(yp->rowCount(), 2);
+        QCOMPARE(yp->Cells(1, 0), QStringLiteral("ΕΠΩΝΥΜΟ ή ΕΠΩΝΥΜΙΑ"));
+        QCOMPARE(yp->Cells(0, 1), QStringLiteral("1."));
+        QCOMPARE(yp->columnWidth(3), 175);
+        auto *wife = form->findChild<StringGrid *>("StringGridYpWife");
+        QCOMPARE(wife->Cells(4, 0), QStringLiteral("A.TΑΥΤΟΤHTAΣ"));
+        QCOMPARE(wife->Cells(0, 1), QStringLiteral("2."));
+        auto *anti = form->findChild<StringGrid *>("StringGridAnti");
+        QCOMPARE(anti->Cells(0, 0), QStringLiteral("ΙΔΙΟΤΗΤΑ"));
+        QVERIFY(anti->isEditableCell(0, 1));
+        QVERIFY(!wife->isEditableCell(0, 1));
+
+        auto *doy = form->findChild<QComboBox *>("ComboBoxDOY");
+        auto *codes = form->findChild<QComboBox *>("ComboBoxDOYCodes");
+        QCOMPARE(doy->count(), 282);
+        QCOMPARE(codes->count(), 282);
+        QCOMPARE(doy->width(), 201);
+        QVERIFY(!form->findChild<QComboBox *>("ComboBoxType")->isEnabled());
+
+        auto *grid = form->findChild<DataGrid *>("DBGrid1");
+        QCOMPARE(grid->size(), QSize(713, 131));
+        QCOMPARE(grid->datasetModel()->headerData(4, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("ΕΤΟΣ ΓΕΝΝΗΣΗΣ"));
+        const QStringList years = grid->datasetModel()->columns().at(4).pickList;
+        QCOMPARE(years.size(), 126);
+        QCOMPARE(years.first(), QStringLiteral("2005"));
+        QCOMPARE(years.last(), QStringLiteral("1880"));
+        auto *nav = form->findChild<DataNavigator *>("DBNavigator1");
+        QCOMPARE(nav->button(DataNavigator::Button::Delete)->toolTip(), QStringLiteral("Διαγραφή εγγραφής"));
+        QCOMPARE(form->findChild<QLabel *>("Label98")->text(), QStringLiteral("Αποθήκευση αλλαγών στοιχείων τέκνου"));
+        QCOMPARE(form->findChild<QWidget *>("MemoNotes")->size(), QSize(569, 57));
+        QCOMPARE(form->findChild<QPushButton *>("BitBtnSave")->size(), QSize(113, 57));
+    }
+
+    void welcomeScreen() {
+        ScratchFolder folder;
+        TFormMessage welcome;
+        QCOMPARE(welcome.windowTitle(), QStringLiteral("D7: ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΩΝ"));
+        QCOMPARE(welcome.size(), QSize(586, 412));
+        QCOMPARE(welcome.Heading->text(),
+                 QStringLiteral("Καλωσήλθατε στην Ηλεκτρονική Συμπλήρωση και Υποβολή της Δήλωσης D7"));
+        QVERIFY(welcome.Heading->font().bold());
+        QCOMPARE(welcome.Button1->text(), QStringLiteral("Πατήστε εδώ για να συνεχίσετε"));
+        QCOMPARE(welcome.Band->height(), 17);
+        QCOMPARE(welcome.Band->palette().color(QPalette::Window), QColor(48, 159, 192));
+        for (QLabel *picture : {welcome.ImageLeft, welcome.ImageRight, welcome.Picture})
+            QVERIFY(!picture->pixmap().isNull());   // decoded by the JPEG reader
+        QVERIFY(welcome.AuthorityLeft->font().bold());
+        QVERIFY(welcome.RichEdit1->isReadOnly());
+        QCOMPARE(welcome.RichEdit1->frameShape(), QFrame::NoFrame);
+        QCOMPARE(welcome.RichEdit1->document()->blockCount(), 5);
+
+        // shown modally while the main window is made; its button closes it
+        ModalAnswerer robot;
+        robot.click("Button1");
+        auto form = std::make_unique<TForm1>();
+        QCOMPARE(robot.titles, QStringList({"D7: ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΩΝ"}));
+        QCOMPARE(robot.texts, QStringList({"FormMessage"}));
+    }
+
+    void startHintOnceAtFirstActivation() {
+        ScratchFolder folder;
+        auto form = MakeMainWindow();
+        ModalAnswerer robot;
+        robot.ok();
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        QTRY_COMPARE(robot.texts.size(), 1);
+        QCOMPARE(robot.texts.first(),
+                 QStringLiteral("Επιλέξτε ''Αρχείο'' - ''Συμπλήρωση Δήλωσης D7'' για να ξεκινήσετε"));
+        QCOMPARE(robot.titles.first(), QStringLiteral("D7: ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΟΥ"));
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        // later activations show nothing
+        QWidget other;
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QApplication::setActiveWindow(form.get());
+        QTest::qWait(100);
+        QCOMPARE(robot.texts.size(), 1);
+        QVERIFY(!form->ShowStartHint);
+    }
+
+    void exitClosesAndShutsDown() {
+        ScratchFolder folder;
+        auto form = MakeMainWindow();
+        form->show();
+        form->ShowStartHint = false;
+        form->findChild<QAction *>("N2")->trigger();
+        QVERIFY(!form->isVisible());
+        // nothing was open, so nothing was stored; both connections are closed
+        QVERIFY(!form->ADOConnection1->isOpen());
+        QVERIFY(!form->ADOConnection2->isOpen());
+        Connection c;
+        c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::Read);
+        Dataset ds(&c);
+        ds.setCommandText("select * from generaldata");
+        ds.open();
+        QCOMPARE(ds.recordCount(), 0);
+    }
+
+    void missingDatabaseStopsWithTheEngineText() {
+        ScratchFolder folder{QString()};
+        ModalAnswerer robot;
+        robot.ok();
+        QCOMPARE(RunProgram(), 1);
+        QCOMPARE(robot.texts, QStringList({"unable to open database file"}));
+        QVERIFY(!QFileInfo::exists(kDatabaseFileName));
+    }
+
+    void wrongPasswordStopsWithTheEngineText() {
+        ScratchFolder folder{QString()};
+        {
+            // a file of that name keyed with another password
+            CreateDatabase(QStringLiteral("other.mdb"), QStringLiteral("another9"));
+            QFile::rename(QStringLiteral("other.mdb"), kDatabaseFileName);
+        }
+        ModalAnswerer robot;
+        robot.ok();
+        QCOMPARE(RunProgram(), 1);
+        QCOMPARE(robot.texts, QStringList({"file is encrypted or is not a database"}));
+    }
+
+    void uncaughtEngineErrorEndsOnlyTheCommand() {
+        ScratchFolder folder;
+        auto form = MakeMainWindow();
+        ModalAnswerer robot;
+        robot.ok();
+        bool after = false;
+        RunCommand([&] {
+            form->ADODataSet3->setCommandText("select * from no_such_table");
+            form->ADODataSet3->open();
+            after = true;
+        });
+        QVERIFY(!after);
+        QCOMPARE(robot.texts, QStringList({"no such table: no_such_table"}));
+        QVERIFY(form->ADOConnection2->isOpen());
+    }
+};
+
+D7_TEST_MAIN(MainWindowTest)
+#include "test_mainwindow.moc"
