@@ -5,6 +5,7 @@
 #include "app/Main.h"
 #include "app/StringGrid.h"
 #include "pages/general/GeneralPage.h"
+#include "pages/table1/WizardSupport.h"
 #include "store/Access.h"
 #include "store/Engine.h"
 
@@ -61,5 +62,13 @@ void TForm1::StoreGeneralData() {
         StoreOneRow(*ADODataSet3, antiSql, values);
     }
 }
+
+QStringList TForm1::OwnerList() const {
+    const bool spouse = !allEmpty(TabSheetGen->StringGridYpWife, 1, 5);
+    const int children = ADODataSet4->isActive() ? ADODataSet4->recordCount() : 0;
+    return OwnerListItems(spouse, children);
+}
+
+int TForm1::DeclarationKind() const { return TabSheetGen->ComboBoxType->currentIndex(); }
 
 }  // namespace d7

@@ -43,6 +43,12 @@ public:
     int ValidateDeclaration();
     // Posts a pending edit of the children grid; errors are swallowed.
     void PostChildrenEdit();
+    // The persons a wizard row may belong to, from the general page as it
+    // stands: the person liable, the spouse when any spouse cell is filled,
+    // and each child of the children dataset.
+    QStringList OwnerList() const;
+    // The kind of declaration: 0 initial, 1 supplementary, 2 revoking.
+    int DeclarationKind() const;
 
     // Menu commands and window events.
     void N2Click();

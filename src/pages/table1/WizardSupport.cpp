@@ -1,0 +1,129 @@
+#include "pages/table1/WizardSupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "app/Dialogs.h"
+#include "app/InputRules.h"
+#include "store/Engine.h"
+
+namespace d7 {
+
+QStringList OwnerListItems(bool spouseHasData, int childCount) {
+    QStringList items{QStringLiteral("ΣΤΟΝ ΥΠΟΧΡΕΟ")};
+    if (spouseHasData)
+        items << QStringLiteral("ΣΤΗ ΣΥΖΥΓΟ");
+    for (int n = 1; n <= childCount; ++n)
+        items << QStringLiteral("ΣΤΟ ") + QString::number(n) + QStringLiteral(" ΠΑΙΔΙ");
+    return items;
+}
+
+QString ResolveOwnerCode(int index, const QString &text) {
+    if (index == 0)
+        return QStringLiteral("1");
+    if (text == QStringLiteral("ΣΤΗ ΣΥΖΥΓΟ"))
+        return QStringLiteral("2");
+    static const QString head = QStringLiteral("ΣΤΟ "), tail = QStringLiteral(" ΠΑΙΔΙ");
+    if (text.startsWith(head) && text.endsWith(tail)) {
+        bool ok = false;
+        const int n = text.mid(head.size(), text.size() - head.size() - tail.size()).toInt(&ok);
+        if (ok && n >= 1)
+            return QString::number(n + 2);
+    }
+    return QString();
+}
+
+QString SummaryLine(const QString &caption, int tabs, const QString &value) {
+    return caption + QString(tabs, QLatin1Char('\t')) + value;
+}
+
+QString SummaryText(const QStringList &lines) {
+    QString text;
+    for (const QString &line : lines)
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
+
+QString StoreConfirmation(const QString &question, const QString &summaryText, bool withWarning) {
+    QString text = question + QLatin1Char('\r') + summaryText;
+    if (withWarning)
+        text += QLatin1Char('\r') + QString(44, QLatin1Char('-')) + QLatin1Char('\r') +
+                QStringLiteral("ΠΡΟΣΟΧΗ: Μετά την αποθήκευση δεν μπορείτε να κάνετε αλλαγές στα στοιχεία του "
+                               "ακινήτου. Σε περίπτωση λάθους θα πρέπει να διαγράψετε το ακίνητο και να το "
+                               "επανεισάγετε");
+    return text;
+}
+
+bool StoreWizardRow(Dataset &append, const QString &emptySql, const ColumnValues &values, Dataset &keptOpen,
+                    const QString &reopenSql) {
+    try {
+        append.close();
+        append.setCommandText(emptySql);
+        append.open();
+        append.first();
+        append.insert();
+        for (const auto &[position, value] : values)
+            append.setField(position, value);
+        append.post();
+        append.close();
+        Reopen(keptOpen, reopenSql);
+        return true;
+    } catch (const std::exception &) {
+        // Abandon the unfinished row, so the next attempt starts a clean insert.
+        try {
+            append.cancel();
+        } catch (const std::exception &) {
+        }
+        append.close();
+        ShowMessageText(QStringLiteral("Υπήρξε κάποιο λάθος κατά την αποθήκευση.Παρακαλώ προσπαθήστε ξανά"));
+        return false;
+    }
+}
+
+void CoverTabs(QTabWidget *pages, QWidget *cover) {
+    pages->tabBar()->setVisible(false);
+    cover->setParent(pages->parentWidget());
+    cover->setGeometry(pages->x(), pages->y(), pages->width(), pages->tabBar()->sizeHint().height());
+    cover->setAutoFillBackground(true);
+    cover->setVisible(pages->isVisible());
+    cover->raise();
+}
+
+namespace {
+
+class DefaultButton : public QObject {
+public:
+    DefaultButton(QWidget *page, QAbstractButton *button) : QObject(page), button_(button) {
+        page->installEventFilter(this);
+        // Keys the focused field ignores reach the page: watch its children too.
+        for (QWidget *w : page->findChildren<QWidget *>())
+            w->installEventFilter(this);
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        if (!button_ || !button_->isVisible() || !button_->isEnabled())
+            return false;
+        if (auto *w = qobject_cast<QWidget *>(watched); w && w->inherits("QAbstractButton") && w != button_)
+            return false;   // Enter on another button is that button's
+        ApplyExitRule(QApplication::focusWidget());
+        button_->click();
+        return true;
+    }
+
+private:
+    QPointer<QAbstractButton> button_;
+};
+
+}  // namespace
+
+void SetDefaultButton(QWidget *page, QAbstractButton *button) { new DefaultButton(page, button); }
+
+}  // namespace d7

@@ -1,0 +1,51 @@
+// What the two row wizards share beyond the location steps: the owner list,
+// the running summary's lines, the confirmation before storing, the store of
+// the new row, and the step pages reached only through their buttons.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "store/Access.h"
+
+class QAbstractButton;
+class QTabWidget;
+class QWidget;
+
+namespace d7 {
+
+class Dataset;
+
+// The owner list: the person liable, the spouse when any spouse cell is
+// filled, then one entry per child ("ΣΤΟ 1 ΠΑΙΔΙ", ...).
+QStringList OwnerListItems(bool spouseHasData, int childCount);
+// The owner code of the chosen entry: "1" the person liable, "2" the spouse,
+// child n gets n + 2 (the numbering the upload file gives the children), so
+// the code always belongs to the person the text names.
+QString ResolveOwnerCode(int index, const QString &text);
+
+// One summary line: caption, tabs, value.
+QString SummaryLine(const QString &caption, int tabs, const QString &value = QString());
+// The summary box's text: every line ended by CR LF.
+QString SummaryText(const QStringList &lines);
+
+// The question asked before storing: the question, CR, the summary, and with
+// the warning a CR, 44 hyphens, a CR and the warning that stored rows cannot
+// be changed.
+QString StoreConfirmation(const QString &question, const QString &summaryText, bool withWarning);
+
+// Appends the row through the append dataset (opened on an empty result) and
+// reopens the kept-open dataset of the declaration. On any failure the insert
+// is abandoned, the failure message shown, and false returned: a row is
+// posted whole or not at all.
+bool StoreWizardRow(Dataset &append, const QString &emptySql, const ColumnValues &values, Dataset &keptOpen,
+                    const QString &reopenSql);
+
+// Step pages: the tab strip is covered by a blank panel, so pages change only
+// through the step buttons.
+void CoverTabs(QTabWidget *pages, QWidget *cover);
+// Enter on a step page presses its default button; a decimal field that has
+// the focus is normalised first, as on leaving it.
+void SetDefaultButton(QWidget *page, QAbstractButton *button);
+
+}  // namespace d7
