@@ -9,6 +9,9 @@
 #include <QMessageBox>
 
 #include "app/Main.h"
+#include "store/Access.h"
+#include "store/Engine.h"
+#include <QTabWidget>
 
 namespace d7test {
 
@@ -107,6 +110,20 @@ std::unique_ptr<d7::TForm1> MakeMainWindow() {
     welcome.click(QStringLiteral("Button1"));
     auto form = std::make_unique<d7::TForm1>();
     return form;
+}
+
+void OpenDeclaration(d7::TForm1 &form, const QString &taxNumber) {
+    using namespace d7;
+    form.PageControl1->setEnabled(true);
+    form.PageControl1->setCurrentIndex(0);
+    form.CurrentTaxNumber = taxNumber;
+    if (!LoadOneRow(*form.ADODataSet3, DeclarationQuery("select * from citizendata where AFM='", taxNumber),
+                    [](const Dataset &) {}))
+        StoreOneRow(*form.ADODataSet3, DeclarationQuery("select * from citizendata where AFM='", taxNumber),
+                    {{4, taxNumber}});
+    Reopen(*form.ADODataSet4, DeclarationQuery("select * from children where AFMYpox='", taxNumber));
+    Reopen(*form.ADODataSet6, DeclarationQuery("select * from table1 where AFMYpox='", taxNumber));
+    Reopen(*form.ADODataSet7, DeclarationQuery("select * from table2 where AFMYpox='", taxNumber));
 }
 
 void TypeText(QWidget *w, const QString &text) {

@@ -78,6 +78,10 @@ QString ModalText(QWidget *w);
 // A main window on the current folder's database, past its welcome screen.
 std::unique_ptr<d7::TForm1> MakeMainWindow();
 
+// Opens the declaration of a tax number in the window, as the menu command
+// does once the number has passed its check (no questions asked).
+void OpenDeclaration(d7::TForm1 &form, const QString &taxNumber);
+
 // Types text into the focused widget, Greek letters included.
 void TypeText(QWidget *w, const QString &text);
 
