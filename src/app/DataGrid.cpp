@@ -176,6 +176,7 @@ DataGrid::DataGrid(Dataset *dataset, QList<GridColumn> columns, bool editable, Q
     horizontalHeader()->setSectionsMovable(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     verticalHeader()->setDefaultSectionSize(20);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setFixedWidth(14);

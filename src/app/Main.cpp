@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
 #include <QFrame>
 #include <QMenuBar>
 #include <QScreen>
@@ -17,6 +18,7 @@
 #include "app/MessageUnit.h"
 #include "app/PairedList.h"
 #include "pages/general/GeneralPage.h"
+#include "pages/general/Validation.h"
 #include "pages/table1/Table1Page.h"
 #include "pages/table2/SummaryPage.h"
 #include "pages/table2/Table2Page.h"
@@ -120,6 +122,7 @@ void TForm1::buildMenu() {
     N8 = separator(N6, "N8");
     N9 = item(N6, "N9", QStringLiteral("Σχετικά"));
 
+    ConnectCommand(N92, &QAction::triggered, this, [this] { N92Click(); });
     ConnectCommand(N2, &QAction::triggered, this, [this] { N2Click(); });
 }
 
@@ -170,8 +173,7 @@ void TForm1::buildPages() {
 void TForm1::FormCreate() {
     ShowStartHint = true;
     KeyLed1->setCapsLock(true);
-    shownPage_ = 0;
-    PageControl1->setCurrentIndex(0);
+    setActivePage(0);
     PageControl1->setEnabled(false);
     TabSheetGen->InitGridTitles();
     FillReferenceLists();
@@ -224,12 +226,20 @@ void TForm1::PostChildrenEdit() {
     }
 }
 
-int TForm1::ValidateDeclaration() { return 0; }
+void TForm1::setActivePage(int index) {
+    shownPage_ = index;
+    PageControl1->setCurrentIndex(index);
+}
 
 void TForm1::PageControl1Change(int index) {
     PostChildrenEdit();
     if (index == 0)
         return;
+    const int code = ValidateDeclaration();
+    if (code != 0) {
+        ShowMessageText(PageSwitchMessage(code, QDate::currentDate().year()));
+        setActivePage(0);
+    }
     StoreGeneralData();
 }
 

@@ -40,6 +40,12 @@ public:
 
     // Shared operations of the pages.
     void StoreGeneralData();
+    // The writes of the general page, one table each; a spouse or representative
+    // whose cells are all empty has its row deleted.
+    void StoreTaxpayerRow();
+    void StoreSpouseRow();
+    void StoreGeneralRow();
+    void StoreRepresentativeRow();
     int ValidateDeclaration();
     // Posts a pending edit of the children grid; errors are swallowed.
     void PostChildrenEdit();
@@ -49,6 +55,14 @@ public:
     QStringList OwnerList() const;
     // The kind of declaration: 0 initial, 1 supplementary, 2 revoking.
     int DeclarationKind() const;
+
+    // Shows a page without running the page-switch rule.
+    void setActivePage(int index);
+
+    // Opening a declaration.
+    void N92Click();
+    void ClearGeneralPage();
+    void LoadDeclaration();
 
     // Menu commands and window events.
     void N2Click();

@@ -109,10 +109,13 @@ void StringGrid::keyPressEvent(QKeyEvent *event) {
     // A key that would start editing is judged by the column's filter first.
     const QChar typed = TypedCharacter(event);
     const QModelIndex current = currentIndex();
-    if (!typed.isNull() && typed != kTab && current.isValid() && state() != EditingState &&
-        isEditableCell(current.column(), current.row()) && !accepts(current.column(), typed)) {
-        Beep();
-        return;
+    if (!typed.isNull() && typed != kTab && current.isValid() && state() != EditingState) {
+        if (!isEditableCell(current.column(), current.row()))
+            return;   // a cell that takes no typing drops it silently
+        if (!accepts(current.column(), typed)) {
+            Beep();
+            return;
+        }
     }
     QTableWidget::keyPressEvent(event);
 }

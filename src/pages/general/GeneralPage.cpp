@@ -7,12 +7,18 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "app/Command.h"
 #include "app/DataGrid.h"
+#include "app/Dialogs.h"
 #include "app/DataNavigator.h"
 #include "app/InputRules.h"
 #include "app/StringGrid.h"
 #include "app/Main.h"
 #include "pages/general/TaxOffices.h"
+#include "pages/general/Validation.h"
+#include "store/Engine.h"
+
+#include <QDate>
 
 namespace d7 {
 
@@ -75,8 +81,7 @@ GeneralPage::GeneralPage(TForm1 &form, Dataset *children, QWidget *parent)
     StringGridYpWife->move(8, 112);
 
     Label5 = label(this, "Label5",
-                   QStringLiteral("ΣΤΟΙΧΕΙΑ ΠΡΟΣΤΑΤΕΥΟΜΕΝΩΝ ΤΕΚΝΩΝ ΠΟΥ ΕΧΟΥΝ ΟΠΟΙΟΔΗΠΟΤΕ ΕΜΠΡΑΓΜΑΤΟ "
-                                  "ΔΙΚΑΙΩΜΑ ΣΕ ΑΚΙΝΗΤΟ"),
+                   QStringLiteral("ΣΤΟΙΧΕΙΑ ΠΡΟΣΤΑΤΕΥΟΜΕΝΩΝ ΤΕΚΝΩΝ ΠΟΥ ΕΧΟΥΝ ΟΠΟΙΟΔΗΠΟΤΕ ΕΜΠΡΑΓΜΑΤΟ ΔΙΚΑΙΩΜΑ ΣΕ ΑΚΙΝΗΤΟ"),
                    8, 160);
 
     QList<GridColumn> columns = {
@@ -122,6 +127,107 @@ GeneralPage::GeneralPage(TForm1 &form, Dataset *children, QWidget *parent)
     BitBtnSave = named(new QPushButton(QStringLiteral("Αποθήκευση"), this), "BitBtnSave");
     BitBtnSave->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
     BitBtnSave->setGeometry(600, 427, 113, 57);
+
+    // Behaviour.
+    connect(ComboBoxDOY, &QComboBox::activated, this, &GeneralPage::ComboBoxDOYChange);
+    // The person liable's tax number is the declaration's key: shown, never typed.
+    StringGridYp->setReadOnlyCell(4, 1);
+    StringGridYpWife->setColumnKeyFilter(5, DigitKeyFilter);
+    StringGridAnti->setColumnKeyFilter(4, DigitKeyFilter);
+    DBGrid1->datasetModel()->setKeyFilter(4, DigitKeyFilter);
+    DBGrid1->datasetModel()->setKeyFilter(5, DigitKeyFilter);
+    children->setBeforePost([this](Dataset &d) { return ADODataSet4BeforePost(d); });
+    DBNavigator1->setBeforeAction([this](DataNavigator::Button b) { return DBNavigator1BeforeAction(int(b)); });
+    ConnectCommand(BitBtnSave, &QPushButton::clicked, this, [this] { BitBtnSaveClick(); });
+}
+
+void GeneralPage::ComboBoxDOYChange(int index) { ComboBoxDOYCodes->setCurrentIndex(index); }
+
+bool GeneralPage::ADODataSet4BeforePost(Dataset &children) {
+    children.setFieldByName(QStringLiteral("AFMYpox"), form_.CurrentTaxNumber);
+    static const char *const data[] = {"Surname", "Name", "FatherName", "AT", "YearOfBirth", "AFM"};
+    bool anyValue = false;
+    for (const char *name : data) {
+        const QVariant v = children.fieldByName(QString::fromLatin1(name));
+        if (v.isNull())
+            continue;
+        anyValue = true;
+        if (!v.toString().isEmpty())
+            return true;
+    }
+    if (anyValue) {
+        // Only empty texts: the row goes back to what it was.
+        try {
+            children.cancel();
+        } catch (const std::exception &) {
+        }
+    }
+    return false;   // an all-null row stays in editing
+}
+
+bool GeneralPage::DBNavigator1BeforeAction(int button) {
+    if (DataNavigator::Button(button) != DataNavigator::Button::Delete)
+        return true;
+    if (!AskYesNo(QStringLiteral("Είστε σίγουρος;")))
+        return false;
+    // Warn once per stored row that belongs to a child (owner code 3 and up).
+    const struct {
+        Dataset *rows;
+        int ownerColumn;
+    } tables[] = {{form_.ADODataSet6, 33}, {form_.ADODataSet7, 23}};
+    for (const auto &t : tables) {
+        Dataset &rows = *t.rows;
+        if (!rows.isActive() || rows.recordCount() == 0)
+            continue;
+        rows.first();
+        for (int i = 0, n = rows.recordCount(); i < n; ++i) {
+            bool ok = false;
+            const int owner = rows.text(t.ownerColumn).toInt(&ok);
+            if (ok && owner >= 3 &&
+                !AskYesNo(QStringLiteral("Έχετε δηλώσει στοιχεία ακινήτων τα οποία ανήκουν στο/στα τέκνα σας. Αν διαγράψετε τα στοιχεία κάποιου τέκνου τότε τα στοιχεία του ακινήτου πιθανόν να είναι λάνθασμένα. Είστε σίγουρος;"))) {
+                rows.first();
+                return false;
+            }
+            rows.next();
+        }
+        rows.first();
+    }
+    return true;
+}
+
+void GeneralPage::BitBtnSaveClick() {
+    form_.PostChildrenEdit();
+    const int code = form_.ValidateDeclaration();
+    if (code != 0) {
+        ShowMessageText(SaveMessage(code, QDate::currentDate().year()));
+        return;
+    }
+    auto anyEmpty = [](const StringGrid *grid, int from, int to) {
+        for (int c = from; c <= to; ++c)
+            if (grid->Cells(c, 1).isEmpty())
+                return true;
+        return false;
+    };
+    auto allEmpty = [](const StringGrid *grid, int from, int to) {
+        for (int c = from; c <= to; ++c)
+            if (!grid->Cells(c, 1).isEmpty())
+                return false;
+        return true;
+    };
+    if (anyEmpty(StringGridYp, 1, 4) &&
+        !AskYesNo(QStringLiteral("Δεν έχετε συμπληρώσει κάποια από τα στοιχεία του υπόχρεου. Είστε σίγουροι ότι θέλετε να συνεχίσετε;")))
+        return;
+    form_.StoreTaxpayerRow();
+    if (!allEmpty(StringGridYpWife, 1, 5) && anyEmpty(StringGridYpWife, 1, 5) &&
+        !AskYesNo(QStringLiteral("Δεν έχετε συμπληρώσει κάποια από τα στοιχεία της συζύγου. Είστε σίγουροι ότι θέλετε να συνεχίσετε;")))
+        return;
+    form_.StoreSpouseRow();
+    form_.StoreGeneralRow();
+    if (!allEmpty(StringGridAnti, 0, 4) && anyEmpty(StringGridAnti, 0, 4) &&
+        !AskYesNo(QStringLiteral("Δεν έχετε συμπληρώσει κάποια από τα στοιχεία του εκπροσώπου. Είστε σίγουροι ότι θέλετε να συνεχίσετε;")))
+        return;
+    form_.StoreRepresentativeRow();
+    ShowMessageText(QStringLiteral("Επιτυχής αποθήκευση Γενικών Στοιχείων"));
 }
 
 void GeneralPage::InitGridTitles() {

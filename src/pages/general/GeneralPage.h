@@ -25,6 +25,12 @@ public:
     // Titles of the three person grids, fixed cells and the year pick list.
     void InitGridTitles();
 
+    // Handlers.
+    void ComboBoxDOYChange(int index);
+    bool ADODataSet4BeforePost(Dataset &children);
+    bool DBNavigator1BeforeAction(int button);
+    void BitBtnSaveClick();
+
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7;
     QLabel *Label96, *Label97, *Label98, *Label99;
     QComboBox *ComboBoxDOY, *ComboBoxDOYCodes, *ComboBoxType;

@@ -39,26 +39,21 @@ struct HourglassCursor {
 QString MunicipalitiesSql(const QString &p, WizardKind kind) {
     const QString areas =
         kind == WizardKind::Table1
-            ? QStringLiteral("' UNION SELECT DISTINCT ap_mar_mnc_cd, ap_mar_nm + ' ' + ap_mnc_nm FROM "
-                             "doy_ap_mnc_area,doy_ap_municipality WHERE ap_mar_pref_cd ='")
-            : QStringLiteral("' UNION SELECT DISTINCT ap_mar_mnc_cd,  ap_mar_nm + ' ' + ap_mnc_nm  FROM "
-                             "doy_ap_mnc_area,doy_ap_municipality WHERE ap_mar_pref_cd ='");
+            ? QStringLiteral("' UNION SELECT DISTINCT ap_mar_mnc_cd, ap_mar_nm + ' ' + ap_mnc_nm FROM doy_ap_mnc_area,doy_ap_municipality WHERE ap_mar_pref_cd ='")
+            : QStringLiteral("' UNION SELECT DISTINCT ap_mar_mnc_cd,  ap_mar_nm + ' ' + ap_mnc_nm  FROM doy_ap_mnc_area,doy_ap_municipality WHERE ap_mar_pref_cd ='");
     return QStringLiteral("select distinct ap_mnc_cd, ap_mnc_nm from doy_ap_municipality where ap_mnc_pref_cd ='") +
            p + areas + p + QStringLiteral("' and ap_mnc_pref_cd='") + p +
            QStringLiteral("' and ap_mar_mnc_cd=ap_mnc_cd ORDER BY ap_mnc_nm");
 }
 
 QString StreetsSql(const QString &p, const QString &m) {
-    return QStringLiteral("select distinct  DOY_AP_STREET.ap_strt_nm,DOY_AP_MNC_STRT.ap_mns_strt_cd from "
-                          "doy_ap_street,DOY_AP_MNC_STRT where DOY_AP_MNC_STRT.ap_mns_pref_cd ='") +
+    return QStringLiteral("select distinct  DOY_AP_STREET.ap_strt_nm,DOY_AP_MNC_STRT.ap_mns_strt_cd from doy_ap_street,DOY_AP_MNC_STRT where DOY_AP_MNC_STRT.ap_mns_pref_cd ='") +
            p + QStringLiteral("' and DOY_AP_MNC_STRT.ap_mns_mnc_cd=") + m +
-           QStringLiteral(" and DOY_AP_MNC_STRT.ap_mns_strt_cd=doy_ap_street.ap_strt_cd order by "
-                          "DOY_AP_STREET.ap_strt_nm");
+           QStringLiteral(" and DOY_AP_MNC_STRT.ap_mns_strt_cd=doy_ap_street.ap_strt_cd order by DOY_AP_STREET.ap_strt_nm");
 }
 
 QString BlockStreetsSql(const QString &p, const QString &m, const QString &s) {
-    return QStringLiteral("select distinct  ap_front_strt_cd,ap_front_ot_cd,  doy_ap_street.ap_strt_nm FROM "
-                          "doy_ap_front, doy_ap_street WHERE ap_front_pref_cd='") +
+    return QStringLiteral("select distinct  ap_front_strt_cd,ap_front_ot_cd,  doy_ap_street.ap_strt_nm FROM doy_ap_front, doy_ap_street WHERE ap_front_pref_cd='") +
            p + QStringLiteral("' and ap_front_mnc_cd=") + m +
            QStringLiteral(" and ap_front_ot_cd in (select ap_front_ot_cd from doy_ap_front where ap_front_pref_cd='") +
            p + QStringLiteral("' and ap_front_mnc_cd=") + m + QStringLiteral(" and ap_front_strt_cd=") + s +

@@ -1,0 +1,26 @@
+#include "app/TaxNumber.h"
+
+namespace d7 {
+
+bool CheckTaxNumber(const QString &text) {
+    if (text.size() != 9)
+        return false;
+    int digits[9];
+    for (int i = 0; i < 9; ++i) {
+        const QChar c = text[i];
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+        digits[i] = c.unicode() - '0';
+    }
+    if (text == QLatin1String("000000000"))
+        return false;
+    int sum = 0;
+    for (int i = 0; i < 8; ++i)
+        sum += digits[i] << (8 - i);
+    int r = sum % 11;
+    if (r == 10)
+        r = 0;
+    return r == digits[8];
+}
+
+}  // namespace d7

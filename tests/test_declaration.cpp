@@ -1,0 +1,333 @@
+// Opening declarations by tax number, loading and storing the general page,
+// and the silent stores (another declaration, page switch, shut-down).
+#include <QAction>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QRandomGenerator>
+#include <QTabWidget>
+
+#include "app/Main.h"
+#include "app/StringGrid.h"
+#include "app/TaxNumber.h"
+#include "pages/general/GeneralPage.h"
+#include "store/Database.h"
+#include "store/Engine.h"
+#include "support/TestSupport.h"
+
+using namespace d7;
+using namespace d7test;
+
+namespace {
+
+const QString kFirst = QStringLiteral("111111114");
+const QString kSecond = QStringLiteral("100000090");
+
+// The check digit computed another way: the binary value of the first eight
+// digits read as bits is not what is meant; each digit is doubled eight..one times.
+int expectedCheckDigit(const QString &digits) {
+    long long sum = 0;
+    for (int i = 0; i < 8; ++i) {
+        long long weight = 1;
+        for (int k = 0; k < 9 - (i + 1); ++k)
+            weight *= 2;
+        sum += (digits[i].unicode() - '0') * weight;
+    }
+    const int r = int(sum % 11);
+    return r == 10 ? 0 : r;
+}
+
+// Rows of a table, read through a connection of their own; "select *" leaves
+// out the row identifier.
+QList<QStringList> rows(const QString &sql) {
+    Connection c;
+    c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::Read);
+    Dataset ds(&c);
+    ds.setCommandText(sql);
+    ds.open();
+    QList<QStringList> out;
+    for (ds.first(); !ds.eof(); ds.next()) {
+        QStringList row;
+        for (int i = sql.startsWith("select * ") ? 1 : 0; i < ds.fieldCount(); ++i)
+            row << (ds.isNull(i) ? QStringLiteral("<null>") : ds.text(i));
+        out << row;
+    }
+    return out;
+}
+
+void open(TForm1 &form, const QString &number, ModalAnswerer &robot) {
+    robot.type(number);
+    form.findChild<QAction *>("N92")->trigger();
+    QTRY_COMPARE(robot.pending(), 0);
+}
+
+}  // namespace
+
+class DeclarationTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QVERIFY(!QApplication::activeModalWidget()); }
+
+    void taxNumberExamples_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("eight ones and 4") << "111111114" << true;
+        QTest::newRow("nine ones") << "111111111" << false;
+        QTest::newRow("nine zeros") << "000000000" << false;
+        QTest::newRow("remainder ten counts as zero") << "100000090" << true;
+        QTest::newRow("eight digits") << "11111114" << false;
+        QTest::newRow("ten digits") << "1111111140" << false;
+        QTest::newRow("leading blank") << " 11111114" << false;
+        QTest::newRow("letter") << "11111111A" << false;
+        QTest::newRow("sign") << "+11111114" << false;
+        QTest::newRow("blank inside") << "1111 1114" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("Greek digit-like letter") << "11111111Ο" << false;
+    }
+    void taxNumberExamples() {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QCOMPARE(CheckTaxNumber(text), valid);
+    }
+
+    void taxNumberAgainstAnIndependentCheckDigit() {
+        QRandomGenerator rng(2024);
+        int valid = 0;
+        for (int n = 0; n < 20000; ++n) {
+            QString digits;
+            for (int i = 0; i < 9; ++i)
+                digits += QChar('0' + rng.bounded(10));
+            const bool expected = digits != "000000000" && digits[8].unicode() - '0' == expectedCheckDigit(digits);
+            QCOMPARE(CheckTaxNumber(digits), expected);
+            valid += expected;
+        }
+        QVERIFY(valid > 1000);   // about one in eleven
+    }
+
+    void invalidNumbersChangeNothing() {
+        ScratchFolder folder;
+        auto form = MakeMainWindow();
+        ModalAnswerer robot;
+        robot.type("111111111").ok().cancel().ok();
+        form->N92Click();
+        form->N92Click();
+        QCOMPARE(robot.texts, QStringList({"Δώστε ΑΦΜ Υπόχρεου. Αν έχουν ήδη περαστεί στοιχεία για αυτόν τον ΑΦΜ, "
+                                           "αυτά θα εμφανιστούν στην οθόνη.",
+                                           "Μη έγκυρος ΑΦΜ. Παρακαλώ προσπαθήστε ξανά",
+                                           "Δώστε ΑΦΜ Υπόχρεου. Αν έχουν ήδη περαστεί στοιχεία για αυτόν τον ΑΦΜ, "
+                                           "αυτά θα εμφανιστούν στην οθόνη.",
+                                           "Μη έγκυρος ΑΦΜ. Παρακαλώ προσπαθήστε ξανά"}));
+        QCOMPARE(robot.titles.first(), QStringLiteral("Δώστε ΑΦΜ Υπόχρεου"));
+        QVERIFY(!form->PageControl1->isEnabled());
+        QCOMPARE(form->CurrentTaxNumber, QString());
+        QVERIFY(rows("select * from citizendata").isEmpty());
+    }
+
+    void newDeclarationIsCreatedOnce() {
+        ScratchFolder folder;
+        auto form = MakeMainWindow();
+        ModalAnswerer robot;
+        open(*form, kFirst, robot);
+        QVERIFY(form->PageControl1->isEnabled());
+        QCOMPARE(form->CurrentTaxNumber, kFirst);
+        QCOMPARE(rows("select * from citizendata"), QList<QStringList>({{"<null>", "<null>", "<null>", kFirst}}));
+        auto *yp = form->findChild<StringGrid *>("StringGridYp");
+        QCOMPARE(yp->Cells(4, 1), kFirst);
+        QCOMPARE(yp->Cells(1, 1), QString());
+        QVERIFY(form->ADODataSet4->isActive());
+        QCOMPARE(form->ADODataSet4->commandText(), "select * from children where AFMYpox='" + kFirst + "'");
+        QCOMPARE(form->ADODataSet6->commandText(), "select * from table1 where AFMYpox='" + kFirst + "'");
+        QCOMPARE(form->ADODataSet7->commandText(), "select * from table2 where AFMYpox='" + kFirst + "'");
+        // opening it again stores the page and loads it again; no second row
+        yp->setCells(1, 1, QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ"));
+        open(*form, kFirst, robot);
+        QCOMPARE(yp->Cells(1, 1), QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ"));
+        QCOMPARE(rows("select * from citizendata").size(), 1);
+        QCOMPARE(rows("select * from generaldata").size(), 1);
+    }
+
+    void twoDeclarationsSideBySide() {
+        ScratchFolder folder;
+        auto form = MakeMainWindow();
+        ModalAnswerer robot;
+        GeneralPage &page = *form->TabSheetGen;
+        open(*form, kFirst, robot);
+        page.StringGridYp->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
+        page.StringGridYpWife->setCells(1, 1, QStringLiteral("ΣΥΖΥΓΟΣ"));
+        page.StringGridAnti->setCells(0, 1, QStringLiteral("ΚΗΔΕΜΟΝΑΣ"));
+        page.ComboBoxDOY->setCurrentIndex(5);
+        page.ComboBoxDOYChange(5);
+        page.ComboBoxType->setCurrentIndex(1);
+        page.MemoNotes->setPlainText(QStringLiteral("ΓΡΑΜΜΗ 1\nΓΡΑΜΜΗ 2"));
+        form->ADODataSet4->insert();
+        form->ADODataSet4->setFieldByName("Surname", QStringLiteral("ΠΑΙΔΙ"));
+        QVERIFY(form->ADODataSet4->post());
+
+        open(*form, kSecond, robot);   // stores the first silently
+        QCOMPARE(page.StringGridYp->Cells(1, 1), QString());
+        QCOMPARE(page.StringGridYpWife->Cells(1, 1), QString());
+        QCOMPARE(page.StringGridAnti->Cells(0, 1), QString());
+        QCOMPARE(page.ComboBoxDOY->currentIndex(), 0);
+        QCOMPARE(page.ComboBoxType->currentIndex(), 0);
+        QCOMPARE(page.MemoNotes->toPlainText(), QString());
+        QCOMPARE(form->ADODataSet4->recordCount(), 0);
+        page.StringGridYp->setCells(1, 1, QStringLiteral("ΒΗΤΑ"));
+
+        open(*form, kFirst, robot);
+        QCOMPARE(page.StringGridYp->Cells(1, 1), QStringLiteral("ΑΛΦΑ"));
+        QCOMPARE(page.StringGridYp->Cells(4, 1), kFirst);
+        QCOMPARE(page.StringGridYpWife->Cells(1, 1), QStringLiteral("ΣΥΖΥΓΟΣ"));
+        QCOMPARE(page.StringGridAnti->Cells(0, 1), QStringLiteral("ΚΗΔΕΜΟΝΑΣ"));
+        QCOMPARE(page.ComboBoxDOY->currentIndex(), 5);
+        QCOMPARE(page.ComboBoxDOYCodes->currentIndex(), 5);
+        QCOMPARE(page.ComboBoxType->currentIndex(), 1);
+        QCOMPARE(page.MemoNotes->toPlainText(), QStringLiteral("ΓΡΑΜΜΗ 1\nΓΡΑΜΜΗ 2"));
+        QCOMPARE(form->ADODataSet4->recordCount(), 1);
+        QCOMPARE(form->ADODataSet4->textByName("AFMYpox"), kFirst);
+        QCOMPARE(rows("select * from citizendata order by afm"),
+                 QList<QStringList>({{"ΒΗΤΑ", "", "", kSecond}, {"ΑΛΦΑ", "", "", kFirst}}));
+        QCOMPARE(rows("select * from citizendata where afm='" + kSecond + "'").size(), 1);
+        // the second declaration's data were stored too
+        open(*form, kSecond, robot);
+        QCOMPARE(page.StringGridYp->Cells(1, 1), QStringLiteral("ΒΗΤΑ"));
+    }
+
+    void storedRowsAndNullColumns() {
+        ScratchFolder folder;
+        auto form = MakeMainWindow();
+        ModalAnswerer robot;
+        GeneralPage &page = *form->TabSheetGen;
+        open(*form, kFirst, robot);
+        page.StringGridYpWife->setCells(2, 1, QStringLiteral("ΜΑΡΙΑ"));
+        form->StoreGeneralData();
+        QCOMPARE(rows("select * from wifedata"), QList<QStringList>({{"", "ΜΑΡΙΑ", "", "", "", kFirst}}));
+        QCOMPARE(rows("select * from generaldata"),
+                 QList<QStringList>({{"ΑΓ. ΔΗΜΗΤΡΙΟΥ", "1129", "0", "<null>", "", kFirst}}));
+        // a spouse whose cells are all emptied loses the row
+        page.StringGridYpWife->setCells(2, 1, QString());
+        form->StoreGeneralData();
+        QVERIFY(rows("select * from wifedata").isEmpty());
+        QVERIFY(rows("select * from ekprosopos").isEmpty());
+
+        // null columns leave the controls as cleared; an unknown office name
+        // selects nothing while its code is still found
+        {
+            Connection c;
+            c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite);
+            c.execute("UPDATE generaldata SET DOYName='ΑΓΝΩΣΤΗ', DOYCode='4511', Notes=NULL");
+            c.execute("UPDATE citizendata SET Name=NULL, Surname='ΓΑΜΑ'");
+        }
+        page.MemoNotes->setPlainText(QStringLiteral("ΠΑΛΙΟ"));
+        form->ClearGeneralPage();
+        page.StringGridYp->setCells(2, 1, QStringLiteral("ΠΡΙΝ"));
+        form->LoadDeclaration();
+        QCOMPARE(page.ComboBoxDOY->currentIndex(), -1);
+        QCOMPARE(page.ComboBoxDOYCodes->currentText(), QStringLiteral("4511"));
+        QCOMPARE(page.MemoNotes->toPlainText(), QString());
+        QCOMPARE(page.StringGridYp->Cells(1, 1), QStringLiteral("ΓΑΜΑ"));
+        QCOMPARE(page.StringGridYp->Cells(2, 1), QStringLiteral("ΠΡΙΝ"));   // null: unchanged
+    }
+
+    void failedCreationKeepsTheOpenDeclaration() {
+        ScratchFolder folder;
+        auto form = MakeMainWindow();
+        ModalAnswerer robot;
+        GeneralPage &page = *form->TabSheetGen;
+        open(*form, kFirst, robot);
+        page.StringGridYp->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
+        form->setActivePage(3);
+        {
+            // From here on the engine refuses new declarations.
+            Connection c;
+            c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite);
+            c.execute("CREATE TRIGGER refuse BEFORE INSERT ON citizendata BEGIN SELECT RAISE(ABORT, 'full'); END");
+        }
+        robot.type(kSecond).ok();
+        form->N92Click();
+        QCOMPARE(robot.texts.last(),
+                 QStringLiteral("Υπήρξε κάποιο πρόβλημα κατά την αποθήκευση του ΑΦΜ.Παρακαλώ προσπαθήστε ξανά."));
+        QCOMPARE(form->CurrentTaxNumber, kFirst);
+        QVERIFY(form->PageControl1->isEnabled());
+        QCOMPARE(form->PageControl1->currentIndex(), 3);
+        QCOMPARE(page.StringGridYp->Cells(1, 1), QStringLiteral("ΑΛΦΑ"));
+        // the page is still the first declaration's, and is stored under its number
+        page.StringGridYp->setCells(2, 1, QStringLiteral("ΝΙΚΟΣ"));
+        form->StoreGeneralData();
+        QCOMPARE(rows("select * from citizendata"), QList<QStringList>({{"ΑΛΦΑ", "ΝΙΚΟΣ", "", kFirst}}));
+        QVERIFY(rows("select * from generaldata where afmypox='" + kSecond + "'").isEmpty());
+    }
+
+    void failedCreationWithNothingOpen() {
+        ScratchFolder folder;
+        {
+            Connection c;
+            c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite);
+            c.execute("CREATE TRIGGER refuse BEFORE INSERT ON citizendata BEGIN SELECT RAISE(ABORT, 'full'); END");
+        }
+        auto form = MakeMainWindow();
+        ModalAnswerer robot;
+        robot.type(kFirst).ok();
+        form->N92Click();
+        QTRY_COMPARE(robot.pending(), 0);
+        QVERIFY(!form->PageControl1->isEnabled());
+        QCOMPARE(form->CurrentTaxNumber, QString());
+    }
+
+    void pageSwitchValidatesAndStores() {
+        ScratchFolder folder;
+        auto form = MakeMainWindow();
+        ModalAnswerer robot;
+        GeneralPage &page = *form->TabSheetGen;
+        open(*form, kFirst, robot);
+        // surname empty: the message of the page switch, back on page 0, stored all the same
+        page.MemoNotes->setPlainText(QStringLiteral("ΣΗΜΕΙΩΣΗ"));
+        robot.ok();
+        form->PageControl1->setCurrentIndex(2);
+        QCOMPARE(robot.texts.last(), QStringLiteral("Πρέπει να δηλώσετε οπωσδήποτε Επώνυμο ή Επωνυμία Υπόχρεου."));
+        QCOMPARE(form->PageControl1->currentIndex(), 0);
+        QCOMPARE(rows("select Notes from generaldata"), QList<QStringList>({{"ΣΗΜΕΙΩΣΗ"}}));
+        // an invalid spouse number: the page-switch wording
+        page.StringGridYp->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
+        page.StringGridYpWife->setCells(1, 1, QStringLiteral("ΣΥΖΥΓΟΣ"));
+        robot.ok();
+        form->PageControl1->setCurrentIndex(1);
+        QCOMPARE(robot.texts.last(),
+                 QStringLiteral("Όλα τα ΑΦΜ των ατόμων που δηλώνετε στη σελίδα Γενικών Στοιχείων είναι ΥΠΟΧΡΕΩΤΙΚΑ. "
+                                "Έχετε δηλώσει κενό ή λανθασμένο ΑΦΜ Συζύγου. Διορθώστε το για να για να "
+                                "προχωρήσετε στη χρήση του προγράμματος"));
+        QCOMPARE(rows("select Surname from wifedata"), QList<QStringList>({{"ΣΥΖΥΓΟΣ"}}));
+        // valid: the page changes, with no message, and is stored; Table 1 to
+        // Table 2 validates and stores the same way
+        page.StringGridYpWife->setCells(5, 1, kSecond);
+        const int shown = robot.texts.size();
+        form->PageControl1->setCurrentIndex(1);
+        QCOMPARE(form->PageControl1->currentIndex(), 1);
+        page.StringGridYp->setCells(2, 1, QStringLiteral("ΝΙΚΟΣ"));   // not on screen, but the page holds it
+        form->PageControl1->setCurrentIndex(2);
+        QCOMPARE(form->PageControl1->currentIndex(), 2);
+        QCOMPARE(robot.texts.size(), shown);
+        QCOMPARE(rows("select Name from citizendata"), QList<QStringList>({{"ΝΙΚΟΣ"}}));
+        // choosing page 0 never validates nor stores, even when invalid
+        page.StringGridYp->setCells(1, 1, QString());
+        form->PageControl1->setCurrentIndex(0);
+        QCOMPARE(robot.texts.size(), shown);
+        QCOMPARE(rows("select Surname from citizendata"), QList<QStringList>({{"ΑΛΦΑ"}}));
+    }
+
+    void shutDownStoresTheOpenDeclaration() {
+        ScratchFolder folder;
+        {
+            auto form = MakeMainWindow();
+            ModalAnswerer robot;
+            open(*form, kFirst, robot);
+            form->TabSheetGen->StringGridYp->setCells(1, 1, QStringLiteral("ΤΕΛΟΣ"));
+            form->close();
+            QVERIFY(!form->ADODataSet4->isActive());
+            QVERIFY(!form->ADOConnection1->isOpen());
+            QVERIFY(!form->ADOConnection2->isOpen());
+        }
+        QCOMPARE(rows("select Surname from citizendata"), QList<QStringList>({{"ΤΕΛΟΣ"}}));
+    }
+};
+
+D7_TEST_MAIN(DeclarationTest)
+#include "test_declaration.moc"

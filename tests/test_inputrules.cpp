@@ -1,0 +1,159 @@
+// The shared key filters, the decimal exit rule on a real field, and the
+// Yes/No question.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QMessageBox>
+
+#include "app/Dialogs.h"
+#include "app/InputRules.h"
+#include "support/TestSupport.h"
+
+using namespace d7;
+using namespace d7test;
+
+namespace {
+
+// A window with two fields, so that the focus can leave the first.
+struct Fields {
+    QWidget window;
+    QLineEdit first{&window}, second{&window};
+    Fields() {
+        second.move(0, 30);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        first.setFocus();
+    }
+};
+
+}  // namespace
+
+class InputRulesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void digitFilter() {
+        for (QChar c : QStringLiteral("0123456789"))
+            QVERIFY(DigitKeyFilter(c));
+        QVERIFY(DigitKeyFilter(QChar(8)));
+        QVERIFY(DigitKeyFilter(QChar(9)));
+        for (QChar c : QStringLiteral("a Α,.-+\x0d\x1b\x03\x16"))
+            QVERIFY2(!DigitKeyFilter(c), qPrintable(QString::number(c.unicode())));
+    }
+
+    void decimalFilter() {
+        QVERIFY(DecimalKeyFilter(',', "12"));
+        QVERIFY(!DecimalKeyFilter(',', "12,5"));
+        QVERIFY(!DecimalKeyFilter(QChar(9), "12"));   // Tab is refused in decimal fields
+        QVERIFY(DecimalKeyFilter(QChar(8), "12,5"));
+        QVERIFY(!DecimalKeyFilter('.', "12"));
+    }
+
+    void typingIntoADecimalField() {
+        Fields f;
+        UseDecimalKeys(&f.first, QStringLiteral("0.##"));
+        TypeText(&f.first, "12,5");
+        QCOMPARE(f.first.text(), QStringLiteral("12,5"));
+        // a second comma beeps and changes nothing, even with the first selected
+        f.first.setSelection(2, 1);
+        const int beeps = BeepCount();
+        QTest::keyClick(&f.first, ',');
+        QCOMPARE(f.first.text(), QStringLiteral("12,5"));
+        QCOMPARE(BeepCount(), beeps + 1);
+        QTest::keyClick(&f.first, 'x');
+        QCOMPARE(BeepCount(), beeps + 2);
+        // Tab is dropped: the focus stays and it beeps
+        QTest::keyClick(&f.first, Qt::Key_Tab);
+        QVERIFY(f.first.hasFocus());
+        QCOMPARE(BeepCount(), beeps + 3);
+        // control combinations such as paste are dropped too
+        QTest::keyClick(&f.first, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(f.first.text(), QStringLiteral("12,5"));
+        // arrows and Delete type nothing and are not judged
+        QTest::keyClick(&f.first, Qt::Key_Left);
+        QCOMPARE(BeepCount(), beeps + 4);
+    }
+
+    void tabLeavesADigitField() {
+        Fields f;
+        UseDigitKeys(&f.first);
+        const int beeps = BeepCount();
+        TypeText(&f.first, "19a8");
+        QCOMPARE(f.first.text(), QStringLiteral("198"));
+        QCOMPARE(BeepCount(), beeps + 1);
+        QTest::keyClick(&f.first, Qt::Key_Tab);
+        QVERIFY(f.second.hasFocus());
+    }
+
+    void exitRuleOnLeaving() {
+        Fields f;
+        UseDecimalKeys(&f.first, QStringLiteral("0.##"));
+        f.first.setText(QStringLiteral("3,456"));
+        f.second.setFocus();
+        QCOMPARE(f.first.text(), QStringLiteral("3,46"));
+        // a single character is not touched
+        f.first.setFocus();
+        f.first.setText(QStringLiteral(","));
+        f.second.setFocus();
+        QCOMPARE(f.first.text(), QStringLiteral(","));
+        // pasted text that is no number stays for the user to correct
+        f.first.setFocus();
+        f.first.setText(QStringLiteral("12,5 m"));
+        f.second.setFocus();
+        QCOMPARE(f.first.text(), QStringLiteral("12,5 m"));
+    }
+
+    void loneZeroEmptiedWhereAsked() {
+        Fields f;
+        UseDecimalKeys(&f.first, QStringLiteral("0.##"), true);
+        UseDecimalKeys(&f.second, QStringLiteral("0.#####"));
+        f.first.setText(QStringLiteral("0,00"));
+        ApplyExitRule(&f.first);
+        QCOMPARE(f.first.text(), QString());
+        f.first.setText(QStringLiteral("0"));   // one character: only the extra rule applies
+        ApplyExitRule(&f.first);
+        QCOMPARE(f.first.text(), QString());
+        f.second.setText(QStringLiteral("0,000"));
+        ApplyExitRule(&f.second);
+        QCOMPARE(f.second.text(), QStringLiteral("0"));
+        f.second.setText(QStringLiteral("1,1234567"));
+        ApplyExitRule(&f.second);
+        QCOMPARE(f.second.text(), QStringLiteral("1,12346"));
+    }
+
+    void questionAnswers() {
+        ModalAnswerer robot;
+        robot.enter().escape().yes().no().custom([](QWidget *w) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            QVERIFY(box);
+            QCOMPARE(box->icon(), QMessageBox::NoIcon);
+            QCOMPARE(box->buttons().size(), 2);
+            QCOMPARE(box->buttonRole(box->buttons()[0]), QMessageBox::YesRole);
+            QCOMPARE(box->buttons()[0]->text(), QStringLiteral("Ναι"));
+            QCOMPARE(box->buttons()[1]->text(), QStringLiteral("Όχι"));
+            QCOMPARE(box->defaultButton()->text(), QStringLiteral("Ναι"));
+            box->close();   // the close box counts as the cancel button: No
+        });
+        QVERIFY(AskYesNo("Enter?"));
+        QVERIFY(!AskYesNo("Escape?"));
+        QVERIFY(AskYesNo("Yes?"));
+        QVERIFY(!AskYesNo("No?"));
+        QVERIFY(!AskYesNo("Closed?"));
+        QCOMPARE(robot.texts, QStringList({"Enter?", "Escape?", "Yes?", "No?", "Closed?"}));
+        QCOMPARE(robot.titles.first(), QStringLiteral("D7: ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΟΥ"));
+    }
+
+    void plainMessage() {
+        ModalAnswerer robot;
+        robot.custom([](QWidget *w) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            QCOMPARE(box->icon(), QMessageBox::NoIcon);
+            QCOMPARE(box->buttons().size(), 1);
+            box->buttons().first()->click();
+        });
+        ShowMessageText("Μήνυμα");
+        QCOMPARE(robot.texts, QStringList({"Μήνυμα"}));
+        QCOMPARE(robot.titles, QStringList({"D7: ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΟΥ"}));
+    }
+};
+
+D7_TEST_MAIN(InputRulesTest)
+#include "test_inputrules.moc"
