@@ -60,6 +60,15 @@ void open(TForm1 &form, const QString &number, ModalAnswerer &robot) {
     QTRY_COMPARE(robot.pending(), 0);
 }
 
+// A main window on a scratch copy of the database, with the first declaration open.
+struct Session {
+    ScratchFolder folder;
+    std::unique_ptr<TForm1> form = MakeMainWindow();
+    ModalAnswerer robot;
+    GeneralPage &page = *form->TabSheetGen;
+    Session() { open(*form, kFirst, robot); }
+};
+
 }  // namespace
 
 class DeclarationTest : public QObject {
@@ -146,11 +155,8 @@ private slots:
     }
 
     void twoDeclarationsSideBySide() {
-        ScratchFolder folder;
-        auto form = MakeMainWindow();
-        ModalAnswerer robot;
-        GeneralPage &page = *form->TabSheetGen;
-        open(*form, kFirst, robot);
+        Session session;
+        auto &[folder, form, robot, page] = session;
         page.StringGridYp->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
         page.StringGridYpWife->setCells(1, 1, QStringLiteral("ΣΥΖΥΓΟΣ"));
         page.StringGridAnti->setCells(0, 1, QStringLiteral("ΚΗΔΕΜΟΝΑΣ"));
@@ -192,11 +198,8 @@ private slots:
     }
 
     void storedRowsAndNullColumns() {
-        ScratchFolder folder;
-        auto form = MakeMainWindow();
-        ModalAnswerer robot;
-        GeneralPage &page = *form->TabSheetGen;
-        open(*form, kFirst, robot);
+        Session session;
+        auto &[folder, form, robot, page] = session;
         page.StringGridYpWife->setCells(2, 1, QStringLiteral("ΜΑΡΙΑ"));
         form->StoreGeneralData();
         QCOMPARE(rows("select * from wifedata"), QList<QStringList>({{"", "ΜΑΡΙΑ", "", "", "", kFirst}}));
@@ -228,11 +231,8 @@ private slots:
     }
 
     void failedCreationKeepsTheOpenDeclaration() {
-        ScratchFolder folder;
-        auto form = MakeMainWindow();
-        ModalAnswerer robot;
-        GeneralPage &page = *form->TabSheetGen;
-        open(*form, kFirst, robot);
+        Session session;
+        auto &[folder, form, robot, page] = session;
         page.StringGridYp->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
         form->setActivePage(3);
         {
@@ -273,11 +273,8 @@ private slots:
     }
 
     void pageSwitchValidatesAndStores() {
-        ScratchFolder folder;
-        auto form = MakeMainWindow();
-        ModalAnswerer robot;
-        GeneralPage &page = *form->TabSheetGen;
-        open(*form, kFirst, robot);
+        Session session;
+        auto &[folder, form, robot, page] = session;
         // surname empty: the message of the page switch, back on page 0, stored all the same
         page.MemoNotes->setPlainText(QStringLiteral("ΣΗΜΕΙΩΣΗ"));
         robot.ok();

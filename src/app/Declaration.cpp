@@ -155,16 +155,25 @@ void TForm1::StoreTaxpayerRow() {
                 cells(TabSheetGen->StringGridYp, 1, 4, 1));
 }
 
-void TForm1::StoreSpouseRow() {
-    const StringGrid *grid = TabSheetGen->StringGridYpWife;
-    const QString sql = DeclarationQuery(QStringLiteral("select * from wifedata where afmypox='"), CurrentTaxNumber);
-    if (allEmpty(grid, 1, 5)) {
-        DeleteOneRow(*ADODataSet3, sql);
+namespace {
+// A person of the declaration beside the person liable: stored from the grid,
+// or deleted when all the grid's cells are empty.
+void storePersonRow(Dataset &dataset, const StringGrid *grid, int fromColumn, int toColumn, const QString &head,
+                    const QString &tax) {
+    const QString sql = DeclarationQuery(head, tax);
+    if (allEmpty(grid, fromColumn, toColumn)) {
+        DeleteOneRow(dataset, sql);
         return;
     }
-    ColumnValues values = cells(grid, 1, 5, 1);
-    values.append({6, CurrentTaxNumber});
-    StoreOneRow(*ADODataSet3, sql, values);
+    ColumnValues values = cells(grid, fromColumn, toColumn, 1);
+    values.append({6, tax});
+    StoreOneRow(dataset, sql, values);
+}
+}  // namespace
+
+void TForm1::StoreSpouseRow() {
+    storePersonRow(*ADODataSet3, TabSheetGen->StringGridYpWife, 1, 5,
+                   QStringLiteral("select * from wifedata where afmypox='"), CurrentTaxNumber);
 }
 
 void TForm1::StoreGeneralRow() {
@@ -179,16 +188,8 @@ void TForm1::StoreGeneralRow() {
 }
 
 void TForm1::StoreRepresentativeRow() {
-    const StringGrid *grid = TabSheetGen->StringGridAnti;
-    const QString sql =
-        DeclarationQuery(QStringLiteral("select * from ekprosopos where afmypox='"), CurrentTaxNumber);
-    if (allEmpty(grid, 0, 4)) {
-        DeleteOneRow(*ADODataSet3, sql);
-        return;
-    }
-    ColumnValues values = cells(grid, 0, 4, 1);
-    values.append({6, CurrentTaxNumber});
-    StoreOneRow(*ADODataSet3, sql, values);
+    storePersonRow(*ADODataSet3, TabSheetGen->StringGridAnti, 0, 4,
+                   QStringLiteral("select * from ekprosopos where afmypox='"), CurrentTaxNumber);
 }
 
 int TForm1::ValidateDeclaration() {
