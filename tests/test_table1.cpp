@@ -436,36 +436,35 @@ private slots:
         Wizard w;
         w.withoutStreets();
         w.category(0);
+        // A partial right with its usufructuary's birth year, then back to full
+        // ownership: the birth year page is skipped both ways.
+        struct Right {
+            const char *kind, *kindNext, *percentage, *percentageNext, *year, *yearNext, *backs[3], *afterFull;
+        };
+        auto partialThenFull = [&w](const Right &r, int partial) {
+            w.pick(r.kind, partial);
+            w.click(r.kindNext);
+            w.type(r.percentage, "50");
+            w.click(r.percentageNext);
+            w.type(r.year, "1950");
+            w.click(r.yearNext);
+            for (const char *back : r.backs)
+                w.click(back);
+            w.pick(r.kind, 0);
+            w.click(r.kindNext);
+            w.accepted(r.percentageNext, r.afterFull);
+        };
         w.type("EditMainMM", "60");
         w.type("EditYearOfConstruction", "1970");
         w.click("BitBtn21");
-        w.pick("ComboBoxKata", 2);
-        w.click("BitBtn25");
-        w.type("EditPercentage", "50");
-        w.click("BitBtn27");
-        w.type("EditYearOfBirthEpik", "1950");
-        w.click("BitBtn29");
-        // Back to full ownership: the birth year page is skipped both ways.
-        w.click("BitBtn30");
-        w.click("BitBtn28");
-        w.click("BitBtn26");
-        w.pick("ComboBoxKata", 0);
-        w.click("BitBtn25");
-        w.accepted("BitBtn27", "Step15");
+        partialThenFull({"ComboBoxKata", "BitBtn25", "EditPercentage", "BitBtn27", "EditYearOfBirthEpik", "BitBtn29",
+                         {"BitBtn30", "BitBtn28", "BitBtn26"}, "Step15"},
+                        2);
         w.type("EditOikMM", "90");
         w.click("BitBtn39");
-        w.pick("ComboBoxKataOik", 1);
-        w.click("BitBtn40");
-        w.type("EditPercentageOik", "50");
-        w.click("BitBtn41");
-        w.type("EditYearOfBirthEpikOik", "1940");
-        w.click("BitBtn42");
-        w.click("BitBtn36");
-        w.click("BitBtn35");
-        w.click("BitBtn34");
-        w.pick("ComboBoxKataOik", 0);
-        w.click("BitBtn40");
-        w.accepted("BitBtn41", "Step19");
+        partialThenFull({"ComboBoxKataOik", "BitBtn40", "EditPercentageOik", "BitBtn41", "EditYearOfBirthEpikOik",
+                         "BitBtn42", {"BitBtn36", "BitBtn35", "BitBtn34"}, "Step19"},
+                        1);
         w.click("BitBtn31");
         QVERIFY(!w.summary().join('|').contains(QStringLiteral("ΕΠΙΚΑΡΠΩΤΗ")));
         w.store("BitBtn57");

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <tuple>
 
 #include "app/Command.h"
 #include "app/InputRules.h"
@@ -105,6 +106,22 @@ public:
         w->setVisible(true);
         y += kFieldHeight + gap;
         return w;
+    }
+    QCheckBox *tickBox(const char *name, const QString &s) {
+        return field(named(new QCheckBox(s), name), kWidth);
+    }
+    // A pick list under its question, with its hidden codes, and in the same
+    // place a typed field under its own question, for an entry not listed.
+    std::tuple<QLabel *, QComboBox *, QComboBox *, QLabel *, QLineEdit *> listOrTyped(
+        const char *listLabel, const QString &listQuestion, const char *listName, const char *codesName,
+        const char *typedLabel, const QString &typedQuestion, const char *typedName) {
+        const int top = y;
+        QLabel *listCaption = text(listLabel, listQuestion, 4);
+        QComboBox *names = field(named(new QComboBox, listName), 300);
+        y = top;
+        QLabel *typedCaption = text(typedLabel, typedQuestion, 4);
+        QLineEdit *typed = field(edit(typedName), 300);
+        return {listCaption, names, list(page, codesName), typedCaption, typed};
     }
     // A caption with its field beside it.
     template <class W>
@@ -216,17 +233,12 @@ void Table1Page::buildLocationSteps() {
     {
         StepBuilder s(PageControl2, "Step2");
         Step2 = s.page;
-        const int top = s.y;
-        Label13 = s.text("Label13", QStringLiteral("Επιλέξτε το Δήμο/Διαμέρισμα/Κοινότητα του Ακινήτου:"), 4);
-        ComboBoxDimos = s.field(named(new QComboBox, "ComboBoxDimos"), 300);
-        s.y = top;   // the typed municipality takes the list's place
-        Label105 = s.text("Label105", QStringLiteral("Γράψτε το Δήμο/Διαμέρισμα/Κοινότητα του Ακινήτου:"), 4);
-        EditUserDimos = s.field(edit("EditUserDimos"), 300);
-        ComboBox4 = list(Step2, "ComboBox4");
+        std::tie(Label13, ComboBoxDimos, ComboBox4, Label105, EditUserDimos) = s.listOrTyped(
+            "Label13", QStringLiteral("Επιλέξτε το Δήμο/Διαμέρισμα/Κοινότητα του Ακινήτου:"), "ComboBoxDimos",
+            "ComboBox4", "Label105", QStringLiteral("Γράψτε το Δήμο/Διαμέρισμα/Κοινότητα του Ακινήτου:"),
+            "EditUserDimos");
         municipalities = new PairedList(ComboBoxDimos, ComboBox4, this);
-        CheckBox3 = s.field(named(new QCheckBox(QStringLiteral("Δε βρίσκω το Δήμο/Διαμέρισμα/Κοινότητα")),
-                                  "CheckBox3"),
-                            kWidth);
+        CheckBox3 = s.tickBox("CheckBox3", QStringLiteral("Δε βρίσκω το Δήμο/Διαμέρισμα/Κοινότητα"));
         s.text("Label16", QStringLiteral("Συμβουλή: Πληκτρολογήστε τα πρώτα γράμματα του δήμου που σας ενδιαφέρει "
                                          "για να μετακινηθείτε στη λίστα. "));
         s.text("Label106", QStringLiteral("Προσπαθήστε να βρείτε το δήμο/διαμ./κοινότητα από τη λίστα πριν εισάγετε "
@@ -241,14 +253,11 @@ void Table1Page::buildLocationSteps() {
         StepBuilder s(PageControl2, "Step3");
         Step3 = s.page;
         const int top = s.y;
-        Label14 = s.text("Label14", QStringLiteral("Επιλέξτε την οδό του ακινήτου:"), 4);
-        ComboBox5 = s.field(named(new QComboBox, "ComboBox5"), 300);
-        s.y = top;   // the typed street takes the list's place
-        Label17 = s.text("Label17", QStringLiteral("Γράψτε την οδό του ακινήτου:"), 4);
-        EditStreet = s.field(edit("EditStreet"), 300);
-        ComboBox6 = list(Step3, "ComboBox6");
+        std::tie(Label14, ComboBox5, ComboBox6, Label17, EditStreet) =
+            s.listOrTyped("Label14", QStringLiteral("Επιλέξτε την οδό του ακινήτου:"), "ComboBox5", "ComboBox6",
+                          "Label17", QStringLiteral("Γράψτε την οδό του ακινήτου:"), "EditStreet");
         streets = new PairedList(ComboBox5, ComboBox6, this);
-        CheckBox1 = s.field(named(new QCheckBox(QStringLiteral("Δε βρίσκω το δρόμο")), "CheckBox1"), kWidth);
+        CheckBox1 = s.tickBox("CheckBox1", QStringLiteral("Δε βρίσκω το δρόμο"));
         s.text("Label15", QStringLiteral("Γράψτε τον αριθμό:"), 4);
         EditNo = s.field(edit("EditNo", 10), 100);
         // A blank panel hides the street and number while no street is known.
@@ -256,8 +265,7 @@ void Table1Page::buildLocationSteps() {
         Panel4->setFrameShape(QFrame::NoFrame);
         Panel4->setAutoFillBackground(true);
         Panel4->setGeometry(0, top - 4, kLeft + kWidth + 8, s.y - top);
-        CheckBox2 = s.field(named(new QCheckBox(QStringLiteral("Δε γνωρίζω οδούς για το ακίνητο")), "CheckBox2"),
-                            kWidth);
+        CheckBox2 = s.tickBox("CheckBox2", QStringLiteral("Δε γνωρίζω οδούς για το ακίνητο"));
         connectBack(s.back("BitBtn8"));
         BitBtn6 = s.next("BitBtn6");
     }
@@ -307,9 +315,7 @@ void Table1Page::buildBlockSteps() {
         thirdStreets = new PairedList(ComboBox9, ComboBox10, this);
         fourthStreets = new PairedList(ComboBox11, ComboBox12, this);
         s.y += 6;
-        CheckBox5 = s.field(
-            named(new QCheckBox(QStringLiteral("Δε βρίσκω ή θέλω να αλλάξω τους δρόμους του τετραγώνου")), "CheckBox5"),
-            kWidth);
+        CheckBox5 = s.tickBox("CheckBox5", QStringLiteral("Δε βρίσκω ή θέλω να αλλάξω τους δρόμους του τετραγώνου"));
         connectBack(s.back("BitBtn10"));
         BitBtn11 = s.next("BitBtn11");
     }
@@ -407,9 +413,7 @@ void Table1Page::buildPlotSteps() {
         Label41 = s.text("Label41", QStringLiteral("Γράψτε την επιφάνεια:"), 4);
         EditOikMM = s.field(edit("EditOikMM", 10), 100);
         Label43 = s.text("Label43", QStringLiteral("Γράψτε την επιφάνεια σε τετραγωνικά μέτρα"), 24);
-        CheckBox4 = s.field(named(new QCheckBox(QStringLiteral("Δε χρειάζεται να εισάγω στοιχεία οικοπέδου")),
-                                  "CheckBox4"),
-                            kWidth);
+        CheckBox4 = s.tickBox("CheckBox4", QStringLiteral("Δε χρειάζεται να εισάγω στοιχεία οικοπέδου"));
         BitBtn30 = s.back("BitBtn30");
         BitBtn39 = s.next("BitBtn39");
     }

@@ -1,5 +1,7 @@
 #include "pages/table1/Table1Record.h"
 
+#include <tuple>
+
 #include "pages/table1/Table1Answers.h"
 
 namespace d7 {
@@ -25,15 +27,18 @@ ColumnValues Table1RowValues(const Table1Answers &a, Table1StoreStep step, int k
         put(6, a.StreetCode);
         put(7, a.StreetNumber);
         put(8, mark(a.FrontsOnStreet));
-        put(9, a.Street2Name);
-        put(10, a.Street2Code);
-        put(11, mark(a.FrontsOnStreet2));
-        put(12, a.Street3Name);
-        put(13, a.Street3Code);
-        put(14, mark(a.FrontsOnStreet3));
-        put(15, a.Street4Name);
-        put(16, a.Street4Code);
-        put(17, mark(a.FrontsOnStreet4));
+        // The other streets of the block, each as name, code and front mark.
+        const std::tuple<const QString &, const QString &, bool> blockStreets[] = {
+            {a.Street2Name, a.Street2Code, a.FrontsOnStreet2},
+            {a.Street3Name, a.Street3Code, a.FrontsOnStreet3},
+            {a.Street4Name, a.Street4Code, a.FrontsOnStreet4},
+        };
+        int position = 9;
+        for (const auto &[name, code, front] : blockStreets) {
+            put(position++, name);
+            put(position++, code);
+            put(position++, mark(front));
+        }
     }
     put(18, a.BlockNumber);
     put(19, a.CategoryCode);

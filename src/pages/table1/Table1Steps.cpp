@@ -26,7 +26,6 @@ const QString kYes = QStringLiteral("NAI");
 const QString kNo = QStringLiteral("OXI");
 const QString kFullOwnership = QStringLiteral("1");
 const QString kNewProperty = QStringLiteral("ΝΕΟ ΑΚΙΝΗΤΟ");
-const QString kPercentageMessage = QStringLiteral("Παρακαλώ γράψτε το ποσοστό συνιδιοκτησίας σας στο ακίνητο (<=100)");
 
 // A refused answer: a beep, the message, the focus in the field to correct.
 void refuse(const QString &message, QWidget *field = nullptr) {
@@ -40,6 +39,14 @@ int currentYear() { return QDate::currentDate().year(); }
 
 // The code of a kind of right: the item's position plus one.
 QString kindOfRight(const QComboBox *list) { return QString::number(list->currentIndex() + 1); }
+
+// A co-ownership percentage, refused unless above 0 and at most 100.
+bool percentageAccepted(QLineEdit *field) {
+    if (PercentageAccepted(field->text()))
+        return true;
+    refuse(QStringLiteral("Παρακαλώ γράψτε το ποσοστό συνιδιοκτησίας σας στο ακίνητο (<=100)"), field);
+    return false;
+}
 
 // The usufructuary's birth year: required unless the right is full ownership,
 // and when given, from 1880 to this year.
@@ -383,10 +390,8 @@ void Table1Page::BitBtn25Click() {
 }
 
 void Table1Page::BitBtn27Click() {
-    if (!PercentageAccepted(EditPercentage->text())) {
-        refuse(kPercentageMessage, EditPercentage);
+    if (!percentageAccepted(EditPercentage))
         return;
-    }
     answers_.OwnershipPercentage = EditPercentage->text();
     moveForward(answers_.OwnershipType != kFullOwnership ? Step14 : Step15);
 }
@@ -434,10 +439,8 @@ void Table1Page::BitBtn40Click() {
 }
 
 void Table1Page::BitBtn41Click() {
-    if (!PercentageAccepted(EditPercentageOik->text())) {
-        refuse(kPercentageMessage, EditPercentageOik);
+    if (!percentageAccepted(EditPercentageOik))
         return;
-    }
     answers_.PlotOwnershipPercentage = EditPercentageOik->text();
     moveForward(answers_.PlotOwnershipType != kFullOwnership ? Step18 : Step19);
 }
