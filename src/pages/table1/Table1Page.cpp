@@ -26,7 +26,7 @@ namespace {
 // down, below the blank band that hides the tab strip.
 constexpr int kLeft = 16;
 constexpr int kTop = 36;
-constexpr int kWidth = 460;
+constexpr int kWidth = 430;
 constexpr int kFieldHeight = 22;
 constexpr int kButtonY = 396;
 constexpr int kButtonWidth = 110;
@@ -196,8 +196,7 @@ void Table1Page::buildPage() {
     Button2->setGeometry(8, 8, 190, 25);
     btnCancel = named(new QPushButton(QStringLiteral("Ακύρωση"), this), "btnCancel");
     btnCancel->setGeometry(204, 8, 90, 25);
-    Label101 = named(new QLabel(QStringLiteral("Επιλέξτε \"Εισαγωγή νέου οικ./κτίσματος\" για να ξεκινήσετε την "
-                                               "εισαγωγή στοιχείων για ένα ακίνητό σας."),
+    Label101 = named(new QLabel(QStringLiteral("Επιλέξτε \"Εισαγωγή νέου οικ./κτίσματος\" για να ξεκινήσετε την εισαγωγή στοιχείων για ένα ακίνητό σας."),
                                 this),
                      "Label101");
     Label101->setTextFormat(Qt::PlainText);
@@ -205,17 +204,17 @@ void Table1Page::buildPage() {
     Label101->setGeometry(306, 6, 482, 30);
 
     PageControl2 = named(new QTabWidget(this), "PageControl2");
-    PageControl2->setGeometry(8, 42, 500, 440);
+    PageControl2->setGeometry(8, 42, 468, 440);
     Panel1 = named(new QFrame(this), "Panel1");
     Panel1->setFrameShape(QFrame::NoFrame);
 
     Label85 = caption(this, "Label85", QStringLiteral("Έχετε εισάγει:"));
-    Label85->move(516, 44);
+    Label85->move(484, 44);
     RichEdit1 = named(new QPlainTextEdit(this), "RichEdit1");
-    RichEdit1->setGeometry(516, 60, 273, 422);
+    RichEdit1->setGeometry(484, 60, 305, 422);
     RichEdit1->setReadOnly(true);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RichEdit1->setTabStopDistance(RichEdit1->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8);
+    RichEdit1->setTabStopDistance(RichEdit1->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6);
 }
 
 void Table1Page::buildLocationSteps() {
@@ -224,10 +223,8 @@ void Table1Page::buildLocationSteps() {
         Step1 = s.page;
         s.text("Label11", QStringLiteral("Επιλέξτε το Νομό του ακινήτου:"), 4);
         s.field(ComboBoxNomos, 300);
-        s.text("Label12", QStringLiteral("Συμβουλή: Πληκτρολογήστε τα πρώτα γράμματα του νομού που σας ενδιαφέρει "
-                                         "για να μετακινηθείτε στη λίστα"));
-        s.text("Label107", QStringLiteral("Σημείωση: Ο νομός Αττικής έχει διαχωριστεί στις Νομαρχίες Αθηνών, Ανατ. "
-                                          "Αττικής, Δυτ. Αττικής και Πειραιώς"));
+        s.text("Label12", QStringLiteral("Συμβουλή: Πληκτρολογήστε τα πρώτα γράμματα του νομού που σας ενδιαφέρει για να μετακινηθείτε στη λίστα"));
+        s.text("Label107", QStringLiteral("Σημείωση: Ο νομός Αττικής έχει διαχωριστεί στις Νομαρχίες Αθηνών, Ανατ. Αττικής, Δυτ. Αττικής και Πειραιώς"));
         BitBtn1 = s.next("BitBtn1");
     }
     {
@@ -239,13 +236,9 @@ void Table1Page::buildLocationSteps() {
             "EditUserDimos");
         municipalities = new PairedList(ComboBoxDimos, ComboBox4, this);
         CheckBox3 = s.tickBox("CheckBox3", QStringLiteral("Δε βρίσκω το Δήμο/Διαμέρισμα/Κοινότητα"));
-        s.text("Label16", QStringLiteral("Συμβουλή: Πληκτρολογήστε τα πρώτα γράμματα του δήμου που σας ενδιαφέρει "
-                                         "για να μετακινηθείτε στη λίστα. "));
-        s.text("Label106", QStringLiteral("Προσπαθήστε να βρείτε το δήμο/διαμ./κοινότητα από τη λίστα πριν εισάγετε "
-                                          "δικό σας, ώστε να επωφεληθείτε από τις πληροφορίες οδών που υπάρχουν στη "
-                                          "βάση της εφαρμογής. "));
-        s.text("Label108", QStringLiteral("Σημείωση: Στη λίστα που εμφανίζεται περιέχονται και ονομασίες περιοχών, "
-                                          "τις οποίες μπορείτε να επιλέξετε"));
+        s.text("Label16", QStringLiteral("Συμβουλή: Πληκτρολογήστε τα πρώτα γράμματα του δήμου που σας ενδιαφέρει για να μετακινηθείτε στη λίστα. "));
+        s.text("Label106", QStringLiteral("Προσπαθήστε να βρείτε το δήμο/διαμ./κοινότητα από τη λίστα πριν εισάγετε δικό σας, ώστε να επωφεληθείτε από τις πληροφορίες οδών που υπάρχουν στη βάση της εφαρμογής. "));
+        s.text("Label108", QStringLiteral("Σημείωση: Στη λίστα που εμφανίζεται περιέχονται και ονομασίες περιοχών, τις οποίες μπορείτε να επιλέξετε"));
         connectBack(s.back("BitBtn3"));
         BitBtn5 = s.next("BitBtn5");
     }
@@ -283,8 +276,7 @@ void Table1Page::buildBlockSteps() {
     {
         StepBuilder s(PageControl2, "Step5");
         Step5 = s.page;
-        s.text("Label19", QStringLiteral("Γράψτε τους δρόμους που περικλείουν το οικοδομικό τετράγωνο στο οποίο "
-                                         "ανήκει το ακίνητο και επιλέξτε τις αντίστοιχες προσόψεις του:"),
+        s.text("Label19", QStringLiteral("Γράψτε τους δρόμους που περικλείουν το οικοδομικό τετράγωνο στο οποίο ανήκει το ακίνητο και επιλέξτε τις αντίστοιχες προσόψεις του:"),
                14);
         struct BlockRow {
             const char *label, *list, *code, *edit, *frontLabel, *front;
@@ -303,13 +295,13 @@ void Table1Page::buildBlockSteps() {
         for (int i = 0; i < 3; ++i) {
             const int y = s.y;
             caption(Step5, rows[i].label, captions[i])->move(kLeft, y + 4);
-            *edits[i] = s.field(edit(rows[i].edit), 250, kLeft + 60, 0);
+            *edits[i] = s.field(edit(rows[i].edit), 220, kLeft + 60, 0);
             s.y = y;   // the typed street and the list share their place
-            *lists[i] = s.field(named(new QComboBox, rows[i].list), 250, kLeft + 60, 0);
+            *lists[i] = s.field(named(new QComboBox, rows[i].list), 220, kLeft + 60, 0);
             *codes[i] = list(Step5, rows[i].code);
-            caption(Step5, rows[i].frontLabel, QStringLiteral("Πρόσοψη:"))->move(kLeft + 325, y + 4);
+            caption(Step5, rows[i].frontLabel, QStringLiteral("Πρόσοψη:"))->move(kLeft + 292, y + 4);
             s.y = y;
-            *fronts[i] = s.field(choices(rows[i].front, kYesNo), 70, kLeft + 385, 12);
+            *fronts[i] = s.field(choices(rows[i].front, kYesNo), 70, kLeft + 360, 12);
         }
         secondStreets = new PairedList(ComboBox7, ComboBox8, this);
         thirdStreets = new PairedList(ComboBox9, ComboBox10, this);
@@ -322,8 +314,7 @@ void Table1Page::buildBlockSteps() {
     {
         StepBuilder s(PageControl2, "Step6");
         Step6 = s.page;
-        s.text("Label26", QStringLiteral("Γράψτε τον αριθμό οικοδομικού τετραγώνου που βρίσκεται το ακίνητο, εφόσον "
-                                         "δεν υπάρχουν ονόματα δρόμων που το περικλείουν:"),
+        s.text("Label26", QStringLiteral("Γράψτε τον αριθμό οικοδομικού τετραγώνου που βρίσκεται το ακίνητο, εφόσον δεν υπάρχουν ονόματα δρόμων που το περικλείουν:"),
                6);
         EditOT = s.field(edit("EditOT"), 100);
         BitBtn12 = s.back("BitBtn12");
@@ -389,8 +380,7 @@ void Table1Page::buildBuildingSteps() {
         s.text("Label35", QStringLiteral("Γράψτε το ποσοστό συνιδιοκτησίας  στο ακίνητο:"), 4);
         EditPercentage = s.field(edit("EditPercentage", 8), 100);
         s.after(EditPercentage, "Label82", QStringLiteral("%"));
-        s.text("Label36", QStringLiteral("Γράψτε το ποσοστό συνιδιοκτησίας  στο ακίνητο και μέχρι πέντε δεκαδικά "
-                                         "ψηφία"));
+        s.text("Label36", QStringLiteral("Γράψτε το ποσοστό συνιδιοκτησίας  στο ακίνητο και μέχρι πέντε δεκαδικά ψηφία"));
         connectBack(s.back("BitBtn26"));
         BitBtn27 = s.next("BitBtn27");
     }
@@ -433,8 +423,7 @@ void Table1Page::buildPlotSteps() {
         s.text("Label46", QStringLiteral("Γράψτε το ποσοστό συνιδιοκτησίας στο οικόπεδο:"), 4);
         EditPercentageOik = s.field(edit("EditPercentageOik", 8), 100);
         s.after(EditPercentageOik, "Label83", QStringLiteral("%"));
-        s.text("Label47", QStringLiteral("Γράψτε το ποσοστό συνιδιοκτησίας στο ακίνητο και μέχρι πέντε δεκαδικά "
-                                         "ψηφία"));
+        s.text("Label47", QStringLiteral("Γράψτε το ποσοστό συνιδιοκτησίας στο ακίνητο και μέχρι πέντε δεκαδικά ψηφία"));
         connectBack(s.back("BitBtn34"));
         BitBtn41 = s.next("BitBtn41");
     }
@@ -465,9 +454,7 @@ void Table1Page::buildEndSteps() {
         Step20 = s.page;
         s.text("Label39", QStringLiteral("Το ακίνητο ανήκει:"), 4);
         ComboBoxToWhomBelongs = s.field(named(new QComboBox, "ComboBoxToWhomBelongs"), 200);
-        s.text("Label90", QStringLiteral("Στη λίστα εμφανίζονται  όσα άτομα έχετε δηλώσει στα ΓΕΝΙΚΑ ΣΤΟΙΧΕΙΑ. Τα "
-                                         "στοιχεία της λίστας ανανεώνονται κάθε φορά που πατάτε 'Εισαγωγή νέου "
-                                         "ακινήτου'"));
+        s.text("Label90", QStringLiteral("Στη λίστα εμφανίζονται  όσα άτομα έχετε δηλώσει στα ΓΕΝΙΚΑ ΣΤΟΙΧΕΙΑ. Τα στοιχεία της λίστας ανανεώνονται κάθε φορά που πατάτε 'Εισαγωγή νέου ακινήτου'"));
         BitBtn37 = s.back("BitBtn37");
         // One of the two shows, by the kind of declaration.
         BitBtn33 = s.next("BitBtn33");
@@ -481,8 +468,7 @@ void Table1Page::buildEndSteps() {
                                                             QStringLiteral("ΜΕΤΑΒΟΛΗ ΥΠΑΡΧΟΝΤΟΣ ΑΚΙΝΗΤΟΥ"),
                                                             QStringLiteral("ΔΙΑΓΡΑΦΗ ΥΠΑΡΧΟΝΤΟΣ ΑΚΙΝΗΤΟΥ")}),
                                  260);
-        s.text("Label81", QStringLiteral("Η στήλη αυτή συμπληρώνεται μόνο σε περιπτώσεις συμπληρωματικών ή "
-                                         "ανακλητικών δηλώσεων ακινήτων"));
+        s.text("Label81", QStringLiteral("Η στήλη αυτή συμπληρώνεται μόνο σε περιπτώσεις συμπληρωματικών ή ανακλητικών δηλώσεων ακινήτων"));
         connectBack(s.back("BitBtn38"));
         BitBtn4 = s.next("BitBtn4", QStringLiteral("Αποθήκευση"));
     }

@@ -186,8 +186,7 @@ bool Table1Page::StoreTable1Row(Table1StoreStep step) {
         ResolveOwnerCode();
     RefreshTable1Summary();
     const QString summary = SummaryText(RichEdit1->toPlainText().split(QLatin1Char('\n')));
-    if (!AskYesNo(StoreConfirmation(QStringLiteral("Έχετε δηλώσει τα ακόλουθα στοιχεία για αυτό το ακίνητο. Θέλετε "
-                                                   "να συνεχίσετε με την αποθήκευση;"),
+    if (!AskYesNo(StoreConfirmation(QStringLiteral("Έχετε δηλώσει τα ακόλουθα στοιχεία για αυτό το ακίνητο. Θέλετε να συνεχίσετε με την αποθήκευση;"),
                                     summary, initial)))
         return false;
     const QString &tax = form_.CurrentTaxNumber;
@@ -371,8 +370,7 @@ void Table1Page::BitBtn21Click() {
     const bool yearOptional = category == QLatin1String("13") || category == QLatin1String("6") ||
                               category == QLatin1String("11");
     if (!yearOptional && !YearWithin(EditYearOfConstruction->text(), 1500, currentYear())) {
-        refuse(QStringLiteral("Παρακαλώ γράψτε το έτος κατασκευής του ακινήτου σας με τέσσερα ψηφία, μεγαλύτερο από "
-                              "το 1500"),
+        refuse(QStringLiteral("Παρακαλώ γράψτε το έτος κατασκευής του ακινήτου σας με τέσσερα ψηφία, μεγαλύτερο από το 1500"),
                EditYearOfConstruction);
         return;
     }
