@@ -62,7 +62,11 @@ struct Wizard {
         }
         form->show();
         QApplication::setActiveWindow(form.get());
-        form->PageControl1->setCurrentIndex(1);
+        {
+            // Shown directly: the rule of switching pages (validation, storing) is not under test here.
+            const QSignalBlocker quiet(form->PageControl1);
+            form->PageControl1->setCurrentIndex(1);
+        }
         page = form->TabSheetArray1;
     }
 
