@@ -201,7 +201,7 @@ Timing measure(int repetitions, const std::function<void()> &run) {
 }
 
 void report(const char *what, const Municipality &m, int rows, Timing t) {
-    std::printf("%-34s %6d streets %6d rows  best %9.2f ms  median %9.2f ms\n", what, m.streets, rows, t.best,
+    std::printf("%-36s %6d streets %6d rows  best %9.2f ms  median %9.2f ms\n", what, m.streets, rows, t.best,
                 t.median);
 }
 

@@ -2,7 +2,6 @@
 // wizard of question pages, then stored.
 #pragma once
 
-#include <QStringList>
 #include <QWidget>
 
 #include "pages/table1/LocationLookups.h"
