@@ -1,0 +1,264 @@
+// How long the street lookups of the location steps take on reference data as
+// large as the largest municipality's, and what a plain exchange sort of
+// neighbours would cost instead of the ordered sort the lookups use.
+//
+//   bench_lookups [repetitions]
+//
+// Builds a synthetic database in a temporary folder: three municipalities of
+// 1,000, 5,000 and 20,000 streets, each street fronting on about ten city
+// blocks (50,000 fronts for 5,000 streets), plus one avenue per municipality
+// that fronts on 300 blocks. Prints the times in milliseconds (best and
+// median of the repetitions).
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QSet>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <sqlite3.h>
+
+#include "app/PairedList.h"
+#include "pages/table1/LocationLookups.h"
+#include "pages/table1/StreetNames.h"
+#include "store/Database.h"
+#include "store/Engine.h"
+#include "text/CodePage.h"
+
+using namespace d7;
+
+namespace {
+
+const QString kPrefecture = QStringLiteral("01");
+constexpr int kFrontsPerStreet = 10;
+constexpr int kStreetsPerBlock = 5;
+constexpr int kAvenueBlocks = 300;
+
+struct Municipality {
+    int code;
+    int streets;
+    qint64 firstStreet;   // street codes firstStreet .. firstStreet + streets - 1; the first is the avenue
+};
+
+// A street name of one to three words of Greek capitals, as code-page bytes
+// that scramble and read back exactly.
+QByteArray streetName(QRandomGenerator &rng) {
+    for (;;) {
+        QByteArray name;
+        const int words = rng.bounded(1, 4);
+        for (int w = 0; w < words; ++w) {
+            if (w > 0)
+                name += ' ';
+            for (int i = 0, n = rng.bounded(4, 12); i < n; ++i) {
+                unsigned char letter = static_cast<unsigned char>(0xC1 + rng.bounded(25));
+                if (letter == 0xD2)   // the code page has no capital there
+                    letter = 0xD3;
+                name += char(letter);
+            }
+        }
+        if (const auto stored = ScrambleStreetName(name); stored && DescrambleStreetName(*stored) == name)
+            return *stored;
+    }
+}
+
+class Inserter {
+public:
+    Inserter(sqlite3 *db, const char *sql) {
+        if (sqlite3_prepare_v2(db, sql, -1, &st_, nullptr) != SQLITE_OK)
+            throw EngineError(QString::fromUtf8(sqlite3_errmsg(db)));
+    }
+    ~Inserter() { sqlite3_finalize(st_); }
+    void text(int i, const QByteArray &t) { sqlite3_bind_text(st_, i, t.constData(), int(t.size()), SQLITE_TRANSIENT); }
+    void blob(int i, const QByteArray &b) { sqlite3_bind_blob(st_, i, b.constData(), int(b.size()), SQLITE_TRANSIENT); }
+    void number(int i, qint64 n) { sqlite3_bind_int64(st_, i, n); }
+    void run() {
+        if (sqlite3_step(st_) != SQLITE_DONE)
+            throw EngineError(QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(st_))));
+        sqlite3_reset(st_);
+    }
+
+private:
+    sqlite3_stmt *st_ = nullptr;
+};
+
+void fillDatabase(Connection &c, const QList<Municipality> &municipalities) {
+    QRandomGenerator rng(1253);
+    c.execute(QStringLiteral("BEGIN"));
+    Inserter prefecture(c.handle(), "INSERT INTO doy_ap_prefecture VALUES (?,?)");
+    prefecture.text(1, kPrefecture.toUtf8());
+    prefecture.text(2, QStringLiteral("ΑΘΗΝΩΝ").toUtf8());
+    prefecture.run();
+    Inserter municipality(c.handle(), "INSERT INTO doy_ap_municipality VALUES (?,?,?)");
+    Inserter street(c.handle(), "INSERT INTO doy_ap_street VALUES (?,?)");
+    Inserter link(c.handle(), "INSERT INTO DOY_AP_MNC_STRT VALUES (?,?,?)");
+    Inserter front(c.handle(), "INSERT INTO doy_ap_front VALUES (?,?,?,?)");
+    for (const Municipality &m : municipalities) {
+        municipality.number(1, m.code);
+        municipality.text(2, QStringLiteral("ΔΗΜΟΣ %1").arg(m.code).toUtf8());
+        municipality.text(3, kPrefecture.toUtf8());
+        municipality.run();
+        for (int s = 0; s < m.streets; ++s) {
+            street.number(1, m.firstStreet + s);
+            street.blob(2, streetName(rng));
+            street.run();
+            link.text(1, kPrefecture.toUtf8());
+            link.number(2, m.code);
+            link.number(3, m.firstStreet + s);
+            link.run();
+        }
+        // Each block is fronted by a few streets; every street fronts on about ten blocks.
+        const int blocks = m.streets * kFrontsPerStreet / kStreetsPerBlock;
+        for (int b = 0; b < blocks; ++b) {
+            QSet<int> on{1 + b % (m.streets - 1)};
+            if (b % (blocks / kAvenueBlocks) == 0)
+                on.insert(0);   // the avenue
+            while (on.size() < kStreetsPerBlock)
+                on.insert(1 + rng.bounded(m.streets - 1));
+            for (int s : on) {
+                front.text(1, kPrefecture.toUtf8());
+                front.number(2, m.code);
+                front.number(3, m.firstStreet + s);
+                front.text(4, QByteArray::number(b));
+                front.run();
+            }
+        }
+    }
+    c.execute(QStringLiteral("COMMIT"));
+}
+
+// The ordering of the lookups as first written: repeated passes over
+// neighbours, swapping a pair whose first name is greater, until a pass swaps
+// nothing.
+template <class Row>
+void exchangeSort(QVector<Row> &rows) {
+    for (bool swapped = true; swapped;) {
+        swapped = false;
+        for (qsizetype i = 0; i + 1 < rows.size(); ++i)
+            if (rows[i + 1].key < rows[i].key) {
+                std::swap(rows[i], rows[i + 1]);
+                swapped = true;
+            }
+    }
+}
+
+// The street lookup with the exchange sort: the same statement, names and list.
+void streetsByExchangeSort(Dataset &dataset, PairedList &streets, const Municipality &m) {
+    QVector<ListedStreet> found;
+    dataset.setCommandText(StreetsSql(kPrefecture, QString::number(m.code)));
+    dataset.open();
+    for (dataset.first(); !dataset.eof(); dataset.next()) {
+        const QByteArray key = ListedStreetNameBytes(dataset.field(0).toByteArray());
+        found.append({key, DecodeText(CodePage::Windows1253, key), dataset.text(1)});
+    }
+    dataset.close();
+    exchangeSort(found);
+    // Filled in one go, as the lookup fills its lists, so only the sort differs.
+    QStringList names, codes;
+    for (const ListedStreet &s : found) {
+        names << s.name;
+        codes << s.code;
+    }
+    streets.clear();
+    streets.names()->addItems(names);
+    streets.codes()->addItems(codes);
+    streets.select(0);
+}
+
+// The block lookup with the exchange sort: the same statement and second-street list.
+void blockByExchangeSort(Dataset &dataset, PairedList &second, const Municipality &m, qint64 street) {
+    QVector<FrontRow> rows;
+    const QString code = QString::number(street);
+    dataset.setCommandText(BlockStreetsSql(kPrefecture, QString::number(m.code), code));
+    dataset.open();
+    for (dataset.first(); !dataset.eof(); dataset.next()) {
+        const QByteArray key = ListedStreetNameBytes(dataset.field(2).toByteArray());
+        rows.append({dataset.text(0), dataset.text(1), key, DecodeText(CodePage::Windows1253, key)});
+    }
+    dataset.close();
+    exchangeSort(rows);
+    second.clear();
+    for (const FrontRow &r : BlockStreets::SecondStreets(rows, code))
+        second.append(r.name, r.streetCode);
+    second.select(0);
+}
+
+struct Timing {
+    double best, median;
+};
+
+Timing measure(int repetitions, const std::function<void()> &run) {
+    QVector<double> ms;
+    for (int i = 0; i < repetitions; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        run();
+        ms.append(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    return {ms.first(), ms[ms.size() / 2]};
+}
+
+void report(const char *what, const Municipality &m, int rows, Timing t) {
+    std::printf("%-36s %6d streets %6d rows  best %9.2f ms  median %9.2f ms\n", what, m.streets, rows, t.best,
+                t.median);
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int repetitions = argc > 1 ? std::max(1, atoi(argv[1])) : 9;
+
+    const QList<Municipality> municipalities = {{9001, 1000, 100000}, {9002, 5000, 200000}, {9003, 20000, 300000}};
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("bench.mdb"));
+    try {
+        QElapsedTimer built;
+        built.start();
+        CreateDatabase(path, kDatabasePassword);
+        {
+            Connection rw;
+            rw.open(path, kDatabasePassword, Connection::Mode::ReadWrite);
+            fillDatabase(rw, municipalities);
+        }
+        std::printf("synthetic reference database built in %.1f s\n\n", built.elapsed() / 1000.0);
+
+        Connection reference;
+        reference.open(path, kDatabasePassword, Connection::Mode::Read);
+        Dataset dataset(&reference);
+        QComboBox names[4], codes[4];
+        PairedList streets(&names[0], &codes[0]), second(&names[1], &codes[1]), third(&names[2], &codes[2]),
+            fourth(&names[3], &codes[3]);
+        BlockStreets block;
+
+        for (const Municipality &m : municipalities) {
+            const QString code = QString::number(m.code);
+            report("LoadStreets", m, m.streets, measure(repetitions, [&] {
+                       LoadStreets(dataset, streets, kPrefecture, code);
+                   }));
+            // The exchange sort grows with the square of the streets: fewer runs of the largest.
+            const int slowRuns = m.streets > 5000 ? 1 : std::min(repetitions, 3);
+            report("LoadStreets, exchange sort", m, m.streets,
+                   measure(slowRuns, [&] { streetsByExchangeSort(dataset, streets, m); }));
+            const qint64 typical = m.firstStreet + m.streets / 2, avenue = m.firstStreet;
+            for (const auto &[what, slowWhat, street] :
+                 {std::tuple{"LoadBlockStreets, typical street", "LoadBlockStreets, typical, exchange", typical},
+                  std::tuple{"LoadBlockStreets, avenue", "LoadBlockStreets, avenue, exchange", avenue}}) {
+                const QString s = QString::number(street);
+                const Timing t = measure(repetitions, [&] { block.load(dataset, kPrefecture, code, s, second, third, fourth); });
+                report(what, m, int(block.FrontRows().size()), t);
+                report(slowWhat, m, int(block.FrontRows().size()),
+                       measure(repetitions, [&] { blockByExchangeSort(dataset, second, m, street); }));
+            }
+            std::printf("\n");
+        }
+    } catch (const EngineError &e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.text()));
+        return 1;
+    }
+    return 0;
+}
