@@ -89,7 +89,9 @@ void CoverTabs(QTabWidget *pages, QWidget *cover) {
     cover->setParent(pages->parentWidget());
     cover->setGeometry(pages->x(), pages->y(), pages->width(), pages->tabBar()->sizeHint().height());
     cover->setAutoFillBackground(true);
-    cover->setVisible(pages->isVisible());
+    // Not isVisible(): before the window is first shown that is false, and the
+    // cover would stay hidden for good.
+    cover->setVisible(!pages->isHidden());
     cover->raise();
 }
 
