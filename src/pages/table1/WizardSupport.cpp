@@ -52,9 +52,7 @@ QString StoreConfirmation(const QString &question, const QString &summaryText, b
     QString text = question + QLatin1Char('\r') + summaryText;
     if (withWarning)
         text += QLatin1Char('\r') + QString(44, QLatin1Char('-')) + QLatin1Char('\r') +
-                QStringLiteral("ΠΡΟΣΟΧΗ: Μετά την αποθήκευση δεν μπορείτε να κάνετε αλλαγές στα στοιχεία του "
-                               "ακινήτου. Σε περίπτωση λάθους θα πρέπει να διαγράψετε το ακίνητο και να το "
-                               "επανεισάγετε");
+                QStringLiteral("ΠΡΟΣΟΧΗ: Μετά την αποθήκευση δεν μπορείτε να κάνετε αλλαγές στα στοιχεία του ακινήτου. Σε περίπτωση λάθους θα πρέπει να διαγράψετε το ακίνητο και να το επανεισάγετε");
     return text;
 }
 
