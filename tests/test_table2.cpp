@@ -704,6 +704,8 @@ private slots:
         z.edit("EditDistanceFromSea")->setText("40");
         z.next("BitBtn63");
         z.list("ComboBox25")->setCurrentIndex(0);
+        z.w<QCheckBox>("CheckBox8")->setChecked(true);
+        z.edit("EditUserDimos2")->setText(QStringLiteral("ΧΩΡΙΟ"));
         z.next("Button1");
         QVERIFY(z.page->PageControl3->isHidden() && z.page->Label86->isHidden());
         QVERIFY(z.page->Button3->isEnabled() && !z.page->Button1->isEnabled());
@@ -718,6 +720,9 @@ private slots:
         QCOMPARE(z.edit("EditDistanceFromSea")->text(), QString());
         QVERIFY(!z.w<QCheckBox>("CheckBox7")->isChecked() && !z.page->ComboBoxProsopsi->isHidden());
         QCOMPARE(z.list("ComboBox25")->currentText(), QStringLiteral("OXI"));
+        QVERIFY(!z.w<QCheckBox>("CheckBox8")->isChecked() && !z.form->Table2Answers.MunicipalityTyped);
+        QVERIFY(!z.page->ComboBoxDimos2->isHidden() && z.page->EditUserDimos2->isHidden());
+        QCOMPARE(z.edit("EditUserDimos2")->text(), QString());
         QCOMPARE(entries(z.list("ComboBox18")), QStringList({"ΣΤΟΝ ΥΠΟΧΡΕΟ", "ΣΤΟ 1 ΠΑΙΔΙ"}));
         // the street fields wait for step 2
         QVERIFY(z.w<QCheckBox>("CheckBox6")->isChecked());

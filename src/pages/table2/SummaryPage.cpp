@@ -141,8 +141,7 @@ SummaryPage::SummaryPage(TForm1 &form, QWidget *parent) : QWidget(parent), form_
         y += 232;
     }
 
-    Label103 = named(new QLabel(QStringLiteral("Αν θέλετε να κάνετε αλλαγές σε κάποιο ακίνητο, θα πρέπει να το "
-                                               "διαγράψετε και να κάνετε εισαγωγή νέου ακινήτου ή αγροτεμαχίου"),
+    Label103 = named(new QLabel(QStringLiteral("Αν θέλετε να κάνετε αλλαγές σε κάποιο ακίνητο, θα πρέπει να το διαγράψετε και να κάνετε εισαγωγή νέου ακινήτου ή αγροτεμαχίου"),
                                 this),
                      "Label103");
     Label103->setGeometry(8, y + 4, 779, 16);

@@ -124,8 +124,7 @@ Table2Page::Table2Page(TForm1 &form, Table2Answers &answers, QWidget *parent)
     : QWidget(parent), form_(form), answers_(answers) {
     setObjectName(QStringLiteral("TabSheetArray2"));
 
-    Label102 = named(new QLabel(QStringLiteral("Επιλέξτε \"Εισαγωγή νέου αγροτεμαχίου\" για να ξεκινήσετε την "
-                                               "εισαγωγή στοιχείων για ένα αγροτεμάχιό σας."),
+    Label102 = named(new QLabel(QStringLiteral("Επιλέξτε \"Εισαγωγή νέου αγροτεμαχίου\" για να ξεκινήσετε την εισαγωγή στοιχείων για ένα αγροτεμάχιό σας."),
                                 this),
                      "Label102");
     Label102->setGeometry(8, 8, 779, 16);
@@ -210,10 +209,8 @@ void Table2Page::buildSteps() {
         ComboBoxNomos2 = c.field(new QComboBox(TabSheet1), "ComboBoxNomos2", 250);
         ComboBox21 = named(new QComboBox(TabSheet1), "ComboBox21");
         c.skip(6);
-        Label52 = c.text("Label52", QStringLiteral("Συμβουλή: Πληκτρολογήστε τα πρώτα γράμματα του νομού που σας "
-                                                   "ενδιαφέρει για να μετακινηθείτε στη λίστα"));
-        Label110 = c.text("Label110", QStringLiteral("Σημείωση: Ο νομός Αττικής έχει διαχωριστεί στις Νομαρχίες "
-                                                     "Αθηνών, Ανατ. Αττικής, Δυτ. Αττικής και Πειραιώς"));
+        Label52 = c.text("Label52", QStringLiteral("Συμβουλή: Πληκτρολογήστε τα πρώτα γράμματα του νομού που σας ενδιαφέρει για να μετακινηθείτε στη λίστα"));
+        Label110 = c.text("Label110", QStringLiteral("Σημείωση: Ο νομός Αττικής έχει διαχωριστεί στις Νομαρχίες Αθηνών, Ανατ. Αττικής, Δυτ. Αττικής και Πειραιώς"));
         BitBtn44 = nextButton(TabSheet1, "BitBtn44");
     }
     {
@@ -228,14 +225,10 @@ void Table2Page::buildSteps() {
         CheckBox8 = c.field(new QCheckBox(QStringLiteral("Δε βρίσκω το Δήμο/Διαμέρισμα/Κοινότητα"), TabSheet2),
                             "CheckBox8", kWidth);
         c.skip(6);
-        Label54 = c.text("Label54", QStringLiteral("Συμβουλή: Πληκτρολογήστε τα πρώτα γράμματα του δήμου που σας "
-                                                   "ενδιαφέρει για να μετακινηθείτε στη λίστα"));
-        Label109 = c.text("Label109", QStringLiteral("Σημείωση: Στη λίστα που εμφανίζεται περιέχονται και ονομασίες "
-                                                     "περιοχών, τις οποίες μπορείτε να επιλέξετε"));
+        Label54 = c.text("Label54", QStringLiteral("Συμβουλή: Πληκτρολογήστε τα πρώτα γράμματα του δήμου που σας ενδιαφέρει για να μετακινηθείτε στη λίστα"));
+        Label109 = c.text("Label109", QStringLiteral("Σημείωση: Στη λίστα που εμφανίζεται περιέχονται και ονομασίες περιοχών, τις οποίες μπορείτε να επιλέξετε"));
         Label111 = c.text("Label111",
-                          QStringLiteral("Προσπαθήστε να βρείτε το δήμο/διαμ./κοινότητα από τη λίστα πριν εισάγετε "
-                                         "δικό σας, ώστε να επωφεληθείτε από τις πληροφορίες οδών που υπάρχουν στη "
-                                         "βάση της εφαρμογής. "));
+                          QStringLiteral("Προσπαθήστε να βρείτε το δήμο/διαμ./κοινότητα από τη λίστα πριν εισάγετε δικό σας, ώστε να επωφεληθείτε από τις πληροφορίες οδών που υπάρχουν στη βάση της εφαρμογής. "));
         BitBtn45 = backButton(TabSheet2, "BitBtn45");
         BitBtn43 = nextButton(TabSheet2, "BitBtn43");
     }
@@ -274,8 +267,7 @@ void Table2Page::buildSteps() {
         EditDistanceFromSea = c.field(new QLineEdit(TabSheet5), "EditDistanceFromSea", 80);
         EditDistanceFromSea->setMaxLength(6);
         c.skip(6);
-        Label60 = c.text("Label60", QStringLiteral("Αναγράψτε τα μέτρα που απέχει το αγροτεμάχιο από τη θάλασσα, "
-                                                   "εφόσον η απόσταση είναι μικρότερη των 800 μέτρων"));
+        Label60 = c.text("Label60", QStringLiteral("Αναγράψτε τα μέτρα που απέχει το αγροτεμάχιο από τη θάλασσα, εφόσον η απόσταση είναι μικρότερη των 800 μέτρων"));
         BitBtn48 = backButton(TabSheet5, "BitBtn48");
         BitBtn63 = nextButton(TabSheet5, "BitBtn63");
     }
@@ -312,16 +304,13 @@ void Table2Page::buildSteps() {
         for (QLineEdit *area : areaFields())
             area->setMaxLength(10);
         c.skip(6);
-        Label116 = c.text("Label116", QStringLiteral("Για πληροφορίες σχετικά με τη συμπλήρωση των παραπάνω πεδίων "
-                                                     "δείτε στο μενού 'Βοήθεια' - 'Βοήθεια για το D7' - 'Ειδικές "
-                                                     "Οδηγίες για τη συμπλήρωση του D7'"));
+        Label116 = c.text("Label116", QStringLiteral("Για πληροφορίες σχετικά με τη συμπλήρωση των παραπάνω πεδίων δείτε στο μενού 'Βοήθεια' - 'Βοήθεια για το D7' - 'Ειδικές Οδηγίες για τη συμπλήρωση του D7'"));
         BitBtn50 = backButton(TabSheet7, "BitBtn50");
         BitBtn65 = nextButton(TabSheet7, "BitBtn65");
     }
     {
         StepColumn c(TabSheet8);
-        Label72 = c.text("Label72", QStringLiteral("Γράψτε τη συνολική επιφάνεια κτισμάτων που βρίσκονται στο "
-                                                   "αγρ/χιο και έχουν αναγραφεί στον Πίνακα 1:"),
+        Label72 = c.text("Label72", QStringLiteral("Γράψτε τη συνολική επιφάνεια κτισμάτων που βρίσκονται στο αγρ/χιο και έχουν αναγραφεί στον Πίνακα 1:"),
                          true);
         EdittotalMM2 = c.field(new QLineEdit(TabSheet8), "EdittotalMM2", 100);
         EdittotalMM2->setMaxLength(10);
@@ -347,8 +336,7 @@ void Table2Page::buildSteps() {
         Label84 = named(new QLabel(QStringLiteral("%"), TabSheet10), "Label84");
         Label84->setGeometry(EditPercentage2->geometry().right() + 6, EditPercentage2->y(), 20, 21);
         c.skip(6);
-        Label76 = c.text("Label76", QStringLiteral("Γράψτε το ποσοστό συνιδιοκτησίας στο ακίνητο και μέχρι πέντε "
-                                                   "δεκαδικά ψηφία"));
+        Label76 = c.text("Label76", QStringLiteral("Γράψτε το ποσοστό συνιδιοκτησίας στο ακίνητο και μέχρι πέντε δεκαδικά ψηφία"));
         BitBtn53 = backButton(TabSheet10, "BitBtn53");
         BitBtn68 = nextButton(TabSheet10, "BitBtn68");
     }
@@ -367,9 +355,7 @@ void Table2Page::buildSteps() {
         Label78 = c.text("Label78", QStringLiteral("Το ακίνητο ανήκει:"), true);
         ComboBox18 = c.field(new QComboBox(TabSheet12), "ComboBox18", 200);
         c.skip(6);
-        Label91 = c.text("Label91", QStringLiteral("Στη λίστα εμφανίζονται  όσα άτομα έχετε δηλώσει στα ΓΕΝΙΚΑ "
-                                                   "ΣΤΟΙΧΕΙΑ. Τα στοιχεία της λίστας ανανεώνονται κάθε φορά που "
-                                                   "πατάτε 'Εισαγωγή νέου αγροτεμαχίου'"));
+        Label91 = c.text("Label91", QStringLiteral("Στη λίστα εμφανίζονται  όσα άτομα έχετε δηλώσει στα ΓΕΝΙΚΑ ΣΤΟΙΧΕΙΑ. Τα στοιχεία της λίστας ανανεώνονται κάθε φορά που πατάτε 'Εισαγωγή νέου αγροτεμαχίου'"));
         BitBtn55 = backButton(TabSheet12, "BitBtn55");
         BitBtn70 = nextButton(TabSheet12, "BitBtn70");
         BitBtn58 = storeButton(TabSheet12, "BitBtn58");
@@ -383,8 +369,7 @@ void Table2Page::buildSteps() {
                               QStringLiteral("ΔΙΑΓΡΑΦΗ ΥΠΑΡΧΟΝΤΟΣ ΑΚΙΝΗΤΟΥ")});
         ComboBox19->setCurrentIndex(kNewProperty);
         c.skip(6);
-        Label80 = c.text("Label80", QStringLiteral("Η στήλη αυτή συμπληρώνεται μόνο σε περιπτώσεις συμπληρωματικών ή "
-                                                   "ανακλητικών δηλώσεων ακινήτων"));
+        Label80 = c.text("Label80", QStringLiteral("Η στήλη αυτή συμπληρώνεται μόνο σε περιπτώσεις συμπληρωματικών ή ανακλητικών δηλώσεων ακινήτων"));
         BitBtn56 = backButton(TabSheet13, "BitBtn56");
         BitBtn2 = storeButton(TabSheet13, "BitBtn2");
     }
@@ -670,8 +655,7 @@ void Table2Page::RefreshTable2Summary() { RichEdit2->setPlainText(Table2SummaryL
 void Table2Page::StoreTable2Row(bool withChange) {
     RefreshTable2Summary();
     const QString question = StoreConfirmation(
-        QStringLiteral("Έχετε δηλώσει τα ακόλουθα στοιχεία για αυτό το αγροτεμάχιο. Θέλετε να συνεχίσετε με την "
-                       "αποθήκευση;"),
+        QStringLiteral("Έχετε δηλώσει τα ακόλουθα στοιχεία για αυτό το αγροτεμάχιο. Θέλετε να συνεχίσετε με την αποθήκευση;"),
         SummaryText(RichEdit2->toPlainText().split(QLatin1Char('\n'))), !withChange);
     if (!AskYesNo(question))
         return;
