@@ -10,6 +10,7 @@
 #include "app/Dialogs.h"
 #include "app/InputRules.h"
 #include "store/Engine.h"
+#include "text/DecimalText.h"
 
 namespace d7 {
 
@@ -35,6 +36,16 @@ QString ResolveOwnerCode(int index, const QString &text) {
             return QString::number(n + 2);
     }
     return QString();
+}
+
+bool PercentageAccepted(const QString &text) {
+    const std::optional<double> value = ReadDecimal(text);
+    return value && *value > 0 && *value <= 100;
+}
+
+bool YearWithin(const QString &text, int first, int last) {
+    const std::optional<int> year = ReadWholeNumber(text);
+    return year && *year >= first && *year <= last;
 }
 
 QString SummaryLine(const QString &caption, int tabs, const QString &value) {

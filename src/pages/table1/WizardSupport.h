@@ -24,6 +24,12 @@ QStringList OwnerListItems(bool spouseHasData, int childCount);
 // the code always belongs to the person the text names.
 QString ResolveOwnerCode(int index, const QString &text);
 
+// A co-ownership percentage: a decimal number above 0 and at most 100 (a lone
+// comma or anything else that does not read as a number is refused).
+bool PercentageAccepted(const QString &text);
+// A four-digit year field: a whole number from first to last, both included.
+bool YearWithin(const QString &text, int first, int last);
+
 // One summary line: caption, tabs, value.
 QString SummaryLine(const QString &caption, int tabs, const QString &value = QString());
 // The summary box's text: every line ended by CR LF.
