@@ -557,8 +557,7 @@ void Table2Page::BitBtn67Click() {
 void Table2Page::BitBtn68Click() {
     ApplyExitRule(EditPercentage2);
     const QString share = EditPercentage2->text();
-    const std::optional<double> percent = ReadDecimal(share);
-    if (!percent || *percent > 100 || !(*percent > 0)) {   // empty and a lone comma read as no number
+    if (!PercentageAccepted(share)) {
         refuse(QStringLiteral("Παρακαλώ γράψτε το ποσοστό συνιδιοκτησίας σας στο αγρ/χιο (<=100)"));
         EditPercentage2->setFocus();
         return;
@@ -575,13 +574,10 @@ void Table2Page::BitBtn69Click() {
         EditYearOfBirthEpik2->setFocus();
         return;
     }
-    if (!year.isEmpty()) {
-        const std::optional<int> born = ReadWholeNumber(year);
-        if (!born || *born < 1880 || *born > QDate::currentDate().year()) {
-            refuse(QStringLiteral("Γράψτε ένα έτος γέννησης με τέσσερα ψηφία, μεγαλύτερο από το 1880"));
-            EditYearOfBirthEpik2->setFocus();
-            return;
-        }
+    if (!year.isEmpty() && !YearWithin(year, 1880, QDate::currentDate().year())) {
+        refuse(QStringLiteral("Γράψτε ένα έτος γέννησης με τέσσερα ψηφία, μεγαλύτερο από το 1880"));
+        EditYearOfBirthEpik2->setFocus();
+        return;
     }
     answers_.YearOfBirthEpik = year;
     RefreshTable2Summary();
