@@ -9,17 +9,12 @@
 #include "app/DataNavigator.h"
 #include "app/Dialogs.h"
 #include "app/Main.h"
+#include "app/Named.h"
 #include "store/Engine.h"
 
 namespace d7 {
 
 namespace {
-
-template <class W>
-W *named(W *widget, const char *name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 // Name columns get room for a name; the others are as wide as their titles.
 QList<GridColumn> columns(std::initializer_list<std::pair<const char *, const char *>> fieldsAndTitles,

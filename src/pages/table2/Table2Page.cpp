@@ -15,6 +15,7 @@
 #include "app/Dialogs.h"
 #include "app/InputRules.h"
 #include "app/Main.h"
+#include "app/Named.h"
 #include "app/PairedList.h"
 #include "pages/table1/LocationLookups.h"
 #include "pages/table1/LocationSteps.h"
@@ -36,12 +37,6 @@ const QString kBlindPlot = QStringLiteral("4");
 // Step pages: the controls stand in one column, below the blank panel that
 // covers the tab strip; the step buttons stand at the foot.
 constexpr int kLeft = 16, kWidth = 398, kTop = 32, kButtonsTop = 384;
-
-template <class W>
-W *named(W *widget, const char *name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 class StepColumn {
 public:
