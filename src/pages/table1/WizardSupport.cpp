@@ -97,8 +97,12 @@ void CoverTabs(QTabWidget *pages, QWidget *cover) {
     pages->tabBar()->setVisible(false);
     cover->setParent(pages->parentWidget());
     cover->setGeometry(pages->x(), pages->y(), pages->width(), pages->tabBar()->sizeHint().height());
-    cover->setAutoFillBackground(true);
-    cover->setVisible(pages->isVisible());
+    // The strip is hidden already; the cover paints nothing of its own, so the
+    // page shows through it whether the steps are shown or not.
+    cover->setAutoFillBackground(false);
+    // Not isVisible(): before the window is first shown that is false, and the
+    // cover would stay hidden for good.
+    cover->setVisible(!pages->isHidden());
     cover->raise();
 }
 

@@ -1,22 +1,692 @@
 #include "pages/table2/Table2Page.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabWidget>
 
+#include "app/Command.h"
+#include "app/Dialogs.h"
+#include "app/InputRules.h"
 #include "app/Main.h"
+#include "app/Named.h"
 #include "app/PairedList.h"
+#include "pages/table1/LocationLookups.h"
+#include "pages/table1/LocationSteps.h"
+#include "pages/table1/WizardSupport.h"
 #include "pages/table2/Table2Answers.h"
+#include "store/Access.h"
+#include "text/DecimalText.h"
 
 namespace d7 {
+
+namespace {
+
+// Positions in the fixed lists.
+constexpr int kNo = 1;            // "OXI" in the yes/no lists
+constexpr int kNewProperty = 1;   // "ΝΕΟ ΑΚΙΝΗΤΟ" among the kinds of change
+const QString kFullOwnership = QStringLiteral("1");
+const QString kBlindPlot = QStringLiteral("4");
+
+// Step pages: the controls stand in one column, below the blank panel that
+// covers the tab strip; the step buttons stand at the foot.
+constexpr int kLeft = 16, kWidth = 398, kTop = 32, kButtonsTop = 384;
+
+class StepColumn {
+public:
+    explicit StepColumn(QWidget *page) : page_(page) {}
+
+    // A wrapped text across the page; a question is bold.
+    QLabel *text(const char *name, const QString &caption, bool question = false) {
+        auto *label = named(new QLabel(caption, page_), name);
+        label->setWordWrap(true);
+        if (question) {
+            QFont f = label->font();
+            f.setBold(true);
+            label->setFont(f);
+        }
+        const int height = label->heightForWidth(kWidth);
+        label->setGeometry(kLeft, y_, kWidth, height);
+        y_ += height + (question ? 6 : 8);
+        return label;
+    }
+    template <class W>
+    W *field(W *widget, const char *name, int width) {
+        named(widget, name)->setGeometry(kLeft, y_, width, 21);
+        y_ += 29;
+        return widget;
+    }
+    // A field with its caption on its left, as the areas are asked.
+    QLineEdit *captioned(QLabel *&label, const char *labelName, const QString &caption, const char *fieldName) {
+        constexpr int fieldWidth = 100, gap = 8;
+        label = named(new QLabel(caption, page_), labelName);
+        label->setWordWrap(true);
+        const int height = std::max(21, label->heightForWidth(kWidth - fieldWidth - gap));
+        label->setGeometry(kLeft, y_, kWidth - fieldWidth - gap, height);
+        auto *edit = named(new QLineEdit(page_), fieldName);
+        edit->setGeometry(kLeft + kWidth - fieldWidth, y_ + (height - 21) / 2, fieldWidth, 21);
+        y_ += height + 6;
+        return edit;
+    }
+    // The next control takes the place of an earlier one (they are shown in turn).
+    template <class W>
+    W *instead(QWidget *other, W *widget, const char *name) {
+        named(widget, name)->setGeometry(other->geometry());
+        if (auto *label = qobject_cast<QLabel *>(other)) {
+            auto *mine = qobject_cast<QLabel *>(widget);
+            mine->setWordWrap(true);
+            mine->setFont(label->font());
+        }
+        return widget;
+    }
+    void skip(int pixels) { y_ += pixels; }
+
+private:
+    QWidget *page_;
+    int y_ = kTop;
+};
+
+QPushButton *stepButton(QWidget *page, const char *name, const QString &caption, QStyle::StandardPixmap icon,
+                        bool right) {
+    auto *button = named(new QPushButton(page->style()->standardIcon(icon), caption, page), name);
+    button->setGeometry(right ? kLeft + kWidth - 110 : kLeft, kButtonsTop, 110, 28);
+    return button;
+}
+QPushButton *backButton(QWidget *page, const char *name) {
+    return stepButton(page, name, QStringLiteral("Προηγούμενο"), QStyle::SP_ArrowBack, false);
+}
+QPushButton *nextButton(QWidget *page, const char *name) {
+    return stepButton(page, name, QStringLiteral("Επόμενο"), QStyle::SP_ArrowForward, true);
+}
+QPushButton *storeButton(QWidget *page, const char *name) {
+    return stepButton(page, name, QStringLiteral("Αποθήκευση"), QStyle::SP_DialogSaveButton, true);
+}
+
+void refuse(const QString &message) {
+    Beep();
+    ShowMessageText(message);
+}
+
+}  // namespace
 
 Table2Page::Table2Page(TForm1 &form, Table2Answers &answers, QWidget *parent)
     : QWidget(parent), form_(form), answers_(answers) {
     setObjectName(QStringLiteral("TabSheetArray2"));
-    ComboBoxNomos2 = new QComboBox(this);
-    ComboBoxNomos2->setObjectName(QStringLiteral("ComboBoxNomos2"));
-    ComboBoxNomos2->setVisible(false);   // shown on the wizard's first step
-    ComboBox21 = new QComboBox(this);
-    ComboBox21->setObjectName(QStringLiteral("ComboBox21"));
+
+    Label102 = named(new QLabel(QStringLiteral("Επιλέξτε \"Εισαγωγή νέου αγροτεμαχίου\" για να ξεκινήσετε την εισαγωγή στοιχείων για ένα αγροτεμάχιό σας."),
+                                this),
+                     "Label102");
+    Label102->setGeometry(8, 8, 779, 16);
+    Button3 = named(new QPushButton(QStringLiteral("Εισαγωγή νέου αγροτεμαχίου"), this), "Button3");
+    Button3->setGeometry(8, 30, 190, 27);
+    Button1 = named(new QPushButton(QStringLiteral("Ακύρωση"), this), "Button1");
+    Button1->setGeometry(206, 30, 100, 27);
+    Button1->setEnabled(false);
+
+    PageControl3 = named(new QTabWidget(this), "PageControl3");
+    PageControl3->setGeometry(8, 66, 430, 440);
+    buildSteps();
+    Panel2 = named(new QWidget(this), "Panel2");
+    CoverTabs(PageControl3, Panel2);
+    PageControl3->setCurrentIndex(0);
+    PageControl3->setEnabled(false);
+    PageControl3->setVisible(false);
+
+    Label86 = named(new QLabel(QStringLiteral("Έχετε εισάγει:"), this), "Label86");
+    Label86->setGeometry(450, 66, 337, 16);
+    Label86->setVisible(false);
+    RichEdit2 = named(new QPlainTextEdit(this), "RichEdit2");
+    RichEdit2->setGeometry(450, 84, 337, 422);
+    RichEdit2->setReadOnly(true);
+    RichEdit2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit2->setTabStopDistance(24);
+    RichEdit2->setVisible(false);
+
     prefectures = new PairedList(ComboBoxNomos2, ComboBox21, this);
+    municipalities = new PairedList(ComboBoxDimos2, ComboBox22, this);
+    streets = new PairedList(ComboBoxDromos2, ComboBox23, this);
+    const LocationControls controls{prefectures, municipalities, CheckBox8,   Label53, Label112, EditUserDimos2,
+                                    streets,     CheckBox6,      Label55,     Label56, EditStreet2, EditNo2};
+    location_ = new LocationSteps(controls, answers_, nullptr, WizardKind::Table2, *form_.ADODataSet1,
+                                  QStringLiteral("Παρακαλώ γράψτε την οδό/θέση του αγροτεμαχίου"), this);
+
+    UseDecimalKeys(EditDistanceFromSea, QStringLiteral("0.##"), true);
+    for (QLineEdit *area : areaFields())
+        UseDecimalKeys(area, QStringLiteral("0.##"));
+    UseDecimalKeys(EdittotalMM2, QStringLiteral("0.##"));
+    UseDecimalKeys(EditPercentage2, QStringLiteral("0.#####"));
+    UseDigitKeys(EditYearOfBirthEpik2);
+    connect(CheckBox7, &QCheckBox::toggled, this, &Table2Page::CheckBox7Click);
+
+    auto on = [this](QPushButton *button, void (Table2Page::*handler)()) {
+        ConnectCommand(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+    };
+    on(Button3, &Table2Page::Button3Click);
+    on(Button1, &Table2Page::Button1Click);
+    on(BitBtn44, &Table2Page::BitBtn44Click);
+    on(BitBtn43, &Table2Page::BitBtn43Click);
+    on(BitBtn61, &Table2Page::BitBtn61Click);
+    on(BitBtn62, &Table2Page::BitBtn62Click);
+    on(BitBtn63, &Table2Page::BitBtn63Click);
+    on(BitBtn64, &Table2Page::BitBtn64Click);
+    on(BitBtn65, &Table2Page::BitBtn65Click);
+    on(BitBtn66, &Table2Page::BitBtn66Click);
+    on(BitBtn67, &Table2Page::BitBtn67Click);
+    on(BitBtn68, &Table2Page::BitBtn68Click);
+    on(BitBtn69, &Table2Page::BitBtn69Click);
+    on(BitBtn70, &Table2Page::BitBtn70Click);
+    for (QPushButton *back : {BitBtn45, BitBtn46, BitBtn47, BitBtn48, BitBtn49, BitBtn50, BitBtn51, BitBtn52,
+                              BitBtn53, BitBtn54, BitBtn56})
+        on(back, &Table2Page::Table2StepBack);
+    on(BitBtn55, &Table2Page::BitBtn55Click);
+    on(BitBtn58, &Table2Page::BitBtn58Click);
+    on(BitBtn2, &Table2Page::BitBtn2Click);
+}
+
+void Table2Page::buildSteps() {
+    QWidget **sheets[13] = {&TabSheet1, &TabSheet2,  &TabSheet3,  &TabSheet4,  &TabSheet5,  &TabSheet6, &TabSheet7,
+                            &TabSheet8, &TabSheet9, &TabSheet10, &TabSheet11, &TabSheet12, &TabSheet13};
+    for (int i = 0; i < 13; ++i) {
+        *sheets[i] = new QWidget;
+        (*sheets[i])->setObjectName(QStringLiteral("TabSheet%1").arg(i + 1));
+        PageControl3->addTab(*sheets[i], QString::number(i + 1));
+    }
+
+    {
+        StepColumn c(TabSheet1);
+        Label51 = c.text("Label51", QStringLiteral("Επιλέξτε το Νομό του αγροτεμαχίου:"), true);
+        ComboBoxNomos2 = c.field(new QComboBox(TabSheet1), "ComboBoxNomos2", 250);
+        ComboBox21 = named(new QComboBox(TabSheet1), "ComboBox21");
+        c.skip(6);
+        Label52 = c.text("Label52", QStringLiteral("Συμβουλή: Πληκτρολογήστε τα πρώτα γράμματα του νομού που σας ενδιαφέρει για να μετακινηθείτε στη λίστα"));
+        Label110 = c.text("Label110", QStringLiteral("Σημείωση: Ο νομός Αττικής έχει διαχωριστεί στις Νομαρχίες Αθηνών, Ανατ. Αττικής, Δυτ. Αττικής και Πειραιώς"));
+        BitBtn44 = nextButton(TabSheet1, "BitBtn44");
+    }
+    {
+        StepColumn c(TabSheet2);
+        Label53 = c.text("Label53", QStringLiteral("Επιλέξτε το Δήμο/Διαμέρισμα/Κοινότητα του αγροτεμαχίου:"), true);
+        Label112 = c.instead(Label53, new QLabel(QStringLiteral("Γράψτε το Δήμο/Διαμέρισμα/Κοινότητα του Ακινήτου:"),
+                                                 TabSheet2),
+                             "Label112");
+        ComboBoxDimos2 = c.field(new QComboBox(TabSheet2), "ComboBoxDimos2", kWidth);
+        EditUserDimos2 = c.instead(ComboBoxDimos2, new QLineEdit(TabSheet2), "EditUserDimos2");
+        ComboBox22 = named(new QComboBox(TabSheet2), "ComboBox22");
+        CheckBox8 = c.field(new QCheckBox(QStringLiteral("Δε βρίσκω το Δήμο/Διαμέρισμα/Κοινότητα"), TabSheet2),
+                            "CheckBox8", kWidth);
+        c.skip(6);
+        Label54 = c.text("Label54", QStringLiteral("Συμβουλή: Πληκτρολογήστε τα πρώτα γράμματα του δήμου που σας ενδιαφέρει για να μετακινηθείτε στη λίστα"));
+        Label109 = c.text("Label109", QStringLiteral("Σημείωση: Στη λίστα που εμφανίζεται περιέχονται και ονομασίες περιοχών, τις οποίες μπορείτε να επιλέξετε"));
+        Label111 = c.text("Label111",
+                          QStringLiteral("Προσπαθήστε να βρείτε το δήμο/διαμ./κοινότητα από τη λίστα πριν εισάγετε δικό σας, ώστε να επωφεληθείτε από τις πληροφορίες οδών που υπάρχουν στη βάση της εφαρμογής. "));
+        BitBtn45 = backButton(TabSheet2, "BitBtn45");
+        BitBtn43 = nextButton(TabSheet2, "BitBtn43");
+    }
+    {
+        StepColumn c(TabSheet3);
+        Label55 = c.text("Label55", QStringLiteral("Επιλέξτε την οδό του αγροτεμαχίου:"), true);
+        Label56 = c.instead(Label55, new QLabel(QStringLiteral("Γράψτε την οδό/θέση του αγροτεμαχίου:"), TabSheet3),
+                            "Label56");
+        ComboBoxDromos2 = c.field(new QComboBox(TabSheet3), "ComboBoxDromos2", 300);
+        EditStreet2 = c.instead(ComboBoxDromos2, new QLineEdit(TabSheet3), "EditStreet2");
+        ComboBox23 = named(new QComboBox(TabSheet3), "ComboBox23");
+        CheckBox6 = c.field(new QCheckBox(QStringLiteral("Δε βρίσκω το δρόμο"), TabSheet3), "CheckBox6", kWidth);
+        c.skip(6);
+        Label57 = c.text("Label57", QStringLiteral("Γράψτε τον αριθμό:"), true);
+        EditNo2 = c.field(new QLineEdit(TabSheet3), "EditNo2", 100);
+        EditNo2->setMaxLength(10);
+        BitBtn46 = backButton(TabSheet3, "BitBtn46");
+        BitBtn61 = nextButton(TabSheet3, "BitBtn61");
+    }
+    {
+        StepColumn c(TabSheet4);
+        Label58 = c.text("Label58", QStringLiteral("Το αγροτεμάχιο έχει πρόσοψη σε:"), true);
+        ComboBoxProsopsi = c.field(new QComboBox(TabSheet4), "ComboBoxProsopsi", kWidth);
+        ComboBoxProsopsi->addItems({QStringLiteral("ΕΘΝΙΚΗ ή ΕΠΑΡΧΙΑΚΗ ΟΔΟ"),
+                                    QStringLiteral("ΔΗΜΟΤΙΚΗ ή ΚΟΙΝΟΤΙΚΗ ΟΔΟ ή ΕΝΤΟΣ ΑΙΓΙΑΛΟΥ ΚΑΙ ΠΑΡΑΛΙΑΣ"),
+                                    QStringLiteral("ΑΓΡΟΤΙΚΗ ή ΙΔΙΩΤΙΚΗ ΟΔΟ ή ΕΚΤΟΣ ΑΙΓΙΑΛΟΥ ΚΑΙ ΠΑΡΑΛΙΑΣ")});
+        c.skip(6);
+        CheckBox7 = c.field(new QCheckBox(QStringLiteral("Το αγροτεμάχιο είναι τυφλό"), TabSheet4), "CheckBox7",
+                            kWidth);
+        BitBtn47 = backButton(TabSheet4, "BitBtn47");
+        BitBtn62 = nextButton(TabSheet4, "BitBtn62");
+    }
+    {
+        StepColumn c(TabSheet5);
+        Label59 = c.text("Label59", QStringLiteral("Γράψτε την απόσταση του αγροτεμαχίου από τη θάλασσα:"), true);
+        EditDistanceFromSea = c.field(new QLineEdit(TabSheet5), "EditDistanceFromSea", 80);
+        EditDistanceFromSea->setMaxLength(6);
+        c.skip(6);
+        Label60 = c.text("Label60", QStringLiteral("Αναγράψτε τα μέτρα που απέχει το αγροτεμάχιο από τη θάλασσα, εφόσον η απόσταση είναι μικρότερη των 800 μέτρων"));
+        BitBtn48 = backButton(TabSheet5, "BitBtn48");
+        BitBtn63 = nextButton(TabSheet5, "BitBtn63");
+    }
+    {
+        StepColumn c(TabSheet6);
+        const QStringList yesNo = {QStringLiteral("NAI"), QStringLiteral("OXI")};
+        Label61 = c.text("Label61", QStringLiteral("H εδαφική έκταση είναι απαλλοτριωτέα;"), true);
+        ComboBox24 = c.field(new QComboBox(TabSheet6), "ComboBox24", 80);
+        c.skip(10);
+        Label62 = c.text("Label62", QStringLiteral("H εδαφική έκταση είναι αρδευόμενη;"), true);
+        ComboBox25 = c.field(new QComboBox(TabSheet6), "ComboBox25", 80);
+        for (QComboBox *box : {ComboBox24, ComboBox25}) {
+            box->addItems(yesNo);
+            box->setCurrentIndex(kNo);
+        }
+        BitBtn49 = backButton(TabSheet6, "BitBtn49");
+        BitBtn64 = nextButton(TabSheet6, "BitBtn64");
+    }
+    {
+        StepColumn c(TabSheet7);
+        Label63 = c.text("Label63", QStringLiteral("Επιφάνεια αγροτεμαχίου, κατανεμημένη σε κατηγορίες"), true);
+        Label64 = c.text("Label64", QStringLiteral("Γράψτε την επιφάνεια σε τετραγωνικά μέτρα "));
+        EditMonoMM = c.captioned(Label65, "Label65", QStringLiteral("Μονοετής καλλιέργεια:"), "EditMonoMM");
+        EditPolyMMElies =
+            c.captioned(Label66, "Label66", QStringLiteral("Πολυετής καλλιέργεια με ελιές:"), "EditPolyMMElies");
+        EditPolyMMLoipes = c.captioned(Label67, "Label67",
+                                       QStringLiteral("Πολυετής καλλιέργεια με  λοιπές δενδροκαλλιέργειες:"),
+                                       "EditPolyMMLoipes");
+        EditMMBosko = c.captioned(Label68, "Label68", QStringLiteral("Βοσκότοπος:"), "EditMMBosko");
+        EditMMDasiki = c.captioned(Label69, "Label69", QStringLiteral("Δασική έκταση:"), "EditMMDasiki");
+        EditMMMetal = c.captioned(Label70, "Label70", QStringLiteral("Μεταλλευτική ή λατομική:"), "EditMMMetal");
+        EditMMParking =
+            c.captioned(Label71, "Label71", QStringLiteral("Υπαίθρια έκθεση ή χώρος στάθμευσης:"), "EditMMParking");
+        for (QLineEdit *area : areaFields())
+            area->setMaxLength(10);
+        c.skip(6);
+        Label116 = c.text("Label116", QStringLiteral("Για πληροφορίες σχετικά με τη συμπλήρωση των παραπάνω πεδίων δείτε στο μενού 'Βοήθεια' - 'Βοήθεια για το D7' - 'Ειδικές Οδηγίες για τη συμπλήρωση του D7'"));
+        BitBtn50 = backButton(TabSheet7, "BitBtn50");
+        BitBtn65 = nextButton(TabSheet7, "BitBtn65");
+    }
+    {
+        StepColumn c(TabSheet8);
+        Label72 = c.text("Label72", QStringLiteral("Γράψτε τη συνολική επιφάνεια κτισμάτων που βρίσκονται στο αγρ/χιο και έχουν αναγραφεί στον Πίνακα 1:"),
+                         true);
+        EdittotalMM2 = c.field(new QLineEdit(TabSheet8), "EdittotalMM2", 100);
+        EdittotalMM2->setMaxLength(10);
+        c.skip(6);
+        Label73 = c.text("Label73", QStringLiteral("Γράψτε την επιφάνεια σε τετραγωνικά μέτρα"));
+        BitBtn51 = backButton(TabSheet8, "BitBtn51");
+        BitBtn66 = nextButton(TabSheet8, "BitBtn66");
+    }
+    {
+        StepColumn c(TabSheet9);
+        Label74 = c.text("Label74", QStringLiteral("Έχετε το αγροτεμάχιο κατά:"), true);
+        ComboBox1 = c.field(new QComboBox(TabSheet9), "ComboBox1", 200);
+        ComboBox1->addItems({QStringLiteral("ΠΛΗΡΗ ΚΥΡΙΟΤΗΤΑ"), QStringLiteral("ΨΙΛΗ ΚΥΡΙΟΤΗΤΑ"),
+                             QStringLiteral("ΕΠΙΚΑΡΠΙΑ Η ΟΙΚΗΣΗ")});
+        BitBtn52 = backButton(TabSheet9, "BitBtn52");
+        BitBtn67 = nextButton(TabSheet9, "BitBtn67");
+    }
+    {
+        StepColumn c(TabSheet10);
+        Label75 = c.text("Label75", QStringLiteral("Γράψτε το ποσοστό συνιδιοκτησίας στο αγροτεμάχιο:"), true);
+        EditPercentage2 = c.field(new QLineEdit(TabSheet10), "EditPercentage2", 100);
+        EditPercentage2->setMaxLength(8);
+        Label84 = named(new QLabel(QStringLiteral("%"), TabSheet10), "Label84");
+        Label84->setGeometry(EditPercentage2->geometry().right() + 6, EditPercentage2->y(), 20, 21);
+        c.skip(6);
+        Label76 = c.text("Label76", QStringLiteral("Γράψτε το ποσοστό συνιδιοκτησίας στο ακίνητο και μέχρι πέντε δεκαδικά ψηφία"));
+        BitBtn53 = backButton(TabSheet10, "BitBtn53");
+        BitBtn68 = nextButton(TabSheet10, "BitBtn68");
+    }
+    {
+        StepColumn c(TabSheet11);
+        Label77 = c.text("Label77", QStringLiteral("Γράψτε το έτος γέννησης του επικαρπωτή του αγροτεμαχίου:"), true);
+        EditYearOfBirthEpik2 = c.field(new QLineEdit(TabSheet11), "EditYearOfBirthEpik2", 60);
+        EditYearOfBirthEpik2->setMaxLength(4);
+        c.skip(6);
+        Label95 = c.text("Label95", QStringLiteral("Γράψτε το έτος με 4 ψηφία"));
+        BitBtn54 = backButton(TabSheet11, "BitBtn54");
+        BitBtn69 = nextButton(TabSheet11, "BitBtn69");
+    }
+    {
+        StepColumn c(TabSheet12);
+        Label78 = c.text("Label78", QStringLiteral("Το ακίνητο ανήκει:"), true);
+        ComboBox18 = c.field(new QComboBox(TabSheet12), "ComboBox18", 200);
+        c.skip(6);
+        Label91 = c.text("Label91", QStringLiteral("Στη λίστα εμφανίζονται  όσα άτομα έχετε δηλώσει στα ΓΕΝΙΚΑ ΣΤΟΙΧΕΙΑ. Τα στοιχεία της λίστας ανανεώνονται κάθε φορά που πατάτε 'Εισαγωγή νέου αγροτεμαχίου'"));
+        BitBtn55 = backButton(TabSheet12, "BitBtn55");
+        BitBtn70 = nextButton(TabSheet12, "BitBtn70");
+        BitBtn58 = storeButton(TabSheet12, "BitBtn58");
+    }
+    {
+        StepColumn c(TabSheet13);
+        Label79 = c.text("Label79", QStringLiteral("Πρόκειται για:"), true);
+        ComboBox19 = c.field(new QComboBox(TabSheet13), "ComboBox19", 260);
+        ComboBox19->addItems({QString(), QStringLiteral("ΝΕΟ ΑΚΙΝΗΤΟ"),
+                              QStringLiteral("ΜΕΤΑΒΟΛΗ ΥΠΑΡΧΟΝΤΟΣ ΑΚΙΝΗΤΟΥ"),
+                              QStringLiteral("ΔΙΑΓΡΑΦΗ ΥΠΑΡΧΟΝΤΟΣ ΑΚΙΝΗΤΟΥ")});
+        ComboBox19->setCurrentIndex(kNewProperty);
+        c.skip(6);
+        Label80 = c.text("Label80", QStringLiteral("Η στήλη αυτή συμπληρώνεται μόνο σε περιπτώσεις συμπληρωματικών ή ανακλητικών δηλώσεων ακινήτων"));
+        BitBtn56 = backButton(TabSheet13, "BitBtn56");
+        BitBtn2 = storeButton(TabSheet13, "BitBtn2");
+    }
+
+    // Enter moves forward; the store buttons wait for a deliberate press.
+    const std::pair<QWidget *, QPushButton *> nexts[] = {
+        {TabSheet1, BitBtn44},  {TabSheet2, BitBtn43}, {TabSheet3, BitBtn61},  {TabSheet4, BitBtn62},
+        {TabSheet5, BitBtn63},  {TabSheet6, BitBtn64}, {TabSheet7, BitBtn65},  {TabSheet8, BitBtn66},
+        {TabSheet9, BitBtn67},  {TabSheet10, BitBtn68}, {TabSheet11, BitBtn69}, {TabSheet12, BitBtn70}};
+    for (const auto &[sheet, next] : nexts)
+        SetDefaultButton(sheet, next);
+}
+
+QList<QLineEdit *> Table2Page::areaFields() const {
+    return {EditMonoMM, EditPolyMMElies, EditPolyMMLoipes, EditMMBosko, EditMMDasiki, EditMMMetal, EditMMParking};
+}
+
+void Table2Page::showStep(int index) {
+    PageControl3->setCurrentIndex(index);
+    // The cursor goes to the step's first field, so that the keyboard can answer at once.
+    QWidget *sheet = PageControl3->widget(index);
+    for (QWidget *w : sheet->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w->isVisibleTo(sheet) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+            !qobject_cast<QPushButton *>(w)) {
+            w->setFocus();
+            return;
+        }
+    }
+}
+
+void Table2Page::endWizard() {
+    Label86->setVisible(false);
+    RichEdit2->setVisible(false);
+    PageControl3->setEnabled(false);
+    PageControl3->setVisible(false);
+    PageControl3->setCurrentIndex(0);
+    Button3->setEnabled(true);
+    Button1->setEnabled(false);
+}
+
+void Table2Page::Button3Click() {
+    ClearTable2Answers(answers_);
+    ResetTable2Controls();
+    Label86->setVisible(true);
+    RichEdit2->setVisible(true);
+    RefreshTable2Summary();
+    PageControl3->setEnabled(true);
+    PageControl3->setVisible(true);
+    showStep(0);
+    prefectures->select(0);
+
+    // The owner list follows the general page as it stands at each start.
+    ComboBox18->clear();
+    ComboBox18->addItems(form_.OwnerList());
+    ComboBox18->setCurrentIndex(0);
+
+    // Only supplementary and revoking declarations say what kind of change the row is.
+    const bool askChange = form_.DeclarationKind() != 0;
+    BitBtn70->setVisible(askChange);
+    BitBtn58->setVisible(!askChange);
+    if (askChange)
+        ComboBox19->setCurrentIndex(kNewProperty);
+
+    Button3->setEnabled(false);
+    Button1->setEnabled(true);
+}
+
+void Table2Page::Button1Click() { endWizard(); }
+
+void Table2Page::ResetTable2Controls() {
+    prefectures->select(0);
+    ComboBoxProsopsi->setCurrentIndex(0);
+    CheckBox7->setChecked(false);
+    EditDistanceFromSea->clear();
+    ComboBox24->setCurrentIndex(kNo);
+    ComboBox25->setCurrentIndex(kNo);
+    for (QLineEdit *area : areaFields())
+        area->clear();
+    EdittotalMM2->clear();
+    ComboBox1->setCurrentIndex(0);
+    EditPercentage2->clear();
+    EditYearOfBirthEpik2->clear();
+    ComboBox18->setCurrentIndex(0);
+    ComboBox19->setCurrentIndex(kNewProperty);
+    CheckBox8->setChecked(false);
+    answers_.MunicipalityTyped = false;
+    EditUserDimos2->clear();
+    // The street fields of step 3 are reset when step 2 is passed with a listed municipality.
+}
+
+void Table2Page::BitBtn44Click() {
+    if (!location_->choosePrefecture())
+        return;
+    RefreshTable2Summary();
+    showStep(1);
+}
+
+void Table2Page::BitBtn43Click() {
+    if (!location_->chooseMunicipality())
+        return;
+    RefreshTable2Summary();
+    showStep(2);
+}
+
+void Table2Page::BitBtn61Click() {
+    if (location_->chooseStreet() != LocationSteps::StreetChoice::Chosen)
+        return;
+    RefreshTable2Summary();
+    showStep(3);
+}
+
+void Table2Page::CheckBox7Click(bool blind) {
+    Label58->setVisible(!blind);
+    ComboBoxProsopsi->setVisible(!blind);
+}
+
+void Table2Page::BitBtn62Click() {
+    answers_.FrontageCode =
+        CheckBox7->isChecked() ? kBlindPlot : QString::number(ComboBoxProsopsi->currentIndex() + 1);
+    RefreshTable2Summary();
+    showStep(4);
+}
+
+void Table2Page::BitBtn63Click() {
+    ApplyExitRule(EditDistanceFromSea);
+    const QString distance = EditDistanceFromSea->text();
+    if (!distance.isEmpty()) {
+        // A text that is no number (only pasting gets one there) is no distance either.
+        const std::optional<double> metres = ReadDecimal(distance);
+        if (!metres || *metres > 800) {
+            refuse(QStringLiteral("Παρακαλώ εισάγετε μια απόσταση μικρότερη των 800 μέτρων ή αφήστε κενό το πεδίο"));
+            return;
+        }
+    }
+    answers_.DistanceFromSea = distance;
+    RefreshTable2Summary();
+    showStep(5);
+}
+
+void Table2Page::BitBtn64Click() {
+    answers_.Expropriable = ComboBox24->currentIndex() == 0;
+    answers_.Irrigated = ComboBox25->currentIndex() == 0;
+    RefreshTable2Summary();
+    showStep(6);
+}
+
+void Table2Page::BitBtn65Click() {
+    bool allEmpty = true;
+    for (QLineEdit *area : areaFields()) {
+        ApplyExitRule(area);
+        if (area->text() == QLatin1String(",") || area->text() == QLatin1String("0"))
+            area->clear();
+        allEmpty = allEmpty && area->text().isEmpty();
+    }
+    if (allEmpty) {
+        ShowMessageText(QStringLiteral("Πρέπει να εισάγετε στοιχεία σε ένα τουλάχιστον πεδίο"));
+        return;
+    }
+    answers_.MonoMM = EditMonoMM->text();
+    answers_.PolyMMElies = EditPolyMMElies->text();
+    answers_.PolyMMLoipes = EditPolyMMLoipes->text();
+    answers_.MMBosko = EditMMBosko->text();
+    answers_.MMDasiki = EditMMDasiki->text();
+    answers_.MMMetal = EditMMMetal->text();
+    answers_.MMParking = EditMMParking->text();
+    RefreshTable2Summary();
+    showStep(7);
+}
+
+void Table2Page::BitBtn66Click() {
+    ApplyExitRule(EdittotalMM2);
+    if (EdittotalMM2->text() == QLatin1String(","))
+        EdittotalMM2->clear();
+    answers_.TotalMM = EdittotalMM2->text();
+    RefreshTable2Summary();
+    showStep(8);
+}
+
+void Table2Page::BitBtn67Click() {
+    answers_.TypeOfOwn = QString::number(ComboBox1->currentIndex() + 1);
+    RefreshTable2Summary();
+    showStep(9);
+}
+
+void Table2Page::BitBtn68Click() {
+    ApplyExitRule(EditPercentage2);
+    const QString share = EditPercentage2->text();
+    if (!PercentageAccepted(share)) {
+        refuse(QStringLiteral("Παρακαλώ γράψτε το ποσοστό συνιδιοκτησίας σας στο αγρ/χιο (<=100)"));
+        EditPercentage2->setFocus();
+        return;
+    }
+    answers_.Percentage = share;
+    RefreshTable2Summary();
+    showStep(answers_.TypeOfOwn != kFullOwnership ? 10 : 11);
+}
+
+void Table2Page::BitBtn69Click() {
+    const QString year = EditYearOfBirthEpik2->text();
+    if (answers_.TypeOfOwn != kFullOwnership && year.isEmpty()) {
+        refuse(QStringLiteral("Η συμπλήρωση είναι υποχρεωτική, γιατί δεν έχετε Πλήρη Κυριότητα στο αγρ/χιο"));
+        EditYearOfBirthEpik2->setFocus();
+        return;
+    }
+    if (!year.isEmpty() && !YearWithin(year, 1880, QDate::currentDate().year())) {
+        refuse(QStringLiteral("Γράψτε ένα έτος γέννησης με τέσσερα ψηφία, μεγαλύτερο από το 1880"));
+        EditYearOfBirthEpik2->setFocus();
+        return;
+    }
+    answers_.YearOfBirthEpik = year;
+    RefreshTable2Summary();
+    showStep(11);
+}
+
+void Table2Page::ResolveOwnerCode() {
+    // Computed from the chosen entry every time, so the code always names the
+    // person the text names; an entry without a code keeps the previous one.
+    const QString code = d7::ResolveOwnerCode(ComboBox18->currentIndex(), ComboBox18->currentText());
+    if (!code.isEmpty())
+        answers_.OwnerCode = code;
+    answers_.OwnerText = ComboBox18->currentText();
+}
+
+void Table2Page::BitBtn70Click() {
+    ResolveOwnerCode();
+    RefreshTable2Summary();
+    showStep(12);
+}
+
+void Table2Page::Table2StepBack() { showStep(PageControl3->currentIndex() - 1); }
+
+void Table2Page::BitBtn55Click() { showStep(answers_.TypeOfOwn != kFullOwnership ? 10 : 9); }
+
+void Table2Page::BitBtn58Click() {
+    ResolveOwnerCode();
+    StoreTable2Row(false);
+}
+
+void Table2Page::BitBtn2Click() { StoreTable2Row(true); }
+
+QStringList Table2Page::Table2SummaryLines() const {
+    const Table2Answers &a = answers_;
+    const QString rule(51, QLatin1Char('-'));
+    QStringList lines = {
+        SummaryLine(QStringLiteral("ΝΟΜΟΣ: "), 3, ComboBoxNomos2->currentText()),
+        SummaryLine(QStringLiteral("ΔΗΜΟΣ/ΔΙΑΜ./ΚΟΙΝΟΤΗΤΑ: "), 1, a.MunicipalityName),
+        SummaryLine(QStringLiteral("ΟΔΟΣ - ΘΕΣΗ: "), 3, a.StreetName),
+        SummaryLine(QStringLiteral("ΑΡΙΘΜΟΣ: "), 3, a.StreetNumber),
+    };
+    if (a.FrontageCode != kBlindPlot)
+        lines << SummaryLine(QStringLiteral("ΤΟ ΑΓΡΟΤΕΜΑΧΙΟ ΕΧΕΙ ΠΡΟΣΟΨΗ ΣΕ: "), 0, ComboBoxProsopsi->currentText());
+    else
+        lines << QStringLiteral("ΤΟ ΑΓΡΟΤΕΜΑΧΙΟ ΕΙΝΑΙ ΤΥΦΛΟ");
+    lines << SummaryLine(QStringLiteral("ΑΠΟΣΤΑΣΗ ΑΠΟ ΘΑΛΑΣΣΑ: "), 2, EditDistanceFromSea->text());
+    if (a.Expropriable)
+        lines << QStringLiteral("Η ΕΚΤΑΣΗ ΕΙΝΑΙ ΑΠΑΛΛΟΤΡΙΩΤΕΑ ");
+    if (a.Irrigated)
+        lines << QStringLiteral("Η ΕΚΤΑΣΗ ΕΙΝΑΙ ΑΡΔΕΥΟΜΕΝΗ ");
+    lines << QStringLiteral("Επιφάνεια αγροτεμαχίου, κατανεμημένη σε κατηγορίες:") << rule
+          << SummaryLine(QStringLiteral("Μονοετής καλλιέργεια: "), 4, EditMonoMM->text())
+          << SummaryLine(QStringLiteral("Πολυετής καλλιέργεια με ελιές: "), 3, EditPolyMMElies->text())
+          << SummaryLine(QStringLiteral("Πολυετής καλλιέργεια με  λοιπές δενδροκαλλιέργειες: "), 0,
+                         EditPolyMMLoipes->text())
+          << SummaryLine(QStringLiteral("Βοσκότοπος: "), 5, EditMMBosko->text())
+          << SummaryLine(QStringLiteral("Δασική έκταση: "), 5, EditMMDasiki->text())
+          << SummaryLine(QStringLiteral("Μεταλλευτική ή λατομική: "), 3, EditMMMetal->text())
+          << SummaryLine(QStringLiteral("Υπαίθρια έκθεση ή χώρος στάθμευσης: "), 2, EditMMParking->text()) << rule
+          << SummaryLine(QStringLiteral("ΣΥΝΟΛΙΚΗ ΕΠΙΦΑΝΕΙΑ ΚΤΙΣΜΑΤΩΝ: "), 1, EdittotalMM2->text())
+          << SummaryLine(QStringLiteral("ΕΧΕΤΕ ΤΟ ΑΓΡΟΤΕΜΑΧΙΟ ΚΑΤΑ: "), 2, ComboBox1->currentText())
+          << SummaryLine(QStringLiteral("ΠΟΣΟΣΤΟ ΣΥΝΙΔΙΟΚΤΗΣΙΑΣ: "), 2, EditPercentage2->text() + QStringLiteral(" %"));
+    if (a.TypeOfOwn != kFullOwnership)
+        lines << SummaryLine(QStringLiteral("ΕΤΟΣ ΓΕΝΝΗΣΗΣ ΕΠΙΚΑΡΠΩΤΗ: "), 2, EditYearOfBirthEpik2->text());
+    lines << SummaryLine(QStringLiteral("ΤΟ ΑΚΙΝΗΤΟ ΑΝΗΚΕΙ: "), 3, ComboBox18->currentText());
+    return lines;
+}
+
+void Table2Page::RefreshTable2Summary() { RichEdit2->setPlainText(Table2SummaryLines().join(QLatin1Char('\n'))); }
+
+void Table2Page::StoreTable2Row(bool withChange) {
+    RefreshTable2Summary();
+    const QString question = StoreConfirmation(
+        QStringLiteral("Έχετε δηλώσει τα ακόλουθα στοιχεία για αυτό το αγροτεμάχιο. Θέλετε να συνεχίσετε με την αποθήκευση;"),
+        SummaryText(RichEdit2->toPlainText().split(QLatin1Char('\n'))), !withChange);
+    if (!AskYesNo(question))
+        return;
+
+    const Table2Answers &a = answers_;
+    auto mark = [](bool on) { return on ? QStringLiteral("X") : QStringLiteral(" "); };
+    ColumnValues values = {
+        {1, a.PrefectureName},
+        {2, a.PrefectureCode},
+        {3, a.MunicipalityName},
+        {4, a.MunicipalityCode},
+        {5, a.StreetName},
+        {6, a.StreetCode},
+        {7, a.StreetNumber},
+        {8, a.FrontageCode},
+        {9, a.DistanceFromSea},
+        {10, mark(a.Expropriable)},
+        {11, mark(a.Irrigated)},
+        {12, a.MonoMM},
+        {13, a.PolyMMElies},
+        {14, a.PolyMMLoipes},
+        {15, a.MMBosko},
+        {16, a.MMDasiki},
+        {17, a.MMMetal},
+        {18, a.MMParking},
+        {19, a.TotalMM},
+        {20, a.TypeOfOwn},
+        {21, a.Percentage},
+        // A full owner has no usufructuary, whatever year was typed before.
+        {22, a.TypeOfOwn == kFullOwnership ? QStringLiteral("") : a.YearOfBirthEpik},
+        {23, a.OwnerCode},
+        {24, a.OwnerText},
+    };
+    if (withChange)
+        values.append({25, QString::number(ComboBox19->currentIndex())});
+    values.append({26, form_.CurrentTaxNumber});
+    if (StoreWizardRow(*form_.ADODataSet5, QStringLiteral("select * from table2 where cd<0"), values,
+                       *form_.ADODataSet7,
+                       DeclarationQuery(QStringLiteral("select * from table2 where AFMYpox='"), form_.CurrentTaxNumber)))
+        endWizard();
 }
 
 }  // namespace d7
