@@ -9,6 +9,7 @@
 
 #include "app/Command.h"
 #include "app/DataGrid.h"
+#include "app/Named.h"
 #include "app/Dialogs.h"
 #include "app/DataNavigator.h"
 #include "app/InputRules.h"
@@ -24,11 +25,6 @@ namespace d7 {
 
 namespace {
 
-template <class W>
-W *named(W *widget, const char *name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, int x, int y) {
     auto *l = named(new QLabel(text, parent), name);

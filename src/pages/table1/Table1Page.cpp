@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <tuple>
 
+#include "app/Named.h"
 #include "app/Command.h"
 #include "app/InputRules.h"
 #include "app/Main.h"
@@ -33,11 +34,6 @@ constexpr int kButtonWidth = 110;
 constexpr int kButtonHeight = 27;
 constexpr int kNextX = kLeft + kWidth - kButtonWidth;
 
-template <class W>
-W *named(W *widget, const char *name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QComboBox *list(QWidget *parent, const char *name) {
     auto *box = named(new QComboBox(parent), name);

@@ -408,6 +408,11 @@ void Table2Page::endWizard() {
 void Table2Page::Button3Click() {
     ClearTable2Answers(answers_);
     ResetTable2Controls();
+    // The owner list follows the general page as it stands at each start; it is
+    // built before the first summary, which shows its first entry.
+    ComboBox18->clear();
+    ComboBox18->addItems(form_.OwnerList());
+    ComboBox18->setCurrentIndex(0);
     Label86->setVisible(true);
     RichEdit2->setVisible(true);
     RefreshTable2Summary();
@@ -415,11 +420,6 @@ void Table2Page::Button3Click() {
     PageControl3->setVisible(true);
     showStep(0);
     prefectures->select(0);
-
-    // The owner list follows the general page as it stands at each start.
-    ComboBox18->clear();
-    ComboBox18->addItems(form_.OwnerList());
-    ComboBox18->setCurrentIndex(0);
 
     // Only supplementary and revoking declarations say what kind of change the row is.
     const bool askChange = form_.DeclarationKind() != 0;
