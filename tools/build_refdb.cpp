@@ -328,7 +328,7 @@ Reference readAll(const QStringList &dirs) {
         }
     };
     codeList(QStringLiteral("estate_categories.csv"), ref.categories, false);
-    codeList(QStringLiteral("special_conditions.csv"), ref.specials, true);
+    codeList(QStringLiteral("estate_conditions.csv"), ref.specials, true);
     codeList(QStringLiteral("floors.csv"), ref.floors, false);
     return ref;
 }
