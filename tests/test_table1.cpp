@@ -274,6 +274,20 @@ private slots:
         QVERIFY(!w.get("btnCancel")->isEnabled());
     }
 
+    // Each step shows its controls inside the page and below the band over
+    // the tab strip, none over another and no text cut off, the typed
+    // alternatives too; so does the frame around the steps.
+    void stepPagesLaidOutCleanly() {
+        Wizard w;
+        w.click("Button2");
+        QStringList faults = StepFaults(w.page->PageControl2, w.page->Panel1);
+        for (const char *typed : {"CheckBox3", "CheckBox1", "CheckBox5"})
+            w.tick(typed);
+        faults += StepFaults(w.page->PageControl2, w.page->Panel1, {w.page->Step2, w.page->Step3, w.page->Step5});
+        faults += LayoutFaults(w.page, w.page->rect(), {w.page->Panel1});
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(", ")));
+    }
+
     void beginningARowByKindOfDeclaration() {
         for (int kind : {0, 1, 2}) {
             Wizard w(kind);

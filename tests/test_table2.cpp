@@ -16,6 +16,7 @@
 #include "app/PairedList.h"
 #include "app/StringGrid.h"
 #include "pages/general/GeneralPage.h"
+#include "pages/table1/Table1Page.h"
 #include "pages/table2/Table2Page.h"
 #include "store/Engine.h"
 #include "support/TestSupport.h"
@@ -268,6 +269,73 @@ private slots:
         for (const char *later : {"Label112", "EditUserDimos2", "Label56", "EditStreet2", "ComboBox21", "ComboBox22",
                                   "ComboBox23"})
             QVERIFY2(z.w(later)->isHidden(), later);
+    }
+
+    // Each step shows its controls inside the page and below the band over
+    // the tab strip, none over another and no text cut off, the typed
+    // alternatives too; so does the frame around the steps.
+    void stepPagesLaidOutCleanly() {
+        Wizard z;
+        z.showPage();
+        z.press("Button3");
+        QStringList faults = StepFaults(z.page->PageControl3, z.page->Panel2);
+        z.page->CheckBox8->setChecked(true);
+        z.page->CheckBox6->setChecked(true);
+        faults += StepFaults(z.page->PageControl3, z.page->Panel2, {z.page->TabSheet2, z.page->TabSheet3});
+        faults += LayoutFaults(z.page, z.page->rect(), {z.page->Panel2});
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(", ")));
+    }
+
+    // The two wizards look alike: the same frame, the same step buttons, the
+    // same summary box and the same type for questions and hints.
+    void bothWizardsLookAlike() {
+        Wizard z;
+        const Table1Page *one = z.form->TabSheetArray1;
+        const Table2Page *two = z.page;
+        const std::pair<const char *, const char *> twins[] = {
+            {"Button2", "Button3"},     {"btnCancel", "Button1"}, {"Label101", "Label102"},
+            {"PageControl2", "PageControl3"}, {"Label85", "Label86"}, {"RichEdit1", "RichEdit2"},
+            {"BitBtn3", "BitBtn45"},    {"BitBtn5", "BitBtn43"},  {"BitBtn4", "BitBtn2"},
+            {"Label11", "Label51"},     {"Label12", "Label52"}};
+        for (const auto &[first, second] : twins) {
+            const QWidget *a = one->findChild<QWidget *>(first);
+            const QWidget *b = two->findChild<QWidget *>(second);
+            QVERIFY2(a && b, first);
+            QVERIFY2(a->font() == b->font(), first);
+            if (!qobject_cast<const QLabel *>(a))   // texts are as long as they are
+                QVERIFY2(a->geometry() == b->geometry(), first);
+            else
+                QVERIFY2(a->geometry().topLeft() == b->geometry().topLeft(), first);
+        }
+        QVERIFY(one->findChild<QLabel *>("Label11")->font().bold());
+        QVERIFY(!one->findChild<QLabel *>("Label12")->font().bold());
+        QCOMPARE(one->RichEdit1->lineWrapMode(), two->RichEdit2->lineWrapMode());
+        QCOMPARE(one->RichEdit1->tabStopDistance(), two->RichEdit2->tabStopDistance());
+        QCOMPARE(one->RichEdit1->verticalScrollBarPolicy(), two->RichEdit2->verticalScrollBarPolicy());
+        QVERIFY(one->RichEdit1->isReadOnly() && two->RichEdit2->isReadOnly());
+        // The step buttons of both: icons on all alike, Enter on each presses it.
+        QList<QPushButton *> buttons = one->PageControl2->findChildren<QPushButton *>();
+        buttons += two->PageControl3->findChildren<QPushButton *>();
+        QCOMPARE(buttons.size(), 40 + 26);   // on the twenty steps of Table 1 and the thirteen of Table 2
+        for (const QPushButton *b : buttons) {
+            QVERIFY2(b->autoDefault(), qPrintable(b->objectName()));
+            QVERIFY2(!b->icon().isNull(), qPrintable(b->objectName()));
+        }
+        for (const auto &[first, second] : {std::pair{"BitBtn3", "BitBtn45"}, std::pair{"BitBtn5", "BitBtn43"},
+                                            std::pair{"BitBtn4", "BitBtn2"}})
+            QCOMPARE(one->findChild<QPushButton *>(first)->icon().pixmap(16).toImage(),
+                     two->findChild<QPushButton *>(second)->icon().pixmap(16).toImage());
+    }
+
+    // Enter on a focused step button presses that button, not the page's default.
+    void enterOnABackButtonGoesBack() {
+        Wizard z;
+        z.showPage();
+        z.reach(3);
+        z.page->BitBtn46->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(z.page->BitBtn46));
+        QTest::keyClick(z.page->BitBtn46, Qt::Key_Return);
+        QCOMPARE(z.step(), 2);
     }
 
     // An initial declaration: listed municipality and street, twelve steps, store with the warning.

@@ -2,11 +2,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "app/Main.h"
 #include "store/Access.h"
@@ -136,6 +138,47 @@ void TypeText(QWidget *w, const QString &text) {
         else
             QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
+}
+
+QStringList LayoutFaults(const QWidget *area, const QRect &room, const QList<const QWidget *> &ignored) {
+    QList<const QWidget *> shown;
+    for (const QWidget *w : area->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (w->isVisibleTo(area) && !ignored.contains(w))
+            shown << w;
+    QStringList faults;
+    for (int i = 0; i < shown.size(); ++i) {
+        const QWidget *w = shown[i];
+        const QString name = w->objectName();
+        if (!room.contains(w->geometry()))
+            faults << QStringLiteral("%1 outside its room").arg(name);
+        for (int j = i + 1; j < shown.size(); ++j)
+            if (w->geometry().intersects(shown[j]->geometry()))
+                faults << QStringLiteral("%1 overlaps %2").arg(name, shown[j]->objectName());
+        bool cut = false;
+        if (auto *label = qobject_cast<const QLabel *>(w))
+            cut = label->wordWrap() ? label->heightForWidth(label->width()) > label->height()
+                                    : label->sizeHint().width() > label->width() ||
+                                          label->sizeHint().height() > label->height();
+        else if (qobject_cast<const QPushButton *>(w) || qobject_cast<const QCheckBox *>(w))
+            cut = w->sizeHint().width() > w->width();
+        if (cut)
+            faults << QStringLiteral("%1 cut off").arg(name);
+    }
+    return faults;
+}
+
+QStringList StepFaults(QTabWidget *steps, const QWidget *cover, QList<QWidget *> only) {
+    if (only.isEmpty())
+        for (int i = 0; i < steps->count(); ++i)
+            only << steps->widget(i);
+    QStringList faults;
+    for (QWidget *step : only) {
+        steps->setCurrentWidget(step);
+        const int top = step->mapFrom(cover->parentWidget(), cover->geometry().bottomLeft()).y() + 1;
+        for (const QString &fault : LayoutFaults(step, QRect(0, top, step->width(), step->height() - top)))
+            faults << step->objectName() + QStringLiteral(": ") + fault;
+    }
+    return faults;
 }
 
 }  // namespace d7test

@@ -14,6 +14,8 @@
 
 #include "app/Command.h"
 
+class QTabWidget;
+
 namespace d7 {
 class TForm1;
 class Connection;
@@ -84,6 +86,14 @@ void OpenDeclaration(d7::TForm1 &form, const QString &taxNumber);
 
 // Types text into the focused widget, Greek letters included.
 void TypeText(QWidget *w, const QString &text);
+
+// What is wrong with the layout of the controls that area shows now (its
+// direct children, but those in ignored): one outside room, two that
+// overlap, or a text cut off. Empty when all is well.
+QStringList LayoutFaults(const QWidget *area, const QRect &room, const QList<const QWidget *> &ignored = {});
+// The layout faults of a wizard's steps (all of them, or those given), each
+// shown in turn, its room the page below the band over the tab strip.
+QStringList StepFaults(QTabWidget *steps, const QWidget *cover, QList<QWidget *> only = {});
 
 }  // namespace d7test
 

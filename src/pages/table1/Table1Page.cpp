@@ -16,6 +16,7 @@
 #include "app/Main.h"
 #include "app/PairedList.h"
 #include "pages/table1/LocationSteps.h"
+#include "pages/table1/StepLayout.h"
 #include "pages/table1/Table1Answers.h"
 #include "pages/table1/WizardSupport.h"
 
@@ -23,29 +24,10 @@ namespace d7 {
 
 namespace {
 
-// Question pages are laid out in pixels for the 11-pixel font, from the top
-// down, below the blank band that hides the tab strip.
-constexpr int kLeft = 16;
-constexpr int kTop = 36;
-constexpr int kWidth = 430;
-constexpr int kFieldHeight = 22;
-constexpr int kButtonY = 396;
-constexpr int kButtonWidth = 110;
-constexpr int kButtonHeight = 27;
-constexpr int kNextX = kLeft + kWidth - kButtonWidth;
-
-
 QComboBox *list(QWidget *parent, const char *name) {
     auto *box = named(new QComboBox(parent), name);
     box->setVisible(false);   // shown on the wizard's steps
     return box;
-}
-
-QLabel *caption(QWidget *parent, const char *name, const QString &text) {
-    auto *l = named(new QLabel(text, parent), name);
-    l->setTextFormat(Qt::PlainText);
-    l->adjustSize();
-    return l;
 }
 
 QLineEdit *edit(const char *name, int maxLength = 0) {
@@ -68,80 +50,12 @@ const QString kYearHint = QStringLiteral("Γράψτε το έτος με 4 ψη
 const QString kSurfaceHint = QStringLiteral("Γράψτε την επιφάνεια σε τετραγωνικά μέτρα ");
 const QString kPlot = QStringLiteral("ΟΙΚΟΠΕΔΟ");
 
-// One question page, filled from the top down.
-class StepBuilder {
-public:
-    StepBuilder(QTabWidget *pages, const char *name) : page(named(new QWidget(pages), name)) {
-        pages->addTab(page, QString());
-    }
-
-    QWidget *const page;
-    int y = kTop;
-
-    // A text over the page's width, wrapped.
-    QLabel *text(const char *name, const QString &s, int gap = 10) {
-        auto *l = named(new QLabel(s, page), name);
-        l->setTextFormat(Qt::PlainText);
-        l->setWordWrap(true);
-        l->setGeometry(kLeft, y, kWidth, l->heightForWidth(kWidth));
-        y += l->height() + gap;
-        return l;
-    }
-    QLabel *heading(const char *name, const QString &s) {
-        QLabel *l = text(name, s);
-        QFont bold = l->font();
-        bold.setBold(true);
-        l->setFont(bold);
-        return l;
-    }
-    // A field on its own line.
-    template <class W>
-    W *field(W *w, int width, int x = kLeft, int gap = 14) {
-        w->setParent(page);
-        w->setGeometry(x, y, width, kFieldHeight);
-        w->setVisible(true);
-        y += kFieldHeight + gap;
-        return w;
-    }
-    QCheckBox *tickBox(const char *name, const QString &s) {
-        return field(named(new QCheckBox(s), name), kWidth);
-    }
-    // A pick list under its question, with its hidden codes, and in the same
-    // place a typed field under its own question, for an entry not listed.
-    std::tuple<QLabel *, QComboBox *, QComboBox *, QLabel *, QLineEdit *> listOrTyped(
-        const char *listLabel, const QString &listQuestion, const char *listName, const char *codesName,
-        const char *typedLabel, const QString &typedQuestion, const char *typedName) {
-        const int top = y;
-        QLabel *listCaption = text(listLabel, listQuestion, 4);
-        QComboBox *names = field(named(new QComboBox, listName), 300);
-        y = top;
-        QLabel *typedCaption = text(typedLabel, typedQuestion, 4);
-        QLineEdit *typed = field(edit(typedName), 300);
-        return {listCaption, names, list(page, codesName), typedCaption, typed};
-    }
-    // A caption with its field beside it.
-    template <class W>
-    W *row(const char *labelName, const QString &s, W *w, int fieldX, int width, int gap = 8) {
-        caption(page, labelName, s)->move(kLeft, y + 4);
-        return field(w, width, fieldX, gap);
-    }
-    // A unit or remark just right of the last field.
-    QLabel *after(QWidget *w, const char *name, const QString &s) {
-        QLabel *l = caption(page, name, s);
-        l->move(w->geometry().right() + 6, w->y() + 4);
-        return l;
-    }
-    QPushButton *button(const char *name, const QString &s, int x) {
-        auto *b = named(new QPushButton(s, page), name);
-        b->setGeometry(x, kButtonY, kButtonWidth, kButtonHeight);
-        b->setAutoDefault(true);   // Enter on a focused button presses that button
-        return b;
-    }
-    QPushButton *back(const char *name) { return button(name, QStringLiteral("Προηγούμενο"), kLeft); }
-    QPushButton *next(const char *name, const QString &s = QStringLiteral("Επόμενο")) {
-        return button(name, s, kNextX);
-    }
-};
+// A question page of its own, added to the wizard's pages.
+QWidget *addStep(QTabWidget *pages, const char *name) {
+    QWidget *page = named(new QWidget(pages), name);
+    pages->addTab(page, QString());
+    return page;
+}
 
 }  // namespace
 
@@ -188,80 +102,71 @@ Table1Page::Table1Page(TForm1 &form, Table1Answers &answers, QWidget *parent)
 }
 
 void Table1Page::buildPage() {
-    Button2 = named(new QPushButton(QStringLiteral("Εισαγωγή νέου οικ./κτίσματος"), this), "Button2");
-    Button2->setGeometry(8, 8, 190, 25);
-    btnCancel = named(new QPushButton(QStringLiteral("Ακύρωση"), this), "btnCancel");
-    btnCancel->setGeometry(204, 8, 90, 25);
-    Label101 = named(new QLabel(QStringLiteral("Επιλέξτε \"Εισαγωγή νέου οικ./κτίσματος\" για να ξεκινήσετε την εισαγωγή στοιχείων για ένα ακίνητό σας."),
-                                this),
-                     "Label101");
-    Label101->setTextFormat(Qt::PlainText);
-    Label101->setWordWrap(true);
-    Label101->setGeometry(306, 6, 482, 30);
+    Button2 = StartButton(this, "Button2", QStringLiteral("Εισαγωγή νέου οικ./κτίσματος"));
+    btnCancel = CancelButton(this, "btnCancel", QStringLiteral("Ακύρωση"));
+    Label101 = InstructionLabel(this, "Label101", QStringLiteral("Επιλέξτε \"Εισαγωγή νέου οικ./κτίσματος\" για να ξεκινήσετε την εισαγωγή στοιχείων για ένα ακίνητό σας."));
 
-    PageControl2 = named(new QTabWidget(this), "PageControl2");
-    PageControl2->setGeometry(8, 42, 468, 440);
+    PageControl2 = StepPages(this, "PageControl2");
     Panel1 = named(new QFrame(this), "Panel1");
     Panel1->setFrameShape(QFrame::NoFrame);
 
-    Label85 = caption(this, "Label85", QStringLiteral("Έχετε εισάγει:"));
-    Label85->move(484, 44);
-    RichEdit1 = named(new QPlainTextEdit(this), "RichEdit1");
-    RichEdit1->setGeometry(484, 60, 305, 422);
-    RichEdit1->setReadOnly(true);
-    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RichEdit1->setTabStopDistance(RichEdit1->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6);
+    Label85 = SummaryCaption(this, "Label85", QStringLiteral("Έχετε εισάγει:"));
+    RichEdit1 = SummaryBox(this, "RichEdit1");
 }
 
 void Table1Page::buildLocationSteps() {
     {
-        StepBuilder s(PageControl2, "Step1");
-        Step1 = s.page;
-        s.text("Label11", QStringLiteral("Επιλέξτε το Νομό του ακινήτου:"), 4);
+        Step1 = addStep(PageControl2, "Step1");
+        StepLayout s(Step1);
+        s.question("Label11", QStringLiteral("Επιλέξτε το Νομό του ακινήτου:"));
         s.field(ComboBoxNomos, 300);
-        s.text("Label12", QStringLiteral("Συμβουλή: Πληκτρολογήστε τα πρώτα γράμματα του νομού που σας ενδιαφέρει για να μετακινηθείτε στη λίστα"));
-        s.text("Label107", QStringLiteral("Σημείωση: Ο νομός Αττικής έχει διαχωριστεί στις Νομαρχίες Αθηνών, Ανατ. Αττικής, Δυτ. Αττικής και Πειραιώς"));
+        s.hint("Label12", QStringLiteral("Συμβουλή: Πληκτρολογήστε τα πρώτα γράμματα του νομού που σας ενδιαφέρει για να μετακινηθείτε στη λίστα"));
+        s.hint("Label107", QStringLiteral("Σημείωση: Ο νομός Αττικής έχει διαχωριστεί στις Νομαρχίες Αθηνών, Ανατ. Αττικής, Δυτ. Αττικής και Πειραιώς"));
         BitBtn1 = s.next("BitBtn1");
     }
     {
-        StepBuilder s(PageControl2, "Step2");
-        Step2 = s.page;
-        std::tie(Label13, ComboBoxDimos, ComboBox4, Label105, EditUserDimos) = s.listOrTyped(
-            "Label13", QStringLiteral("Επιλέξτε το Δήμο/Διαμέρισμα/Κοινότητα του Ακινήτου:"), "ComboBoxDimos",
-            "ComboBox4", "Label105", QStringLiteral("Γράψτε το Δήμο/Διαμέρισμα/Κοινότητα του Ακινήτου:"),
-            "EditUserDimos");
+        Step2 = addStep(PageControl2, "Step2");
+        StepLayout s(Step2);
+        std::tie(Label13, Label105) = s.questions(
+            "Label13", QStringLiteral("Επιλέξτε το Δήμο/Διαμέρισμα/Κοινότητα του Ακινήτου:"), "Label105",
+            QStringLiteral("Γράψτε το Δήμο/Διαμέρισμα/Κοινότητα του Ακινήτου:"));
+        ComboBoxDimos = s.field(named(new QComboBox, "ComboBoxDimos"), 300);
+        EditUserDimos = s.instead(ComboBoxDimos, edit("EditUserDimos"));
+        ComboBox4 = list(Step2, "ComboBox4");
         municipalities = new PairedList(ComboBoxDimos, ComboBox4, this);
         CheckBox3 = s.tickBox("CheckBox3", QStringLiteral("Δε βρίσκω το Δήμο/Διαμέρισμα/Κοινότητα"));
-        s.text("Label16", QStringLiteral("Συμβουλή: Πληκτρολογήστε τα πρώτα γράμματα του δήμου που σας ενδιαφέρει για να μετακινηθείτε στη λίστα. "));
-        s.text("Label106", QStringLiteral("Προσπαθήστε να βρείτε το δήμο/διαμ./κοινότητα από τη λίστα πριν εισάγετε δικό σας, ώστε να επωφεληθείτε από τις πληροφορίες οδών που υπάρχουν στη βάση της εφαρμογής. "));
-        s.text("Label108", QStringLiteral("Σημείωση: Στη λίστα που εμφανίζεται περιέχονται και ονομασίες περιοχών, τις οποίες μπορείτε να επιλέξετε"));
+        s.hint("Label16", QStringLiteral("Συμβουλή: Πληκτρολογήστε τα πρώτα γράμματα του δήμου που σας ενδιαφέρει για να μετακινηθείτε στη λίστα. "));
+        s.hint("Label106", QStringLiteral("Προσπαθήστε να βρείτε το δήμο/διαμ./κοινότητα από τη λίστα πριν εισάγετε δικό σας, ώστε να επωφεληθείτε από τις πληροφορίες οδών που υπάρχουν στη βάση της εφαρμογής. "));
+        s.hint("Label108", QStringLiteral("Σημείωση: Στη λίστα που εμφανίζεται περιέχονται και ονομασίες περιοχών, τις οποίες μπορείτε να επιλέξετε"));
         connectBack(s.back("BitBtn3"));
         BitBtn5 = s.next("BitBtn5");
     }
     {
-        StepBuilder s(PageControl2, "Step3");
-        Step3 = s.page;
-        const int top = s.y;
-        std::tie(Label14, ComboBox5, ComboBox6, Label17, EditStreet) =
-            s.listOrTyped("Label14", QStringLiteral("Επιλέξτε την οδό του ακινήτου:"), "ComboBox5", "ComboBox6",
-                          "Label17", QStringLiteral("Γράψτε την οδό του ακινήτου:"), "EditStreet");
+        Step3 = addStep(PageControl2, "Step3");
+        StepLayout s(Step3);
+        const int top = s.y();
+        std::tie(Label14, Label17) = s.questions("Label14", QStringLiteral("Επιλέξτε την οδό του ακινήτου:"), "Label17",
+                                                 QStringLiteral("Γράψτε την οδό του ακινήτου:"));
+        ComboBox5 = s.field(named(new QComboBox, "ComboBox5"), 300);
+        EditStreet = s.instead(ComboBox5, edit("EditStreet"));
+        ComboBox6 = list(Step3, "ComboBox6");
         streets = new PairedList(ComboBox5, ComboBox6, this);
         CheckBox1 = s.tickBox("CheckBox1", QStringLiteral("Δε βρίσκω το δρόμο"));
-        s.text("Label15", QStringLiteral("Γράψτε τον αριθμό:"), 4);
+        s.question("Label15", QStringLiteral("Γράψτε τον αριθμό:"));
         EditNo = s.field(edit("EditNo", 10), 100);
         // A blank panel hides the street and number while no street is known.
         Panel4 = named(new QFrame(Step3), "Panel4");
         Panel4->setFrameShape(QFrame::NoFrame);
         Panel4->setAutoFillBackground(true);
-        Panel4->setGeometry(0, top - 4, kLeft + kWidth + 8, s.y - top);
+        Panel4->setGeometry(0, top - 4, StepLayout::columnRight() + 8, s.y() - top);
         CheckBox2 = s.tickBox("CheckBox2", QStringLiteral("Δε γνωρίζω οδούς για το ακίνητο"));
         connectBack(s.back("BitBtn8"));
         BitBtn6 = s.next("BitBtn6");
     }
     {
-        StepBuilder s(PageControl2, "Step4");
-        Step4 = s.page;
-        s.text("Label18", QStringLiteral("Το ακίνητο έχει πρόσοψη σε αυτόν το δρόμο;"), 4);
+        Step4 = addStep(PageControl2, "Step4");
+        StepLayout s(Step4);
+        s.question("Label18", QStringLiteral("Το ακίνητο έχει πρόσοψη σε αυτόν το δρόμο;"));
         ComboBox3 = s.field(choices("ComboBox3", kYesNo), 80);
         connectBack(s.back("BitBtn9"));
         BitBtn7 = s.next("BitBtn7");
@@ -270,10 +175,9 @@ void Table1Page::buildLocationSteps() {
 
 void Table1Page::buildBlockSteps() {
     {
-        StepBuilder s(PageControl2, "Step5");
-        Step5 = s.page;
-        s.text("Label19", QStringLiteral("Γράψτε τους δρόμους που περικλείουν το οικοδομικό τετράγωνο στο οποίο ανήκει το ακίνητο και επιλέξτε τις αντίστοιχες προσόψεις του:"),
-               14);
+        Step5 = addStep(PageControl2, "Step5");
+        StepLayout s(Step5);
+        s.question("Label19", QStringLiteral("Γράψτε τους δρόμους που περικλείουν το οικοδομικό τετράγωνο στο οποίο ανήκει το ακίνητο και επιλέξτε τις αντίστοιχες προσόψεις του:"));
         struct BlockRow {
             const char *label, *list, *code, *edit, *frontLabel, *front;
         };
@@ -289,29 +193,27 @@ void Table1Page::buildBlockSteps() {
         QLineEdit **edits[3] = {&Edit1, &Edit2, &Edit3};
         QComboBox **fronts[3] = {&ComboBox13, &ComboBox14, &ComboBox15};
         for (int i = 0; i < 3; ++i) {
-            const int y = s.y;
-            caption(Step5, rows[i].label, captions[i])->move(kLeft, y + 4);
-            *edits[i] = s.field(edit(rows[i].edit), 220, kLeft + 60, 0);
-            s.y = y;   // the typed street and the list share their place
-            *lists[i] = s.field(named(new QComboBox, rows[i].list), 220, kLeft + 60, 0);
+            s.caption(rows[i].label, captions[i], 0);
+            // The typed street and the list share their place.
+            *edits[i] = s.place(edit(rows[i].edit), 56, 196);
+            *lists[i] = s.place(named(new QComboBox, rows[i].list), 56, 196);
             *codes[i] = list(Step5, rows[i].code);
-            caption(Step5, rows[i].frontLabel, QStringLiteral("Πρόσοψη:"))->move(kLeft + 292, y + 4);
-            s.y = y;
-            *fronts[i] = s.field(choices(rows[i].front, kYesNo), 70, kLeft + 360, 12);
+            s.caption(rows[i].frontLabel, QStringLiteral("Πρόσοψη:"), 262);
+            *fronts[i] = s.place(choices(rows[i].front, kYesNo), 324, 70);
+            s.endLine();
         }
         secondStreets = new PairedList(ComboBox7, ComboBox8, this);
         thirdStreets = new PairedList(ComboBox9, ComboBox10, this);
         fourthStreets = new PairedList(ComboBox11, ComboBox12, this);
-        s.y += 6;
+        s.skip(6);
         CheckBox5 = s.tickBox("CheckBox5", QStringLiteral("Δε βρίσκω ή θέλω να αλλάξω τους δρόμους του τετραγώνου"));
         connectBack(s.back("BitBtn10"));
         BitBtn11 = s.next("BitBtn11");
     }
     {
-        StepBuilder s(PageControl2, "Step6");
-        Step6 = s.page;
-        s.text("Label26", QStringLiteral("Γράψτε τον αριθμό οικοδομικού τετραγώνου που βρίσκεται το ακίνητο, εφόσον δεν υπάρχουν ονόματα δρόμων που το περικλείουν:"),
-               6);
+        Step6 = addStep(PageControl2, "Step6");
+        StepLayout s(Step6);
+        s.question("Label26", QStringLiteral("Γράψτε τον αριθμό οικοδομικού τετραγώνου που βρίσκεται το ακίνητο, εφόσον δεν υπάρχουν ονόματα δρόμων που το περικλείουν:"));
         EditOT = s.field(edit("EditOT"), 100);
         BitBtn12 = s.back("BitBtn12");
         BitBtn13 = s.next("BitBtn13");
@@ -320,72 +222,73 @@ void Table1Page::buildBlockSteps() {
 
 void Table1Page::buildBuildingSteps() {
     {
-        StepBuilder s(PageControl2, "Step7");
-        Step7 = s.page;
-        s.text("Label27", QStringLiteral("Tο ακίνητο είναι:"));
-        s.text("Label87", QStringLiteral("Κατηγορία Ακινήτου"), 4);
+        Step7 = addStep(PageControl2, "Step7");
+        StepLayout s(Step7);
+        s.question("Label27", QStringLiteral("Tο ακίνητο είναι:"));
+        s.fieldCaption("Label87", QStringLiteral("Κατηγορία Ακινήτου"));
         s.field(ComboBox16, 300);
         connectBack(s.back("BitBtn14"));
         BitBtn15 = s.next("BitBtn15");
     }
     {
-        StepBuilder s(PageControl2, "Step8");
-        Step8 = s.page;
-        s.text("Label29", QStringLiteral("Tο ακίνητο είναι:"));
-        s.text("Label88", QStringLiteral("Ειδικών Συνθηκών"), 4);
+        Step8 = addStep(PageControl2, "Step8");
+        StepLayout s(Step8);
+        s.question("Label29", QStringLiteral("Tο ακίνητο είναι:"));
+        s.fieldCaption("Label88", QStringLiteral("Ειδικών Συνθηκών"));
         s.field(ComboBoxSpecial, 300);
         connectBack(s.back("BitBtn16"));
         BitBtn17 = s.next("BitBtn17");
     }
     {
-        StepBuilder s(PageControl2, "Step9");
-        Step9 = s.page;
-        s.text("Label28", QStringLiteral("Επιλέξτε τον όροφο του ακινήτου:"), 4);
+        Step9 = addStep(PageControl2, "Step9");
+        StepLayout s(Step9);
+        s.question("Label28", QStringLiteral("Επιλέξτε τον όροφο του ακινήτου:"));
         s.field(ComboBoxFloor, 200);
-        s.text("Label113", QStringLiteral("Εάν έχετε ακίνητο σε Ημιόροφο, τότε πρέπει να δηλωθεί ως 1ος όροφος."));
-        s.text("Label114", QStringLiteral("Η επιλογή Υπόγειο βρίσκεται στο τέλος της λίστας ορόφων."));
+        s.hint("Label113", QStringLiteral("Εάν έχετε ακίνητο σε Ημιόροφο, τότε πρέπει να δηλωθεί ως 1ος όροφος."));
+        s.hint("Label114", QStringLiteral("Η επιλογή Υπόγειο βρίσκεται στο τέλος της λίστας ορόφων."));
         connectBack(s.back("BitBtn18"));
         BitBtn19 = s.next("BitBtn19");
     }
     {
-        StepBuilder s(PageControl2, "Step10");
-        Step10 = s.page;
-        constexpr int fieldX = kLeft + 190;
-        EditMainMM = s.row("Label30", QStringLiteral("Επιφάνεια κυρίων χώρων:"), edit("EditMainMM", 10), fieldX, 100);
+        Step10 = addStep(PageControl2, "Step10");
+        StepLayout s(Step10);
+        constexpr int fieldX = 210;
+        EditMainMM = s.questionRow("Label30", QStringLiteral("Επιφάνεια κυρίων χώρων:"), edit("EditMainMM", 10), fieldX, 100);
         EditHelpMM =
-            s.row("Label31", QStringLiteral("Επιφάνεια βοηθητικών χώρων:"), edit("EditHelpMM", 10), fieldX, 100);
-        s.text("Label32", kSurfaceHint, 24);
-        EditYearOfConstruction = s.row("Label33", QStringLiteral("Γράψτε το έτος κατασκευής:"),
+            s.questionRow("Label31", QStringLiteral("Επιφάνεια βοηθητικών χώρων:"), edit("EditHelpMM", 10), fieldX, 100);
+        s.hint("Label32", kSurfaceHint);
+        s.skip(16);
+        EditYearOfConstruction = s.questionRow("Label33", QStringLiteral("Γράψτε το έτος κατασκευής:"),
                                        edit("EditYearOfConstruction", 4), fieldX, 60);
-        s.text("Label92", kYearHint);
+        s.hint("Label92", kYearHint);
         connectBack(s.back("BitBtn20"));
         BitBtn21 = s.next("BitBtn21");
     }
     {
-        StepBuilder s(PageControl2, "Step12");
-        Step12 = s.page;
-        s.text("Label34", QStringLiteral("Έχετε το ακίνητο κατά:"));
-        s.text("Label89", QStringLiteral("Είδος Εμπ/του  Δικαιώματος"), 4);
+        Step12 = addStep(PageControl2, "Step12");
+        StepLayout s(Step12);
+        s.question("Label34", QStringLiteral("Έχετε το ακίνητο κατά:"));
+        s.fieldCaption("Label89", QStringLiteral("Είδος Εμπ/του  Δικαιώματος"));
         ComboBoxKata = s.field(choices("ComboBoxKata", kKindsOfRight), 200);
         BitBtn22 = s.back("BitBtn22");
         BitBtn25 = s.next("BitBtn25");
     }
     {
-        StepBuilder s(PageControl2, "Step13");
-        Step13 = s.page;
-        s.text("Label35", QStringLiteral("Γράψτε το ποσοστό συνιδιοκτησίας  στο ακίνητο:"), 4);
+        Step13 = addStep(PageControl2, "Step13");
+        StepLayout s(Step13);
+        s.question("Label35", QStringLiteral("Γράψτε το ποσοστό συνιδιοκτησίας  στο ακίνητο:"));
         EditPercentage = s.field(edit("EditPercentage", 8), 100);
         s.after(EditPercentage, "Label82", QStringLiteral("%"));
-        s.text("Label36", QStringLiteral("Γράψτε το ποσοστό συνιδιοκτησίας  στο ακίνητο και μέχρι πέντε δεκαδικά ψηφία"));
+        s.hint("Label36", QStringLiteral("Γράψτε το ποσοστό συνιδιοκτησίας  στο ακίνητο και μέχρι πέντε δεκαδικά ψηφία"));
         connectBack(s.back("BitBtn26"));
         BitBtn27 = s.next("BitBtn27");
     }
     {
-        StepBuilder s(PageControl2, "Step14");
-        Step14 = s.page;
-        s.text("Label37", QStringLiteral("Γράψτε το έτος γέννησης του επικαρπωτή του ακινήτου:"), 4);
+        Step14 = addStep(PageControl2, "Step14");
+        StepLayout s(Step14);
+        s.question("Label37", QStringLiteral("Γράψτε το έτος γέννησης του επικαρπωτή του ακινήτου:"));
         EditYearOfBirthEpik = s.field(edit("EditYearOfBirthEpik", 4), 60);
-        s.text("Label93", kYearHint);
+        s.hint("Label93", kYearHint);
         connectBack(s.back("BitBtn28"));
         BitBtn29 = s.next("BitBtn29");
     }
@@ -393,52 +296,53 @@ void Table1Page::buildBuildingSteps() {
 
 void Table1Page::buildPlotSteps() {
     {
-        StepBuilder s(PageControl2, "Step15");
-        Step15 = s.page;
+        Step15 = addStep(PageControl2, "Step15");
+        StepLayout s(Step15);
         s.heading("Label42", kPlot);
-        Label41 = s.text("Label41", QStringLiteral("Γράψτε την επιφάνεια:"), 4);
+        Label41 = s.question("Label41", QStringLiteral("Γράψτε την επιφάνεια:"));
         EditOikMM = s.field(edit("EditOikMM", 10), 100);
-        Label43 = s.text("Label43", QStringLiteral("Γράψτε την επιφάνεια σε τετραγωνικά μέτρα"), 24);
+        Label43 = s.hint("Label43", QStringLiteral("Γράψτε την επιφάνεια σε τετραγωνικά μέτρα"));
+        s.skip(16);
         CheckBox4 = s.tickBox("CheckBox4", QStringLiteral("Δε χρειάζεται να εισάγω στοιχεία οικοπέδου"));
         BitBtn30 = s.back("BitBtn30");
         BitBtn39 = s.next("BitBtn39");
     }
     {
-        StepBuilder s(PageControl2, "Step16");
-        Step16 = s.page;
+        Step16 = addStep(PageControl2, "Step16");
+        StepLayout s(Step16);
         s.heading("Label44", kPlot);
-        s.text("Label45", QStringLiteral("Έχετε το οικόπεδο κατά:"), 4);
+        s.question("Label45", QStringLiteral("Έχετε το οικόπεδο κατά:"));
         ComboBoxKataOik = s.field(choices("ComboBoxKataOik", kKindsOfRight), 200);
         connectBack(s.back("BitBtn32"));
         BitBtn40 = s.next("BitBtn40");
     }
     {
-        StepBuilder s(PageControl2, "Step17");
-        Step17 = s.page;
+        Step17 = addStep(PageControl2, "Step17");
+        StepLayout s(Step17);
         s.heading("Label48", kPlot);
-        s.text("Label46", QStringLiteral("Γράψτε το ποσοστό συνιδιοκτησίας στο οικόπεδο:"), 4);
+        s.question("Label46", QStringLiteral("Γράψτε το ποσοστό συνιδιοκτησίας στο οικόπεδο:"));
         EditPercentageOik = s.field(edit("EditPercentageOik", 8), 100);
         s.after(EditPercentageOik, "Label83", QStringLiteral("%"));
-        s.text("Label47", QStringLiteral("Γράψτε το ποσοστό συνιδιοκτησίας στο ακίνητο και μέχρι πέντε δεκαδικά ψηφία"));
+        s.hint("Label47", QStringLiteral("Γράψτε το ποσοστό συνιδιοκτησίας στο ακίνητο και μέχρι πέντε δεκαδικά ψηφία"));
         connectBack(s.back("BitBtn34"));
         BitBtn41 = s.next("BitBtn41");
     }
     {
-        StepBuilder s(PageControl2, "Step18");
-        Step18 = s.page;
+        Step18 = addStep(PageControl2, "Step18");
+        StepLayout s(Step18);
         s.heading("Label49", kPlot);
-        s.text("Label50", QStringLiteral("Γράψτε το έτος γέννησης του επικαρπωτή του οικοπέδου:"), 4);
+        s.question("Label50", QStringLiteral("Γράψτε το έτος γέννησης του επικαρπωτή του οικοπέδου:"));
         EditYearOfBirthEpikOik = s.field(edit("EditYearOfBirthEpikOik", 4), 60);
-        s.text("Label94", kYearHint);
+        s.hint("Label94", kYearHint);
         connectBack(s.back("BitBtn35"));
         BitBtn42 = s.next("BitBtn42");
     }
     {
-        StepBuilder s(PageControl2, "Step19");
-        Step19 = s.page;
-        s.text("Label38", QStringLiteral("Πόση είναι η συνολική επιφάνεια κτισμάτων στο οικόπεδο;"), 4);
+        Step19 = addStep(PageControl2, "Step19");
+        StepLayout s(Step19);
+        s.question("Label38", QStringLiteral("Πόση είναι η συνολική επιφάνεια κτισμάτων στο οικόπεδο;"));
         EditTotalMM = s.field(edit("EditTotalMM", 10), 100);
-        s.text("Label104", kSurfaceHint);
+        s.hint("Label104", kSurfaceHint);
         BitBtn36 = s.back("BitBtn36");
         BitBtn31 = s.next("BitBtn31");
     }
@@ -446,27 +350,27 @@ void Table1Page::buildPlotSteps() {
 
 void Table1Page::buildEndSteps() {
     {
-        StepBuilder s(PageControl2, "Step20");
-        Step20 = s.page;
-        s.text("Label39", QStringLiteral("Το ακίνητο ανήκει:"), 4);
+        Step20 = addStep(PageControl2, "Step20");
+        StepLayout s(Step20);
+        s.question("Label39", QStringLiteral("Το ακίνητο ανήκει:"));
         ComboBoxToWhomBelongs = s.field(named(new QComboBox, "ComboBoxToWhomBelongs"), 200);
-        s.text("Label90", QStringLiteral("Στη λίστα εμφανίζονται  όσα άτομα έχετε δηλώσει στα ΓΕΝΙΚΑ ΣΤΟΙΧΕΙΑ. Τα στοιχεία της λίστας ανανεώνονται κάθε φορά που πατάτε 'Εισαγωγή νέου ακινήτου'"));
+        s.hint("Label90", QStringLiteral("Στη λίστα εμφανίζονται  όσα άτομα έχετε δηλώσει στα ΓΕΝΙΚΑ ΣΤΟΙΧΕΙΑ. Τα στοιχεία της λίστας ανανεώνονται κάθε φορά που πατάτε 'Εισαγωγή νέου ακινήτου'"));
         BitBtn37 = s.back("BitBtn37");
         // One of the two shows, by the kind of declaration.
         BitBtn33 = s.next("BitBtn33");
-        BitBtn57 = s.next("BitBtn57", QStringLiteral("Αποθήκευση"));
+        BitBtn57 = s.store("BitBtn57");
     }
     {
-        StepBuilder s(PageControl2, "Step21");
-        Step21 = s.page;
-        s.text("Label40", QStringLiteral("Πρόκειται για:"), 4);
+        Step21 = addStep(PageControl2, "Step21");
+        StepLayout s(Step21);
+        s.question("Label40", QStringLiteral("Πρόκειται για:"));
         ComboBoxKindOf = s.field(choices("ComboBoxKindOf", {QString(), QStringLiteral("ΝΕΟ ΑΚΙΝΗΤΟ"),
                                                             QStringLiteral("ΜΕΤΑΒΟΛΗ ΥΠΑΡΧΟΝΤΟΣ ΑΚΙΝΗΤΟΥ"),
                                                             QStringLiteral("ΔΙΑΓΡΑΦΗ ΥΠΑΡΧΟΝΤΟΣ ΑΚΙΝΗΤΟΥ")}),
                                  260);
-        s.text("Label81", QStringLiteral("Η στήλη αυτή συμπληρώνεται μόνο σε περιπτώσεις συμπληρωματικών ή ανακλητικών δηλώσεων ακινήτων"));
+        s.hint("Label81", QStringLiteral("Η στήλη αυτή συμπληρώνεται μόνο σε περιπτώσεις συμπληρωματικών ή ανακλητικών δηλώσεων ακινήτων"));
         connectBack(s.back("BitBtn38"));
-        BitBtn4 = s.next("BitBtn4", QStringLiteral("Αποθήκευση"));
+        BitBtn4 = s.store("BitBtn4");
     }
 }
 

@@ -8,8 +8,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QTabWidget>
+#include <tuple>
 
 #include "app/Command.h"
 #include "app/Dialogs.h"
@@ -19,6 +19,7 @@
 #include "app/PairedList.h"
 #include "pages/table1/LocationLookups.h"
 #include "pages/table1/LocationSteps.h"
+#include "pages/table1/StepLayout.h"
 #include "pages/table1/WizardSupport.h"
 #include "pages/table2/Table2Answers.h"
 #include "store/Access.h"
@@ -33,80 +34,7 @@ constexpr int kNo = 1;            // "OXI" in the yes/no lists
 constexpr int kNewProperty = 1;   // "ΝΕΟ ΑΚΙΝΗΤΟ" among the kinds of change
 const QString kFullOwnership = QStringLiteral("1");
 const QString kBlindPlot = QStringLiteral("4");
-
-// Step pages: the controls stand in one column, below the blank panel that
-// covers the tab strip; the step buttons stand at the foot.
-constexpr int kLeft = 16, kWidth = 398, kTop = 32, kButtonsTop = 384;
-
-class StepColumn {
-public:
-    explicit StepColumn(QWidget *page) : page_(page) {}
-
-    // A wrapped text across the page; a question is bold.
-    QLabel *text(const char *name, const QString &caption, bool question = false) {
-        auto *label = named(new QLabel(caption, page_), name);
-        label->setWordWrap(true);
-        if (question) {
-            QFont f = label->font();
-            f.setBold(true);
-            label->setFont(f);
-        }
-        const int height = label->heightForWidth(kWidth);
-        label->setGeometry(kLeft, y_, kWidth, height);
-        y_ += height + (question ? 6 : 8);
-        return label;
-    }
-    template <class W>
-    W *field(W *widget, const char *name, int width) {
-        named(widget, name)->setGeometry(kLeft, y_, width, 21);
-        y_ += 29;
-        return widget;
-    }
-    // A field with its caption on its left, as the areas are asked.
-    QLineEdit *captioned(QLabel *&label, const char *labelName, const QString &caption, const char *fieldName) {
-        constexpr int fieldWidth = 100, gap = 8;
-        label = named(new QLabel(caption, page_), labelName);
-        label->setWordWrap(true);
-        const int height = std::max(21, label->heightForWidth(kWidth - fieldWidth - gap));
-        label->setGeometry(kLeft, y_, kWidth - fieldWidth - gap, height);
-        auto *edit = named(new QLineEdit(page_), fieldName);
-        edit->setGeometry(kLeft + kWidth - fieldWidth, y_ + (height - 21) / 2, fieldWidth, 21);
-        y_ += height + 6;
-        return edit;
-    }
-    // The next control takes the place of an earlier one (they are shown in turn).
-    template <class W>
-    W *instead(QWidget *other, W *widget, const char *name) {
-        named(widget, name)->setGeometry(other->geometry());
-        if (auto *label = qobject_cast<QLabel *>(other)) {
-            auto *mine = qobject_cast<QLabel *>(widget);
-            mine->setWordWrap(true);
-            mine->setFont(label->font());
-        }
-        return widget;
-    }
-    void skip(int pixels) { y_ += pixels; }
-
-private:
-    QWidget *page_;
-    int y_ = kTop;
-};
-
-QPushButton *stepButton(QWidget *page, const char *name, const QString &caption, QStyle::StandardPixmap icon,
-                        bool right) {
-    auto *button = named(new QPushButton(page->style()->standardIcon(icon), caption, page), name);
-    button->setGeometry(right ? kLeft + kWidth - 110 : kLeft, kButtonsTop, 110, 28);
-    return button;
-}
-QPushButton *backButton(QWidget *page, const char *name) {
-    return stepButton(page, name, QStringLiteral("Προηγούμενο"), QStyle::SP_ArrowBack, false);
-}
-QPushButton *nextButton(QWidget *page, const char *name) {
-    return stepButton(page, name, QStringLiteral("Επόμενο"), QStyle::SP_ArrowForward, true);
-}
-QPushButton *storeButton(QWidget *page, const char *name) {
-    return stepButton(page, name, QStringLiteral("Αποθήκευση"), QStyle::SP_DialogSaveButton, true);
-}
+constexpr int kAreaX = 290;   // the area fields stand in one column, right of their captions
 
 void refuse(const QString &message) {
     Beep();
@@ -119,18 +47,12 @@ Table2Page::Table2Page(TForm1 &form, Table2Answers &answers, QWidget *parent)
     : QWidget(parent), form_(form), answers_(answers) {
     setObjectName(QStringLiteral("TabSheetArray2"));
 
-    Label102 = named(new QLabel(QStringLiteral("Επιλέξτε \"Εισαγωγή νέου αγροτεμαχίου\" για να ξεκινήσετε την εισαγωγή στοιχείων για ένα αγροτεμάχιό σας."),
-                                this),
-                     "Label102");
-    Label102->setGeometry(8, 8, 779, 16);
-    Button3 = named(new QPushButton(QStringLiteral("Εισαγωγή νέου αγροτεμαχίου"), this), "Button3");
-    Button3->setGeometry(8, 30, 190, 27);
-    Button1 = named(new QPushButton(QStringLiteral("Ακύρωση"), this), "Button1");
-    Button1->setGeometry(206, 30, 100, 27);
+    Label102 = InstructionLabel(this, "Label102", QStringLiteral("Επιλέξτε \"Εισαγωγή νέου αγροτεμαχίου\" για να ξεκινήσετε την εισαγωγή στοιχείων για ένα αγροτεμάχιό σας."));
+    Button3 = StartButton(this, "Button3", QStringLiteral("Εισαγωγή νέου αγροτεμαχίου"));
+    Button1 = CancelButton(this, "Button1", QStringLiteral("Ακύρωση"));
     Button1->setEnabled(false);
 
-    PageControl3 = named(new QTabWidget(this), "PageControl3");
-    PageControl3->setGeometry(8, 66, 430, 440);
+    PageControl3 = StepPages(this, "PageControl3");
     buildSteps();
     Panel2 = named(new QWidget(this), "Panel2");
     CoverTabs(PageControl3, Panel2);
@@ -138,14 +60,9 @@ Table2Page::Table2Page(TForm1 &form, Table2Answers &answers, QWidget *parent)
     PageControl3->setEnabled(false);
     PageControl3->setVisible(false);
 
-    Label86 = named(new QLabel(QStringLiteral("Έχετε εισάγει:"), this), "Label86");
-    Label86->setGeometry(450, 66, 337, 16);
+    Label86 = SummaryCaption(this, "Label86", QStringLiteral("Έχετε εισάγει:"));
     Label86->setVisible(false);
-    RichEdit2 = named(new QPlainTextEdit(this), "RichEdit2");
-    RichEdit2->setGeometry(450, 84, 337, 422);
-    RichEdit2->setReadOnly(true);
-    RichEdit2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RichEdit2->setTabStopDistance(24);
+    RichEdit2 = SummaryBox(this, "RichEdit2");
     RichEdit2->setVisible(false);
 
     prefectures = new PairedList(ComboBoxNomos2, ComboBox21, this);
@@ -199,174 +116,160 @@ void Table2Page::buildSteps() {
     }
 
     {
-        StepColumn c(TabSheet1);
-        Label51 = c.text("Label51", QStringLiteral("Επιλέξτε το Νομό του αγροτεμαχίου:"), true);
-        ComboBoxNomos2 = c.field(new QComboBox(TabSheet1), "ComboBoxNomos2", 250);
+        StepLayout c(TabSheet1);
+        Label51 = c.question("Label51", QStringLiteral("Επιλέξτε το Νομό του αγροτεμαχίου:"));
+        ComboBoxNomos2 = c.field(named(new QComboBox(TabSheet1), "ComboBoxNomos2"), 250);
         ComboBox21 = named(new QComboBox(TabSheet1), "ComboBox21");
-        c.skip(6);
-        Label52 = c.text("Label52", QStringLiteral("Συμβουλή: Πληκτρολογήστε τα πρώτα γράμματα του νομού που σας ενδιαφέρει για να μετακινηθείτε στη λίστα"));
-        Label110 = c.text("Label110", QStringLiteral("Σημείωση: Ο νομός Αττικής έχει διαχωριστεί στις Νομαρχίες Αθηνών, Ανατ. Αττικής, Δυτ. Αττικής και Πειραιώς"));
-        BitBtn44 = nextButton(TabSheet1, "BitBtn44");
+        Label52 = c.hint("Label52", QStringLiteral("Συμβουλή: Πληκτρολογήστε τα πρώτα γράμματα του νομού που σας ενδιαφέρει για να μετακινηθείτε στη λίστα"));
+        Label110 = c.hint("Label110", QStringLiteral("Σημείωση: Ο νομός Αττικής έχει διαχωριστεί στις Νομαρχίες Αθηνών, Ανατ. Αττικής, Δυτ. Αττικής και Πειραιώς"));
+        BitBtn44 = c.next("BitBtn44");
     }
     {
-        StepColumn c(TabSheet2);
-        Label53 = c.text("Label53", QStringLiteral("Επιλέξτε το Δήμο/Διαμέρισμα/Κοινότητα του αγροτεμαχίου:"), true);
-        Label112 = c.instead(Label53, new QLabel(QStringLiteral("Γράψτε το Δήμο/Διαμέρισμα/Κοινότητα του Ακινήτου:"),
-                                                 TabSheet2),
-                             "Label112");
-        ComboBoxDimos2 = c.field(new QComboBox(TabSheet2), "ComboBoxDimos2", kWidth);
-        EditUserDimos2 = c.instead(ComboBoxDimos2, new QLineEdit(TabSheet2), "EditUserDimos2");
+        StepLayout c(TabSheet2);
+        std::tie(Label53, Label112) = c.questions("Label53", QStringLiteral("Επιλέξτε το Δήμο/Διαμέρισμα/Κοινότητα του αγροτεμαχίου:"), "Label112",
+                                                 QStringLiteral("Γράψτε το Δήμο/Διαμέρισμα/Κοινότητα του Ακινήτου:"));
+        ComboBoxDimos2 = c.field(named(new QComboBox(TabSheet2), "ComboBoxDimos2"), StepLayout::columnWidth());
+        EditUserDimos2 = c.instead(ComboBoxDimos2, named(new QLineEdit(TabSheet2), "EditUserDimos2"));
         ComboBox22 = named(new QComboBox(TabSheet2), "ComboBox22");
-        CheckBox8 = c.field(new QCheckBox(QStringLiteral("Δε βρίσκω το Δήμο/Διαμέρισμα/Κοινότητα"), TabSheet2),
-                            "CheckBox8", kWidth);
-        c.skip(6);
-        Label54 = c.text("Label54", QStringLiteral("Συμβουλή: Πληκτρολογήστε τα πρώτα γράμματα του δήμου που σας ενδιαφέρει για να μετακινηθείτε στη λίστα"));
-        Label109 = c.text("Label109", QStringLiteral("Σημείωση: Στη λίστα που εμφανίζεται περιέχονται και ονομασίες περιοχών, τις οποίες μπορείτε να επιλέξετε"));
-        Label111 = c.text("Label111",
+        CheckBox8 = c.tickBox("CheckBox8", QStringLiteral("Δε βρίσκω το Δήμο/Διαμέρισμα/Κοινότητα"));
+        Label54 = c.hint("Label54", QStringLiteral("Συμβουλή: Πληκτρολογήστε τα πρώτα γράμματα του δήμου που σας ενδιαφέρει για να μετακινηθείτε στη λίστα"));
+        Label109 = c.hint("Label109", QStringLiteral("Σημείωση: Στη λίστα που εμφανίζεται περιέχονται και ονομασίες περιοχών, τις οποίες μπορείτε να επιλέξετε"));
+        Label111 = c.hint("Label111",
                           QStringLiteral("Προσπαθήστε να βρείτε το δήμο/διαμ./κοινότητα από τη λίστα πριν εισάγετε δικό σας, ώστε να επωφεληθείτε από τις πληροφορίες οδών που υπάρχουν στη βάση της εφαρμογής. "));
-        BitBtn45 = backButton(TabSheet2, "BitBtn45");
-        BitBtn43 = nextButton(TabSheet2, "BitBtn43");
+        BitBtn45 = c.back("BitBtn45");
+        BitBtn43 = c.next("BitBtn43");
     }
     {
-        StepColumn c(TabSheet3);
-        Label55 = c.text("Label55", QStringLiteral("Επιλέξτε την οδό του αγροτεμαχίου:"), true);
-        Label56 = c.instead(Label55, new QLabel(QStringLiteral("Γράψτε την οδό/θέση του αγροτεμαχίου:"), TabSheet3),
-                            "Label56");
-        ComboBoxDromos2 = c.field(new QComboBox(TabSheet3), "ComboBoxDromos2", 300);
-        EditStreet2 = c.instead(ComboBoxDromos2, new QLineEdit(TabSheet3), "EditStreet2");
+        StepLayout c(TabSheet3);
+        std::tie(Label55, Label56) = c.questions("Label55", QStringLiteral("Επιλέξτε την οδό του αγροτεμαχίου:"), "Label56",
+                                                 QStringLiteral("Γράψτε την οδό/θέση του αγροτεμαχίου:"));
+        ComboBoxDromos2 = c.field(named(new QComboBox(TabSheet3), "ComboBoxDromos2"), 300);
+        EditStreet2 = c.instead(ComboBoxDromos2, named(new QLineEdit(TabSheet3), "EditStreet2"));
         ComboBox23 = named(new QComboBox(TabSheet3), "ComboBox23");
-        CheckBox6 = c.field(new QCheckBox(QStringLiteral("Δε βρίσκω το δρόμο"), TabSheet3), "CheckBox6", kWidth);
-        c.skip(6);
-        Label57 = c.text("Label57", QStringLiteral("Γράψτε τον αριθμό:"), true);
-        EditNo2 = c.field(new QLineEdit(TabSheet3), "EditNo2", 100);
+        CheckBox6 = c.tickBox("CheckBox6", QStringLiteral("Δε βρίσκω το δρόμο"));
+        Label57 = c.question("Label57", QStringLiteral("Γράψτε τον αριθμό:"));
+        EditNo2 = c.field(named(new QLineEdit(TabSheet3), "EditNo2"), 100);
         EditNo2->setMaxLength(10);
-        BitBtn46 = backButton(TabSheet3, "BitBtn46");
-        BitBtn61 = nextButton(TabSheet3, "BitBtn61");
+        BitBtn46 = c.back("BitBtn46");
+        BitBtn61 = c.next("BitBtn61");
     }
     {
-        StepColumn c(TabSheet4);
-        Label58 = c.text("Label58", QStringLiteral("Το αγροτεμάχιο έχει πρόσοψη σε:"), true);
-        ComboBoxProsopsi = c.field(new QComboBox(TabSheet4), "ComboBoxProsopsi", kWidth);
+        StepLayout c(TabSheet4);
+        Label58 = c.question("Label58", QStringLiteral("Το αγροτεμάχιο έχει πρόσοψη σε:"));
+        ComboBoxProsopsi = c.field(named(new QComboBox(TabSheet4), "ComboBoxProsopsi"), StepLayout::columnWidth());
         ComboBoxProsopsi->addItems({QStringLiteral("ΕΘΝΙΚΗ ή ΕΠΑΡΧΙΑΚΗ ΟΔΟ"),
                                     QStringLiteral("ΔΗΜΟΤΙΚΗ ή ΚΟΙΝΟΤΙΚΗ ΟΔΟ ή ΕΝΤΟΣ ΑΙΓΙΑΛΟΥ ΚΑΙ ΠΑΡΑΛΙΑΣ"),
                                     QStringLiteral("ΑΓΡΟΤΙΚΗ ή ΙΔΙΩΤΙΚΗ ΟΔΟ ή ΕΚΤΟΣ ΑΙΓΙΑΛΟΥ ΚΑΙ ΠΑΡΑΛΙΑΣ")});
-        c.skip(6);
-        CheckBox7 = c.field(new QCheckBox(QStringLiteral("Το αγροτεμάχιο είναι τυφλό"), TabSheet4), "CheckBox7",
-                            kWidth);
-        BitBtn47 = backButton(TabSheet4, "BitBtn47");
-        BitBtn62 = nextButton(TabSheet4, "BitBtn62");
+        CheckBox7 = c.tickBox("CheckBox7", QStringLiteral("Το αγροτεμάχιο είναι τυφλό"));
+        BitBtn47 = c.back("BitBtn47");
+        BitBtn62 = c.next("BitBtn62");
     }
     {
-        StepColumn c(TabSheet5);
-        Label59 = c.text("Label59", QStringLiteral("Γράψτε την απόσταση του αγροτεμαχίου από τη θάλασσα:"), true);
-        EditDistanceFromSea = c.field(new QLineEdit(TabSheet5), "EditDistanceFromSea", 80);
+        StepLayout c(TabSheet5);
+        Label59 = c.question("Label59", QStringLiteral("Γράψτε την απόσταση του αγροτεμαχίου από τη θάλασσα:"));
+        EditDistanceFromSea = c.field(named(new QLineEdit(TabSheet5), "EditDistanceFromSea"), 80);
         EditDistanceFromSea->setMaxLength(6);
-        c.skip(6);
-        Label60 = c.text("Label60", QStringLiteral("Αναγράψτε τα μέτρα που απέχει το αγροτεμάχιο από τη θάλασσα, εφόσον η απόσταση είναι μικρότερη των 800 μέτρων"));
-        BitBtn48 = backButton(TabSheet5, "BitBtn48");
-        BitBtn63 = nextButton(TabSheet5, "BitBtn63");
+        Label60 = c.hint("Label60", QStringLiteral("Αναγράψτε τα μέτρα που απέχει το αγροτεμάχιο από τη θάλασσα, εφόσον η απόσταση είναι μικρότερη των 800 μέτρων"));
+        BitBtn48 = c.back("BitBtn48");
+        BitBtn63 = c.next("BitBtn63");
     }
     {
-        StepColumn c(TabSheet6);
+        StepLayout c(TabSheet6);
         const QStringList yesNo = {QStringLiteral("NAI"), QStringLiteral("OXI")};
-        Label61 = c.text("Label61", QStringLiteral("H εδαφική έκταση είναι απαλλοτριωτέα;"), true);
-        ComboBox24 = c.field(new QComboBox(TabSheet6), "ComboBox24", 80);
+        Label61 = c.question("Label61", QStringLiteral("H εδαφική έκταση είναι απαλλοτριωτέα;"));
+        ComboBox24 = c.field(named(new QComboBox(TabSheet6), "ComboBox24"), 80);
         c.skip(10);
-        Label62 = c.text("Label62", QStringLiteral("H εδαφική έκταση είναι αρδευόμενη;"), true);
-        ComboBox25 = c.field(new QComboBox(TabSheet6), "ComboBox25", 80);
+        Label62 = c.question("Label62", QStringLiteral("H εδαφική έκταση είναι αρδευόμενη;"));
+        ComboBox25 = c.field(named(new QComboBox(TabSheet6), "ComboBox25"), 80);
         for (QComboBox *box : {ComboBox24, ComboBox25}) {
             box->addItems(yesNo);
             box->setCurrentIndex(kNo);
         }
-        BitBtn49 = backButton(TabSheet6, "BitBtn49");
-        BitBtn64 = nextButton(TabSheet6, "BitBtn64");
+        BitBtn49 = c.back("BitBtn49");
+        BitBtn64 = c.next("BitBtn64");
     }
     {
-        StepColumn c(TabSheet7);
-        Label63 = c.text("Label63", QStringLiteral("Επιφάνεια αγροτεμαχίου, κατανεμημένη σε κατηγορίες"), true);
-        Label64 = c.text("Label64", QStringLiteral("Γράψτε την επιφάνεια σε τετραγωνικά μέτρα "));
-        EditMonoMM = c.captioned(Label65, "Label65", QStringLiteral("Μονοετής καλλιέργεια:"), "EditMonoMM");
-        EditPolyMMElies =
-            c.captioned(Label66, "Label66", QStringLiteral("Πολυετής καλλιέργεια με ελιές:"), "EditPolyMMElies");
-        EditPolyMMLoipes = c.captioned(Label67, "Label67",
-                                       QStringLiteral("Πολυετής καλλιέργεια με  λοιπές δενδροκαλλιέργειες:"),
-                                       "EditPolyMMLoipes");
-        EditMMBosko = c.captioned(Label68, "Label68", QStringLiteral("Βοσκότοπος:"), "EditMMBosko");
-        EditMMDasiki = c.captioned(Label69, "Label69", QStringLiteral("Δασική έκταση:"), "EditMMDasiki");
-        EditMMMetal = c.captioned(Label70, "Label70", QStringLiteral("Μεταλλευτική ή λατομική:"), "EditMMMetal");
-        EditMMParking =
-            c.captioned(Label71, "Label71", QStringLiteral("Υπαίθρια έκθεση ή χώρος στάθμευσης:"), "EditMMParking");
+        StepLayout c(TabSheet7);
+        Label63 = c.question("Label63", QStringLiteral("Επιφάνεια αγροτεμαχίου, κατανεμημένη σε κατηγορίες"));
+        Label64 = c.hint("Label64", QStringLiteral("Γράψτε την επιφάνεια σε τετραγωνικά μέτρα "));
+        EditMonoMM = c.row("Label65", QStringLiteral("Μονοετής καλλιέργεια:"),
+                           named(new QLineEdit, "EditMonoMM"), kAreaX, 100, &Label65);
+        EditPolyMMElies = c.row("Label66", QStringLiteral("Πολυετής καλλιέργεια με ελιές:"),
+                                named(new QLineEdit, "EditPolyMMElies"), kAreaX, 100, &Label66);
+        EditPolyMMLoipes = c.row("Label67", QStringLiteral("Πολυετής καλλιέργεια με  λοιπές δενδροκαλλιέργειες:"),
+                                 named(new QLineEdit, "EditPolyMMLoipes"), kAreaX, 100, &Label67);
+        EditMMBosko = c.row("Label68", QStringLiteral("Βοσκότοπος:"),
+                            named(new QLineEdit, "EditMMBosko"), kAreaX, 100, &Label68);
+        EditMMDasiki = c.row("Label69", QStringLiteral("Δασική έκταση:"),
+                             named(new QLineEdit, "EditMMDasiki"), kAreaX, 100, &Label69);
+        EditMMMetal = c.row("Label70", QStringLiteral("Μεταλλευτική ή λατομική:"),
+                            named(new QLineEdit, "EditMMMetal"), kAreaX, 100, &Label70);
+        EditMMParking = c.row("Label71", QStringLiteral("Υπαίθρια έκθεση ή χώρος στάθμευσης:"),
+                              named(new QLineEdit, "EditMMParking"), kAreaX, 100, &Label71);
         for (QLineEdit *area : areaFields())
             area->setMaxLength(10);
         c.skip(6);
-        Label116 = c.text("Label116", QStringLiteral("Για πληροφορίες σχετικά με τη συμπλήρωση των παραπάνω πεδίων δείτε στο μενού 'Βοήθεια' - 'Βοήθεια για το D7' - 'Ειδικές Οδηγίες για τη συμπλήρωση του D7'"));
-        BitBtn50 = backButton(TabSheet7, "BitBtn50");
-        BitBtn65 = nextButton(TabSheet7, "BitBtn65");
+        Label116 = c.hint("Label116", QStringLiteral("Για πληροφορίες σχετικά με τη συμπλήρωση των παραπάνω πεδίων δείτε στο μενού 'Βοήθεια' - 'Βοήθεια για το D7' - 'Ειδικές Οδηγίες για τη συμπλήρωση του D7'"));
+        BitBtn50 = c.back("BitBtn50");
+        BitBtn65 = c.next("BitBtn65");
     }
     {
-        StepColumn c(TabSheet8);
-        Label72 = c.text("Label72", QStringLiteral("Γράψτε τη συνολική επιφάνεια κτισμάτων που βρίσκονται στο αγρ/χιο και έχουν αναγραφεί στον Πίνακα 1:"),
-                         true);
-        EdittotalMM2 = c.field(new QLineEdit(TabSheet8), "EdittotalMM2", 100);
+        StepLayout c(TabSheet8);
+        Label72 = c.question("Label72", QStringLiteral("Γράψτε τη συνολική επιφάνεια κτισμάτων που βρίσκονται στο αγρ/χιο και έχουν αναγραφεί στον Πίνακα 1:"));
+        EdittotalMM2 = c.field(named(new QLineEdit(TabSheet8), "EdittotalMM2"), 100);
         EdittotalMM2->setMaxLength(10);
-        c.skip(6);
-        Label73 = c.text("Label73", QStringLiteral("Γράψτε την επιφάνεια σε τετραγωνικά μέτρα"));
-        BitBtn51 = backButton(TabSheet8, "BitBtn51");
-        BitBtn66 = nextButton(TabSheet8, "BitBtn66");
+        Label73 = c.hint("Label73", QStringLiteral("Γράψτε την επιφάνεια σε τετραγωνικά μέτρα"));
+        BitBtn51 = c.back("BitBtn51");
+        BitBtn66 = c.next("BitBtn66");
     }
     {
-        StepColumn c(TabSheet9);
-        Label74 = c.text("Label74", QStringLiteral("Έχετε το αγροτεμάχιο κατά:"), true);
-        ComboBox1 = c.field(new QComboBox(TabSheet9), "ComboBox1", 200);
+        StepLayout c(TabSheet9);
+        Label74 = c.question("Label74", QStringLiteral("Έχετε το αγροτεμάχιο κατά:"));
+        ComboBox1 = c.field(named(new QComboBox(TabSheet9), "ComboBox1"), 200);
         ComboBox1->addItems({QStringLiteral("ΠΛΗΡΗ ΚΥΡΙΟΤΗΤΑ"), QStringLiteral("ΨΙΛΗ ΚΥΡΙΟΤΗΤΑ"),
                              QStringLiteral("ΕΠΙΚΑΡΠΙΑ Η ΟΙΚΗΣΗ")});
-        BitBtn52 = backButton(TabSheet9, "BitBtn52");
-        BitBtn67 = nextButton(TabSheet9, "BitBtn67");
+        BitBtn52 = c.back("BitBtn52");
+        BitBtn67 = c.next("BitBtn67");
     }
     {
-        StepColumn c(TabSheet10);
-        Label75 = c.text("Label75", QStringLiteral("Γράψτε το ποσοστό συνιδιοκτησίας στο αγροτεμάχιο:"), true);
-        EditPercentage2 = c.field(new QLineEdit(TabSheet10), "EditPercentage2", 100);
+        StepLayout c(TabSheet10);
+        Label75 = c.question("Label75", QStringLiteral("Γράψτε το ποσοστό συνιδιοκτησίας στο αγροτεμάχιο:"));
+        EditPercentage2 = c.field(named(new QLineEdit(TabSheet10), "EditPercentage2"), 100);
         EditPercentage2->setMaxLength(8);
-        Label84 = named(new QLabel(QStringLiteral("%"), TabSheet10), "Label84");
-        Label84->setGeometry(EditPercentage2->geometry().right() + 6, EditPercentage2->y(), 20, 21);
-        c.skip(6);
-        Label76 = c.text("Label76", QStringLiteral("Γράψτε το ποσοστό συνιδιοκτησίας στο ακίνητο και μέχρι πέντε δεκαδικά ψηφία"));
-        BitBtn53 = backButton(TabSheet10, "BitBtn53");
-        BitBtn68 = nextButton(TabSheet10, "BitBtn68");
+        Label84 = c.after(EditPercentage2, "Label84", QStringLiteral("%"));
+        Label76 = c.hint("Label76", QStringLiteral("Γράψτε το ποσοστό συνιδιοκτησίας στο ακίνητο και μέχρι πέντε δεκαδικά ψηφία"));
+        BitBtn53 = c.back("BitBtn53");
+        BitBtn68 = c.next("BitBtn68");
     }
     {
-        StepColumn c(TabSheet11);
-        Label77 = c.text("Label77", QStringLiteral("Γράψτε το έτος γέννησης του επικαρπωτή του αγροτεμαχίου:"), true);
-        EditYearOfBirthEpik2 = c.field(new QLineEdit(TabSheet11), "EditYearOfBirthEpik2", 60);
+        StepLayout c(TabSheet11);
+        Label77 = c.question("Label77", QStringLiteral("Γράψτε το έτος γέννησης του επικαρπωτή του αγροτεμαχίου:"));
+        EditYearOfBirthEpik2 = c.field(named(new QLineEdit(TabSheet11), "EditYearOfBirthEpik2"), 60);
         EditYearOfBirthEpik2->setMaxLength(4);
-        c.skip(6);
-        Label95 = c.text("Label95", QStringLiteral("Γράψτε το έτος με 4 ψηφία"));
-        BitBtn54 = backButton(TabSheet11, "BitBtn54");
-        BitBtn69 = nextButton(TabSheet11, "BitBtn69");
+        Label95 = c.hint("Label95", QStringLiteral("Γράψτε το έτος με 4 ψηφία"));
+        BitBtn54 = c.back("BitBtn54");
+        BitBtn69 = c.next("BitBtn69");
     }
     {
-        StepColumn c(TabSheet12);
-        Label78 = c.text("Label78", QStringLiteral("Το ακίνητο ανήκει:"), true);
-        ComboBox18 = c.field(new QComboBox(TabSheet12), "ComboBox18", 200);
-        c.skip(6);
-        Label91 = c.text("Label91", QStringLiteral("Στη λίστα εμφανίζονται  όσα άτομα έχετε δηλώσει στα ΓΕΝΙΚΑ ΣΤΟΙΧΕΙΑ. Τα στοιχεία της λίστας ανανεώνονται κάθε φορά που πατάτε 'Εισαγωγή νέου αγροτεμαχίου'"));
-        BitBtn55 = backButton(TabSheet12, "BitBtn55");
-        BitBtn70 = nextButton(TabSheet12, "BitBtn70");
-        BitBtn58 = storeButton(TabSheet12, "BitBtn58");
+        StepLayout c(TabSheet12);
+        Label78 = c.question("Label78", QStringLiteral("Το ακίνητο ανήκει:"));
+        ComboBox18 = c.field(named(new QComboBox(TabSheet12), "ComboBox18"), 200);
+        Label91 = c.hint("Label91", QStringLiteral("Στη λίστα εμφανίζονται  όσα άτομα έχετε δηλώσει στα ΓΕΝΙΚΑ ΣΤΟΙΧΕΙΑ. Τα στοιχεία της λίστας ανανεώνονται κάθε φορά που πατάτε 'Εισαγωγή νέου αγροτεμαχίου'"));
+        BitBtn55 = c.back("BitBtn55");
+        BitBtn70 = c.next("BitBtn70");
+        BitBtn58 = c.store("BitBtn58");
     }
     {
-        StepColumn c(TabSheet13);
-        Label79 = c.text("Label79", QStringLiteral("Πρόκειται για:"), true);
-        ComboBox19 = c.field(new QComboBox(TabSheet13), "ComboBox19", 260);
+        StepLayout c(TabSheet13);
+        Label79 = c.question("Label79", QStringLiteral("Πρόκειται για:"));
+        ComboBox19 = c.field(named(new QComboBox(TabSheet13), "ComboBox19"), 260);
         ComboBox19->addItems({QString(), QStringLiteral("ΝΕΟ ΑΚΙΝΗΤΟ"),
                               QStringLiteral("ΜΕΤΑΒΟΛΗ ΥΠΑΡΧΟΝΤΟΣ ΑΚΙΝΗΤΟΥ"),
                               QStringLiteral("ΔΙΑΓΡΑΦΗ ΥΠΑΡΧΟΝΤΟΣ ΑΚΙΝΗΤΟΥ")});
         ComboBox19->setCurrentIndex(kNewProperty);
-        c.skip(6);
-        Label80 = c.text("Label80", QStringLiteral("Η στήλη αυτή συμπληρώνεται μόνο σε περιπτώσεις συμπληρωματικών ή ανακλητικών δηλώσεων ακινήτων"));
-        BitBtn56 = backButton(TabSheet13, "BitBtn56");
-        BitBtn2 = storeButton(TabSheet13, "BitBtn2");
+        Label80 = c.hint("Label80", QStringLiteral("Η στήλη αυτή συμπληρώνεται μόνο σε περιπτώσεις συμπληρωματικών ή ανακλητικών δηλώσεων ακινήτων"));
+        BitBtn56 = c.back("BitBtn56");
+        BitBtn2 = c.store("BitBtn2");
     }
 
     // Enter moves forward; the store buttons wait for a deliberate press.
