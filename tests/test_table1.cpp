@@ -561,6 +561,46 @@ private slots:
         QVERIFY(!w.answers().BlockStreetsTyped);
     }
 
+    // Coming back to the block streets with the tick still set: the typed
+    // streets stay on show, since they are what Next records.
+    void blockStreetsTickKeptOnAReturnVisit() {
+        Wizard w;
+        w.listedStreet();
+        w.click("BitBtn7");
+        w.tick("CheckBox5");
+        w.type("Edit1", "ΟΜΗΡΟΥ");
+        w.type("Edit2", "ΣΚΟΥΦΑ");
+        w.type("Edit3", "ΣΙΝΑ");
+        w.accepted("BitBtn11", "Step6");
+        w.click("BitBtn12");
+        w.click("BitBtn10");
+        QCOMPARE(w.step(), QStringLiteral("Step4"));
+        w.click("BitBtn7");   // the block streets are read again
+        QVERIFY(w.get<QCheckBox>("CheckBox5")->isChecked());
+        QVERIFY(w.get("CheckBox5")->isVisible());
+        QVERIFY(w.get("Edit1")->isVisible() && w.get("Edit2")->isVisible() && w.get("Edit3")->isVisible());
+        QVERIFY(!w.get("ComboBox7")->isVisible() && !w.get("ComboBox9")->isVisible() &&
+                !w.get("ComboBox11")->isVisible());
+        QCOMPARE(w.get<QLineEdit>("Edit2")->text(), QStringLiteral("ΣΚΟΥΦΑ"));
+        QCOMPARE(w.get<QComboBox>("ComboBox7")->count(), 5);   // the lists are filled all the same
+        w.type("Edit3", "ΛΥΚΑΒΗΤΤΟΥ");
+        w.accepted("BitBtn11", "Step6");
+        QCOMPARE(w.answers().Street3Name, QStringLiteral("ΣΚΟΥΦΑ"));
+        QCOMPARE(w.answers().Street4Name, QStringLiteral("ΛΥΚΑΒΗΤΤΟΥ"));
+        // Unticked, the lists come back and Next records what they show.
+        w.click("BitBtn12");
+        w.click("BitBtn10");
+        w.click("BitBtn7");
+        w.tick("CheckBox5", false);
+        QVERIFY(w.get("ComboBox7")->isVisible() && !w.get("Edit1")->isVisible());
+        w.pick("ComboBox7", 4);   // ΣΤΑΔΙΟΥ
+        w.pick("ComboBox9", 3);   // ΕΡΜΟΥ
+        w.accepted("BitBtn11", "Step6");
+        QCOMPARE(w.answers().Street2Name, QStringLiteral("ΣΤΑΔΙΟΥ"));
+        QCOMPARE(w.answers().Street3Code, QStringLiteral("4"));
+        QCOMPARE(w.answers().Street4Name, QStringLiteral("ΒΟΥΚΟΥΡΕΣΤΙΟΥ"));
+    }
+
     void municipalityWithoutStreetsTypesTheStreet() {
         Wizard w;
         w.click("Button2");

@@ -259,13 +259,16 @@ void Table1Page::BitBtn7Click() {
     answers_.Street3Code.clear();
     answers_.Street4Code.clear();
     const bool typed = answers_.StreetTyped;
+    // A tick of CheckBox5 left from an earlier visit keeps its typed streets
+    // on show: they are what Next records, so the lists must not hide them.
+    const bool editsShown = typed || CheckBox5->isChecked();
     for (QLineEdit *field : {Edit1, Edit2, Edit3}) {
         if (typed)
             field->clear();
-        field->setVisible(typed);
+        field->setVisible(editsShown);
     }
     for (QComboBox *streetList : {ComboBox7, ComboBox9, ComboBox11})
-        streetList->setVisible(!typed);
+        streetList->setVisible(!editsShown);
     CheckBox5->setVisible(!typed);
     if (!typed) {
         ComboBox9->setEnabled(false);
