@@ -338,6 +338,21 @@ private slots:
         QCOMPARE(z.step(), 2);
     }
 
+    // The area fields are reached with Tab in the order of their captions.
+    void areaFieldsInTabOrder() {
+        Wizard z;
+        z.showPage();
+        z.reach(7);
+        const QStringList order = {"EditMonoMM", "EditPolyMMElies", "EditPolyMMLoipes", "EditMMBosko",
+                                   "EditMMDasiki", "EditMMMetal", "EditMMParking"};
+        for (int i = 1; i < order.size(); ++i) {
+            QWidget *w = z.edit(qPrintable(order[i - 1]))->nextInFocusChain();
+            while (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisible())
+                w = w->nextInFocusChain();
+            QCOMPARE(w->objectName(), order[i]);
+        }
+    }
+
     // An initial declaration: listed municipality and street, twelve steps, store with the warning.
     void initialDeclarationStoresItsRow() {
         Wizard z;
@@ -511,7 +526,9 @@ private slots:
         z.next("BitBtn43");
         QVERIFY(z.page->CheckBox6->isHidden() && z.page->ComboBoxDromos2->isHidden() && z.page->Label55->isHidden());
         QVERIFY(!z.page->EditStreet2->isHidden() && !z.page->Label56->isHidden());
+        z.page->BitBtn61->setFocus();
         QVERIFY(z.refuses("BitBtn61", "Παρακαλώ γράψτε την οδό/θέση του αγροτεμαχίου", true));
+        QCOMPARE(z.form->focusWidget(), static_cast<QWidget *>(z.edit("EditStreet2")));
         z.edit("EditStreet2")->setText(QStringLiteral("ΑΓΙΟΣ ΓΕΩΡΓΙΟΣ"));
         z.edit("EditNo2")->setText("7");
         z.next("BitBtn61");
