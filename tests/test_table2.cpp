@@ -338,6 +338,30 @@ private slots:
         QCOMPARE(z.step(), 2);
     }
 
+    // The page control's own page keys never turn a step: only the buttons, with their checks.
+    void stepsChangeOnlyThroughTheirButtons() {
+        Wizard z;
+        z.showPage();
+        z.reach(2);
+        z.w<QCheckBox>("CheckBox8")->setChecked(true);
+        QLineEdit *typed = z.edit("EditUserDimos2");
+        typed->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(typed));
+        for (const QKeyCombination keys : {Qt::ControlModifier | Qt::Key_Tab,
+                                           Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Backtab,
+                                           Qt::ControlModifier | Qt::Key_PageDown,
+                                           Qt::ControlModifier | Qt::Key_PageUp}) {
+            QTest::keyClick(typed, keys.key(), keys.keyboardModifiers());
+            QCOMPARE(z.step(), 2);
+        }
+        // The same on the Table 1 steps, which share the mechanism.
+        QTabWidget *steps1 = z.form->TabSheetArray1->PageControl2;
+        const int at = steps1->currentIndex();
+        QTest::keyClick(steps1, Qt::Key_Tab, Qt::ControlModifier);
+        QTest::keyClick(steps1, Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(steps1->currentIndex(), at);
+    }
+
     // The area fields are reached with Tab in the order of their captions.
     void areaFieldsInTabOrder() {
         Wizard z;

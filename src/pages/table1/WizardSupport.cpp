@@ -93,7 +93,27 @@ bool StoreWizardRow(Dataset &append, const QString &emptySql, const ColumnValues
     }
 }
 
+namespace {
+
+// A page control turns pages on Ctrl+Tab and Ctrl+PgUp/PgDn even with its strip
+// hidden; on the steps that would skip the checks of the Next buttons.
+class StepKeysEater : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool pageKey = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+                             key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown;
+        return pageKey && (key->modifiers() & Qt::ControlModifier);
+    }
+};
+
+}  // namespace
+
 void CoverTabs(QTabWidget *pages, QWidget *cover) {
+    pages->installEventFilter(new StepKeysEater(pages));
     pages->tabBar()->setVisible(false);
     cover->setParent(pages->parentWidget());
     cover->setGeometry(pages->x(), pages->y(), pages->width(), pages->tabBar()->sizeHint().height());
