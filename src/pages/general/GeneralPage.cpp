@@ -162,8 +162,21 @@ bool GeneralPage::ADODataSet4BeforePost(Dataset &children) {
 }
 
 bool GeneralPage::DBNavigator1BeforeAction(int button) {
-    if (DataNavigator::Button(button) != DataNavigator::Button::Delete)
+    // A button with nothing to act on does nothing, as a greyed-out one would:
+    // no question, and no engine complaint about an idle or empty dataset.
+    const Dataset &children = *form_.ADODataSet4;
+    if (!children.isActive())
+        return false;
+    switch (DataNavigator::Button(button)) {
+    case DataNavigator::Button::Post:
+        return children.isEditing();
+    case DataNavigator::Button::Delete:
+        if (!children.isEditing() && children.recordCount() == 0)
+            return false;
+        break;
+    default:
         return true;
+    }
     if (!AskYesNo(QStringLiteral("Είστε σίγουρος;")))
         return false;
     // Warn once per stored row that belongs to a child (owner code 3 and up).
