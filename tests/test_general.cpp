@@ -323,6 +323,46 @@ private slots:
         QCOMPARE(p.page.DBGrid1->model()->rowCount(), 0);
     }
 
+    // The navigator's buttons take no focus, so a cell of the children grid may
+    // still be open under the typing when one is pressed: post and insert keep
+    // what was typed, cancel drops it.
+    void navigatorActsOnTheCellBeingTyped() {
+        Page p;
+        p.form->ShowStartHint = false;
+        p.form->show();
+        QApplication::setActiveWindow(p.form.get());
+        QVERIFY(QTest::qWaitForWindowActive(p.form.get()));
+        DataNavigator *nav = p.page.DBNavigator1;
+        DataGrid *grid = p.page.DBGrid1;
+        Dataset &c = *p.form->ADODataSet4;
+        auto typeInto = [&](int row, int column, const QString &text) {
+            grid->setFocus();
+            grid->setCurrentIndex(grid->model()->index(row, column));
+            TypeText(grid, text.left(1));
+            QVERIFY(grid->indexWidget(grid->currentIndex()));   // the cell's editor is open
+            TypeText(QApplication::focusWidget(), text.mid(1));
+        };
+
+        nav->button(DataNavigator::Button::Insert)->click();
+        typeInto(0, 0, "ΖΗΤΑ");
+        nav->button(DataNavigator::Button::Post)->click();
+        QCOMPARE(count("select * from children where Surname='ΖΗΤΑ' and AFMYpox='" + kPerson + "'"), 1);
+        QCOMPARE(c.state(), Dataset::State::Browse);
+
+        typeInto(0, 1, "ΘΗΤΑ");
+        nav->button(DataNavigator::Button::Cancel)->click();
+        QVERIFY(!grid->indexWidget(grid->currentIndex()));
+        grid->setFocus();
+        QTest::qWait(50);
+        QCOMPARE(c.state(), Dataset::State::Browse);
+        QCOMPARE(c.textByName("Name"), QString());
+
+        typeInto(0, 1, "ΙΩΤΑ");
+        nav->button(DataNavigator::Button::Insert)->click();
+        QCOMPARE(count("select * from children where Surname='ΖΗΤΑ' and Name='ΙΩΤΑ'"), 1);
+        QCOMPARE(c.state(), Dataset::State::Insert);
+    }
+
     void deletingAChild_data() {
         QTest::addColumn<QStringList>("table1Owners");
         QTest::addColumn<QStringList>("table2Owners");
