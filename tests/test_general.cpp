@@ -166,6 +166,22 @@ private slots:
         QCOMPARE(SaveMessage(11, 2026), QStringLiteral("Έχετε δώσει ίδιο ΑΦΜ για τέκνο και υπόχρεο και/ή σύζυγο "
                                                        "και/ή νόμιμο εκπρόσωπο.Αυτό δεν επιτρέπεται."));
         QCOMPARE(SaveMessage(7, 2026), QString());
+        // the whole of every tax-number message, both families
+        const QString save = "Όλα τα ΑΦΜ των ατόμων που δηλώνετε στη σελίδα αυτή είναι ΥΠΟΧΡΕΩΤΙΚΑ. Έχετε δηλώσει "
+                             "κενό ή λανθασμένο ΑΦΜ %1. Διορθώστε το για να προχωρήσει η αποθήκευση";
+        const QString pageSwitch = "Όλα τα ΑΦΜ των ατόμων που δηλώνετε στη σελίδα Γενικών Στοιχείων είναι "
+                                   "ΥΠΟΧΡΕΩΤΙΚΑ. Έχετε δηλώσει κενό ή λανθασμένο ΑΦΜ %1. Διορθώστε το για να %2"
+                                   "προχωρήσετε στη χρήση του προγράμματος";
+        const QStringList persons = {"Υπόχρεου", "Συζύγου", "Νομίμου εκπροσώπου", "Προστατευόμενου Τέκνου"};
+        for (int code = 1; code <= 4; ++code) {
+            QCOMPARE(SaveMessage(code, 2026), save.arg(persons[code - 1]));
+            QCOMPARE(PageSwitchMessage(code, 2026),
+                     pageSwitch.arg(persons[code - 1], code == 2 || code == 3 ? "για να " : ""));
+        }
+        QCOMPARE(SaveMessage(5, 2026), QStringLiteral("Πρέπει να δηλώσετε οπωσδήποτε Επώνυμο ή Επωνυμία Υπόχρεου."));
+        QCOMPARE(SaveMessage(10, 2026), QStringLiteral("Έχετε δώσει ίδιο ΑΦΜ για υπόχρεο και σύζυγο.Αυτό δεν επιτρέπεται."));
+        QCOMPARE(SaveMessage(12, 2026),
+                 QStringLiteral("Έχετε δώσει ίδιο ΑΦΜ για νόμιμο εκπρόσωπο και υπόχρεο και/ή σύζυγο.Αυτό δεν επιτρέπεται."));
     }
 
     void gridIsLeftOnTheFailingChild() {
