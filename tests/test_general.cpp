@@ -166,6 +166,22 @@ private slots:
         QCOMPARE(SaveMessage(11, 2026), QStringLiteral("Έχετε δώσει ίδιο ΑΦΜ για τέκνο και υπόχρεο και/ή σύζυγο "
                                                        "και/ή νόμιμο εκπρόσωπο.Αυτό δεν επιτρέπεται."));
         QCOMPARE(SaveMessage(7, 2026), QString());
+        // the whole of every tax-number message, both families
+        const QString save = "Όλα τα ΑΦΜ των ατόμων που δηλώνετε στη σελίδα αυτή είναι ΥΠΟΧΡΕΩΤΙΚΑ. Έχετε δηλώσει "
+                             "κενό ή λανθασμένο ΑΦΜ %1. Διορθώστε το για να προχωρήσει η αποθήκευση";
+        const QString pageSwitch = "Όλα τα ΑΦΜ των ατόμων που δηλώνετε στη σελίδα Γενικών Στοιχείων είναι "
+                                   "ΥΠΟΧΡΕΩΤΙΚΑ. Έχετε δηλώσει κενό ή λανθασμένο ΑΦΜ %1. Διορθώστε το για να %2"
+                                   "προχωρήσετε στη χρήση του προγράμματος";
+        const QStringList persons = {"Υπόχρεου", "Συζύγου", "Νομίμου εκπροσώπου", "Προστατευόμενου Τέκνου"};
+        for (int code = 1; code <= 4; ++code) {
+            QCOMPARE(SaveMessage(code, 2026), save.arg(persons[code - 1]));
+            QCOMPARE(PageSwitchMessage(code, 2026),
+                     pageSwitch.arg(persons[code - 1], code == 2 || code == 3 ? "για να " : ""));
+        }
+        QCOMPARE(SaveMessage(5, 2026), QStringLiteral("Πρέπει να δηλώσετε οπωσδήποτε Επώνυμο ή Επωνυμία Υπόχρεου."));
+        QCOMPARE(SaveMessage(10, 2026), QStringLiteral("Έχετε δώσει ίδιο ΑΦΜ για υπόχρεο και σύζυγο.Αυτό δεν επιτρέπεται."));
+        QCOMPARE(SaveMessage(12, 2026),
+                 QStringLiteral("Έχετε δώσει ίδιο ΑΦΜ για νόμιμο εκπρόσωπο και υπόχρεο και/ή σύζυγο.Αυτό δεν επιτρέπεται."));
     }
 
     void gridIsLeftOnTheFailingChild() {
@@ -292,6 +308,75 @@ private slots:
         nav->button(DataNavigator::Button::Cancel)->click();
         QCOMPARE(p.form->ADODataSet4->textByName("Name"), QString());
         QCOMPARE(count("select * from children where Name is not null"), 0);
+    }
+
+    // Delete with no child and post with nothing edited have nothing to act
+    // on: no question, no error window, nothing changes.
+    void navigatorButtonsWithNothingToActOn() {
+        Page p;
+        DataNavigator *nav = p.page.DBNavigator1;
+        Dataset &c = *p.form->ADODataSet4;
+        ModalAnswerer robot;
+        robot.yes().ok().ok();
+        nav->button(DataNavigator::Button::Delete)->click();
+        nav->button(DataNavigator::Button::Post)->click();
+        QTest::qWait(200);   // a window the robot answers would have shown by now
+        QCOMPARE(robot.texts, QStringList());
+        QCOMPARE(c.state(), Dataset::State::Browse);
+
+        p.addChild("ΠΑΙΔΙ", kSpouse);
+        nav->button(DataNavigator::Button::Post)->click();
+        QTest::qWait(200);
+        QCOMPARE(robot.texts, QStringList());
+        QCOMPARE(count("select * from children"), 1);
+        // a row being inserted into an empty grid is still dropped by Delete, after the question
+        p.form->ADODataSet4->remove();
+        nav->button(DataNavigator::Button::Insert)->click();
+        QCOMPARE(c.state(), Dataset::State::Insert);
+        nav->button(DataNavigator::Button::Delete)->click();
+        QTRY_COMPARE(robot.texts, QStringList({"Είστε σίγουρος;"}));
+        QCOMPARE(c.state(), Dataset::State::Browse);
+        QCOMPARE(p.page.DBGrid1->model()->rowCount(), 0);
+    }
+
+    // The navigator's buttons take no focus, so a cell of the children grid may
+    // still be open under the typing when one is pressed: post and insert keep
+    // what was typed, cancel drops it.
+    void navigatorActsOnTheCellBeingTyped() {
+        Page p;
+        p.form->ShowStartHint = false;
+        p.form->show();
+        QApplication::setActiveWindow(p.form.get());
+        QVERIFY(QTest::qWaitForWindowActive(p.form.get()));
+        DataNavigator *nav = p.page.DBNavigator1;
+        DataGrid *grid = p.page.DBGrid1;
+        Dataset &c = *p.form->ADODataSet4;
+        auto typeInto = [&](int row, int column, const QString &text) {
+            grid->setFocus();
+            grid->setCurrentIndex(grid->model()->index(row, column));
+            TypeText(grid, text.left(1));
+            QVERIFY(grid->indexWidget(grid->currentIndex()));   // the cell's editor is open
+            TypeText(QApplication::focusWidget(), text.mid(1));
+        };
+
+        nav->button(DataNavigator::Button::Insert)->click();
+        typeInto(0, 0, "ΖΗΤΑ");
+        nav->button(DataNavigator::Button::Post)->click();
+        QCOMPARE(count("select * from children where Surname='ΖΗΤΑ' and AFMYpox='" + kPerson + "'"), 1);
+        QCOMPARE(c.state(), Dataset::State::Browse);
+
+        typeInto(0, 1, "ΘΗΤΑ");
+        nav->button(DataNavigator::Button::Cancel)->click();
+        QVERIFY(!grid->indexWidget(grid->currentIndex()));
+        grid->setFocus();
+        QTest::qWait(50);
+        QCOMPARE(c.state(), Dataset::State::Browse);
+        QCOMPARE(c.textByName("Name"), QString());
+
+        typeInto(0, 1, "ΙΩΤΑ");
+        nav->button(DataNavigator::Button::Insert)->click();
+        QCOMPARE(count("select * from children where Surname='ΖΗΤΑ' and Name='ΙΩΤΑ'"), 1);
+        QCOMPARE(c.state(), Dataset::State::Insert);
     }
 
     void deletingAChild_data() {

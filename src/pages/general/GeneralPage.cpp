@@ -1,5 +1,6 @@
 #include "pages/general/GeneralPage.h"
 
+#include <QAbstractItemDelegate>
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -162,8 +163,29 @@ bool GeneralPage::ADODataSet4BeforePost(Dataset &children) {
 }
 
 bool GeneralPage::DBNavigator1BeforeAction(int button) {
-    if (DataNavigator::Button(button) != DataNavigator::Button::Delete)
+    // The buttons take no focus, so a cell of the grid may still be open under
+    // the user's typing: cancel drops what was typed, the others act on it.
+    if (QWidget *editor = DBGrid1->indexWidget(DBGrid1->currentIndex())) {
+        QAbstractItemDelegate *delegate = DBGrid1->itemDelegateForIndex(DBGrid1->currentIndex());
+        if (DataNavigator::Button(button) != DataNavigator::Button::Cancel)
+            emit delegate->commitData(editor);
+        emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+    // A button with nothing to act on does nothing, as a greyed-out one would:
+    // no question, and no engine complaint about an idle or empty dataset.
+    const Dataset &children = *form_.ADODataSet4;
+    if (!children.isActive())
+        return false;
+    switch (DataNavigator::Button(button)) {
+    case DataNavigator::Button::Post:
+        return children.isEditing();
+    case DataNavigator::Button::Delete:
+        if (!children.isEditing() && children.recordCount() == 0)
+            return false;
+        break;
+    default:
         return true;
+    }
     if (!AskYesNo(QStringLiteral("Είστε σίγουρος;")))
         return false;
     // Warn once per stored row that belongs to a child (owner code 3 and up).
