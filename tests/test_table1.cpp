@@ -649,6 +649,9 @@ private slots:
         w.type("EditMainMM", "0");
         w.type("EditHelpMM", "0");
         w.refused("BitBtn21", surface);
+        w.get<QLineEdit>("EditHelpMM")->setText(QStringLiteral("12,5,0"));
+        w.refused("BitBtn21", QStringLiteral("Το πεδίο πρέπει να περιέχει αριθμό. Παρακαλώ διορθώστε το"));
+        QCOMPARE(w.form->focusWidget(), w.get("EditHelpMM"));
         w.type("EditHelpMM", "12");
         for (const QString &bad : {QString(), QStringLiteral("1499"), QString::number(thisYear() + 1)}) {
             w.type("EditYearOfConstruction", bad);
@@ -708,6 +711,13 @@ private slots:
             w.type("EditOikMM", bad);
             w.refused("BitBtn39", QStringLiteral("Παρακαλώ γράψτε την επιφάνεια του οικοπέδου σας"));
         }
+        // Pasted text that is not a number is refused and left for the user to correct.
+        const QString notANumber = QStringLiteral("Το πεδίο πρέπει να περιέχει αριθμό. Παρακαλώ διορθώστε το");
+        w.get<QLineEdit>("EditOikMM")->setText(QStringLiteral("150 τ.μ."));
+        w.refused("BitBtn39", notANumber);
+        QCOMPARE(w.get<QLineEdit>("EditOikMM")->text(), QStringLiteral("150 τ.μ."));
+        QCOMPARE(w.form->focusWidget(), w.get("EditOikMM"));
+        QCOMPARE(w.answers().PlotSurface, QString());
         w.type("EditOikMM", "150");
         w.click("BitBtn39");
         w.pick("ComboBoxKataOik", 1);
@@ -723,6 +733,8 @@ private slots:
         w.refused("BitBtn42", kBirthYear);
         w.type("EditYearOfBirthEpikOik", "1880");
         w.accepted("BitBtn42", "Step19");
+        w.get<QLineEdit>("EditTotalMM")->setText(QStringLiteral("-5"));
+        w.refused("BitBtn31", notANumber);
         w.type("EditTotalMM", ",");
         w.refused("BitBtn31", QStringLiteral("Παρακαλώ γράψτε τη συνολική επιφάνεια των κτισμάτων"));
         QTRY_COMPARE(w.form->focusWidget(), w.get("EditTotalMM"));

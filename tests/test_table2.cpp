@@ -17,6 +17,7 @@
 #include "app/StringGrid.h"
 #include "pages/general/GeneralPage.h"
 #include "pages/table1/Table1Page.h"
+#include "pages/table1/WizardSupport.h"
 #include "pages/table2/Table2Page.h"
 #include "store/Engine.h"
 #include "support/TestSupport.h"
@@ -681,9 +682,18 @@ private slots:
         for (const QString &area : areas)
             QCOMPARE(z.edit(qPrintable(area))->text(), QString());
         QCOMPARE(z.form->Table2Answers.MonoMM, QString());
+        // pasted text that is not a number is refused and left for the user to correct
         z.edit("EditMMDasiki")->setText("0,5");
+        z.edit("EditMMMetal")->setText("12 στρ.");
+        QVERIFY(z.refuses("BitBtn65", "Το πεδίο πρέπει να περιέχει αριθμό. Παρακαλώ διορθώστε το", true));
+        QCOMPARE(z.edit("EditMMMetal")->text(), QStringLiteral("12 στρ."));
+        QCOMPARE(z.form->focusWidget(), static_cast<QWidget *>(z.edit("EditMMMetal")));
+        QCOMPARE(z.form->Table2Answers.MMDasiki, QString());
+        z.edit("EditMMMetal")->clear();
         z.next("BitBtn65");
         QCOMPARE(z.form->Table2Answers.MMDasiki, QStringLiteral("0,5"));
+        z.edit("EdittotalMM2")->setText("1.200");
+        QVERIFY(z.refuses("BitBtn66", "Το πεδίο πρέπει να περιέχει αριθμό. Παρακαλώ διορθώστε το", true));
         // the buildings' total: a lone comma is emptied, a zero stays
         z.edit("EdittotalMM2")->setText(",");
         z.next("BitBtn66");
@@ -801,6 +811,22 @@ private slots:
         QCOMPARE(columnsOf(rows[0]).at(11), QStringLiteral("1000"));
         QVERIFY(z.page->PageControl3->isHidden());
         QCOMPARE(z.form->ADODataSet7->recordCount(), 1);
+    }
+
+    // Once the row is stored, a failing reopen of the kept-open rows is shown as
+    // the error it is and the store counts as done: a second try would store it twice.
+    void failedReopenIsNotAFailedStore() {
+        Wizard z;
+        Dataset append(z.form->ADOConnection2.get());
+        Dataset keptOpen(z.form->ADOConnection2.get());
+        ModalAnswerer robot;
+        robot.ok();
+        const bool stored = StoreWizardRow(append, "select * from table2 where cd<0", {{1, kTax}, {2, "ΑΘΗΝΩΝ"}},
+                                           keptOpen, "select * from no_such_table");
+        QVERIFY(stored);
+        QCOMPARE(robot.texts.size(), 1);
+        QVERIFY2(robot.texts[0].contains("no_such_table"), qPrintable(robot.texts[0]));
+        QCOMPARE(z.storedRows().size(), 1);
     }
 
     void cancelAndStartAgain() {

@@ -368,6 +368,8 @@ void Table1Page::BitBtn21Click() {
         refuse(QStringLiteral("Παρακαλώ γράψτε επιφάνεια κυρίων ή βοηθητικών χώρων του ακινήτου σας"), EditMainMM);
         return;
     }
+    if (!NumbersAccepted({EditMainMM, EditHelpMM}))
+        return;
     // Rights to build, parking spaces in the open and buildings under construction have no year.
     const QString &category = answers_.CategoryCode;
     const bool yearOptional = category == QLatin1String("13") || category == QLatin1String("6") ||
@@ -430,6 +432,8 @@ void Table1Page::BitBtn39Click() {
         refuse(QStringLiteral("Παρακαλώ γράψτε την επιφάνεια του οικοπέδου σας"), EditOikMM);
         return;
     }
+    if (!NumbersAccepted({EditOikMM}))
+        return;
     answers_.PlotSurface = surface;
     moveForward(Step16);
 }
@@ -458,6 +462,8 @@ void Table1Page::BitBtn31Click() {
         refuse(QStringLiteral("Παρακαλώ γράψτε τη συνολική επιφάνεια των κτισμάτων"), EditTotalMM);
         return;
     }
+    if (!NumbersAccepted({EditTotalMM}))
+        return;
     answers_.TotalBuildingsSurface = EditTotalMM->text();
     moveForward(Step20);
 }

@@ -3,10 +3,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "app/Command.h"
 #include "app/Dialogs.h"
 #include "app/InputRules.h"
 #include "store/Engine.h"
@@ -79,8 +81,6 @@ bool StoreWizardRow(Dataset &append, const QString &emptySql, const ColumnValues
             append.setField(position, value);
         append.post();
         append.close();
-        Reopen(keptOpen, reopenSql);
-        return true;
     } catch (const std::exception &) {
         // Abandon the unfinished row, so the next attempt starts a clean insert.
         try {
@@ -91,6 +91,23 @@ bool StoreWizardRow(Dataset &append, const QString &emptySql, const ColumnValues
         ShowMessageText(QStringLiteral("Υπήρξε κάποιο λάθος κατά την αποθήκευση.Παρακαλώ προσπαθήστε ξανά"));
         return false;
     }
+    // The row is stored: a failed reopen is reported as itself, never as a failed
+    // store, or a second attempt would store the row twice.
+    RunCommand([&] { Reopen(keptOpen, reopenSql); });
+    return true;
+}
+
+bool NumbersAccepted(const QList<QLineEdit *> &fields) {
+    for (QLineEdit *field : fields) {
+        if (field->text().isEmpty() || ReadDecimal(field->text()))
+            continue;
+        Beep();
+        ShowMessageText(QStringLiteral("Το πεδίο πρέπει να περιέχει αριθμό. Παρακαλώ διορθώστε το"));
+        field->setFocus();
+        field->selectAll();
+        return false;
+    }
+    return true;
 }
 
 namespace {

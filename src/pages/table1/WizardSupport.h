@@ -4,11 +4,13 @@
 #pragma once
 
 #include <QString>
+#include <QList>
 #include <QStringList>
 
 #include "store/Access.h"
 
 class QAbstractButton;
+class QLineEdit;
 class QTabWidget;
 class QWidget;
 
@@ -29,6 +31,11 @@ QString ResolveOwnerCode(int index, const QString &text);
 bool PercentageAccepted(const QString &text);
 // A four-digit year field: a whole number from first to last, both included.
 bool YearWithin(const QString &text, int first, int last);
+
+// Number fields filter their keys, but pasted text may not read as a number; it
+// is left for the user to correct and never recorded. Refuses the step (beep,
+// message, focus on the field) when one of the fields holds such text.
+bool NumbersAccepted(const QList<QLineEdit *> &fields);
 
 // One summary line: caption, tabs, value.
 QString SummaryLine(const QString &caption, int tabs, const QString &value = QString());

@@ -426,6 +426,8 @@ void Table2Page::BitBtn65Click() {
         ShowMessageText(QStringLiteral("Πρέπει να εισάγετε στοιχεία σε ένα τουλάχιστον πεδίο"));
         return;
     }
+    if (!NumbersAccepted(areaFields()))
+        return;
     answers_.MonoMM = EditMonoMM->text();
     answers_.PolyMMElies = EditPolyMMElies->text();
     answers_.PolyMMLoipes = EditPolyMMLoipes->text();
@@ -441,6 +443,8 @@ void Table2Page::BitBtn66Click() {
     ApplyExitRule(EdittotalMM2);
     if (EdittotalMM2->text() == QLatin1String(","))
         EdittotalMM2->clear();
+    if (!NumbersAccepted({EdittotalMM2}))
+        return;
     answers_.TotalMM = EdittotalMM2->text();
     RefreshTable2Summary();
     showStep(8);
