@@ -75,6 +75,25 @@ private slots:
         QCOMPARE(BeepCount(), beeps + 4);
     }
 
+    // On X11 the Delete key carries the DEL character (0x7f) as its text; it
+    // deletes, it does not type, so no filter may refuse it.
+    void deleteKeyIsNotTypedText() {
+        Fields f;
+        UseDigitKeys(&f.first);
+        UseDecimalKeys(&f.second, QStringLiteral("0.##"));
+        f.first.setText(QStringLiteral("1980"));
+        f.second.setText(QStringLiteral("12,5"));
+        const int beeps = BeepCount();
+        for (QLineEdit *field : {&f.first, &f.second}) {
+            field->setFocus();
+            field->setCursorPosition(0);
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_Delete, QString(QChar(0x7f)), Qt::NoModifier);
+        }
+        QCOMPARE(f.first.text(), QStringLiteral("980"));
+        QCOMPARE(f.second.text(), QStringLiteral("2,5"));
+        QCOMPARE(BeepCount(), beeps);
+    }
+
     void tabLeavesADigitField() {
         Fields f;
         UseDigitKeys(&f.first);
