@@ -362,6 +362,44 @@ private slots:
         QCOMPARE(rows("select Surname, Name from children"), QList<QStringList>({{"ΠΑΙΔΙ", "ΝΙΚΟΣ"}}));
     }
 
+    // A cell of the person grids holds what the user typed into it, also while
+    // its editor is still open: storing takes it, another declaration and the
+    // shut-down included.
+    void personCellBeingTypedIsStored() {
+        ScratchFolder folder;
+        {
+            auto form = MakeMainWindow();
+            ModalAnswerer robot;
+            open(*form, kFirst, robot);
+            GeneralPage &page = *form->TabSheetGen;
+            form->ShowStartHint = false;
+            form->show();
+            QApplication::setActiveWindow(form.get());
+            QVERIFY(QTest::qWaitForWindowActive(form.get()));
+            auto typeInto = [&](StringGrid *grid, int column, const QString &text) {
+                grid->setFocus();
+                const QModelIndex cell = grid->model()->index(1, column);
+                grid->setCurrentIndex(cell);
+                grid->edit(cell);
+                QWidget *editor = QApplication::focusWidget();
+                QVERIFY(editor && editor != grid);
+                TypeText(editor, text);
+            };
+            typeInto(page.StringGridYp, 1, QStringLiteral("ΑΛΦΑ"));
+            QCOMPARE(page.StringGridYp->Cells(1, 1), QStringLiteral("ΑΛΦΑ"));
+            open(*form, kSecond, robot);   // stores the first declaration silently
+            QCOMPARE(rows("select Surname from citizendata where afm='" + kFirst + "'"),
+                     QList<QStringList>({{"ΑΛΦΑ"}}));
+            QCOMPARE(page.StringGridYp->Cells(1, 1), QString());
+
+            QApplication::setActiveWindow(form.get());
+            QVERIFY(QTest::qWaitForWindowActive(form.get()));
+            typeInto(page.StringGridYpWife, 2, QStringLiteral("ΜΑΡΙΑ"));
+            form->close();
+        }
+        QCOMPARE(rows("select Name, afmypox from wifedata"), QList<QStringList>({{"ΜΑΡΙΑ", kSecond}}));
+    }
+
     void shutDownStoresTheOpenDeclaration() {
         ScratchFolder folder;
         {
