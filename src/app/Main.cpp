@@ -76,7 +76,14 @@ TForm1::TForm1() {
                    Qt::MSWindowsFixedSizeDialogHint);
     qApp->installEventFilter(this);   // the window sees every key first (F1)
 
-    FormCreate();
+    try {
+        FormCreate();
+    } catch (...) {
+        // No window, so no shut-down will run: leave the keyboard as it would.
+        qApp->removeEventFilter(this);
+        KeyLed1->setCapsLock(false);
+        throw;
+    }
 }
 
 TForm1::~TForm1() {
