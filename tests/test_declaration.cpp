@@ -5,7 +5,10 @@
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QTabWidget>
+#include <QToolButton>
 
+#include "app/DataGrid.h"
+#include "app/DataNavigator.h"
 #include "app/Main.h"
 #include "app/StringGrid.h"
 #include "app/TaxNumber.h"
@@ -308,6 +311,93 @@ private slots:
         form->PageControl1->setCurrentIndex(0);
         QCOMPARE(robot.texts.size(), shown);
         QCOMPARE(rows("select Surname from citizendata"), QList<QStringList>({{"ΑΛΦΑ"}}));
+    }
+
+    // What is being typed into a cell of the children grid belongs to the
+    // pending edit: the silent stores and the page switch post it too.
+    void childCellBeingTypedIsStored() {
+        ScratchFolder folder;
+        {
+            auto form = MakeMainWindow();
+            ModalAnswerer robot;
+            open(*form, kFirst, robot);
+            GeneralPage &page = *form->TabSheetGen;
+            page.StringGridYp->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
+            form->ShowStartHint = false;
+            form->show();
+            QApplication::setActiveWindow(form.get());
+            QVERIFY(QTest::qWaitForWindowActive(form.get()));
+            DataGrid *grid = page.DBGrid1;
+
+            // a new child: the surname typed, the cell still open, then another page
+            page.DBNavigator1->button(DataNavigator::Button::Insert)->click();
+            grid->setFocus();
+            const QModelIndex surname = grid->model()->index(0, 0);
+            grid->setCurrentIndex(surname);
+            grid->edit(surname);
+            QWidget *editor = QApplication::focusWidget();
+            QVERIFY(editor && editor != grid);
+            TypeText(editor, QStringLiteral("ΠΑΙΔΙ"));
+            // the child is posted first, so the check sees it: it has no tax number yet
+            robot.ok();
+            form->PageControl1->setCurrentIndex(1);
+            QTRY_COMPARE(robot.pending(), 0);
+            QVERIFY(robot.texts.last().contains(QStringLiteral("ΑΦΜ Προστατευόμενου Τέκνου")));
+            QCOMPARE(form->PageControl1->currentIndex(), 0);
+            QCOMPARE(rows("select Surname, AFMYpox from children"),
+                     QList<QStringList>({{"ΠΑΙΔΙ", kFirst}}));
+
+            // a stored child changed in its open cell, then the window closed
+            QApplication::setActiveWindow(form.get());
+            QVERIFY(QTest::qWaitForWindowActive(form.get()));
+            grid->setFocus();
+            const QModelIndex name = grid->model()->index(0, 1);
+            grid->setCurrentIndex(name);
+            grid->edit(name);
+            editor = QApplication::focusWidget();
+            QVERIFY(editor && editor != grid);
+            TypeText(editor, QStringLiteral("ΝΙΚΟΣ"));
+            form->close();
+        }
+        QCOMPARE(rows("select Surname, Name from children"), QList<QStringList>({{"ΠΑΙΔΙ", "ΝΙΚΟΣ"}}));
+    }
+
+    // A cell of the person grids holds what the user typed into it, also while
+    // its editor is still open: storing takes it, another declaration and the
+    // shut-down included.
+    void personCellBeingTypedIsStored() {
+        ScratchFolder folder;
+        {
+            auto form = MakeMainWindow();
+            ModalAnswerer robot;
+            open(*form, kFirst, robot);
+            GeneralPage &page = *form->TabSheetGen;
+            form->ShowStartHint = false;
+            form->show();
+            QApplication::setActiveWindow(form.get());
+            QVERIFY(QTest::qWaitForWindowActive(form.get()));
+            auto typeInto = [&](StringGrid *grid, int column, const QString &text) {
+                grid->setFocus();
+                const QModelIndex cell = grid->model()->index(1, column);
+                grid->setCurrentIndex(cell);
+                grid->edit(cell);
+                QWidget *editor = QApplication::focusWidget();
+                QVERIFY(editor && editor != grid);
+                TypeText(editor, text);
+            };
+            typeInto(page.StringGridYp, 1, QStringLiteral("ΑΛΦΑ"));
+            QCOMPARE(page.StringGridYp->Cells(1, 1), QStringLiteral("ΑΛΦΑ"));
+            open(*form, kSecond, robot);   // stores the first declaration silently
+            QCOMPARE(rows("select Surname from citizendata where afm='" + kFirst + "'"),
+                     QList<QStringList>({{"ΑΛΦΑ"}}));
+            QCOMPARE(page.StringGridYp->Cells(1, 1), QString());
+
+            QApplication::setActiveWindow(form.get());
+            QVERIFY(QTest::qWaitForWindowActive(form.get()));
+            typeInto(page.StringGridYpWife, 2, QStringLiteral("ΜΑΡΙΑ"));
+            form->close();
+        }
+        QCOMPARE(rows("select Name, afmypox from wifedata"), QList<QStringList>({{"ΜΑΡΙΑ", kSecond}}));
     }
 
     void shutDownStoresTheOpenDeclaration() {

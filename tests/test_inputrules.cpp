@@ -3,6 +3,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMessageBox>
+#include <QDialogButtonBox>
+#include <QProxyStyle>
+#include <QStyleFactory>
 
 #include "app/Dialogs.h"
 #include "app/InputRules.h"
@@ -72,6 +75,25 @@ private slots:
         QCOMPARE(BeepCount(), beeps + 4);
     }
 
+    // On X11 the Delete key carries the DEL character (0x7f) as its text; it
+    // deletes, it does not type, so no filter may refuse it.
+    void deleteKeyIsNotTypedText() {
+        Fields f;
+        UseDigitKeys(&f.first);
+        UseDecimalKeys(&f.second, QStringLiteral("0.##"));
+        f.first.setText(QStringLiteral("1980"));
+        f.second.setText(QStringLiteral("12,5"));
+        const int beeps = BeepCount();
+        for (QLineEdit *field : {&f.first, &f.second}) {
+            field->setFocus();
+            field->setCursorPosition(0);
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_Delete, QString(QChar(0x7f)), Qt::NoModifier);
+        }
+        QCOMPARE(f.first.text(), QStringLiteral("980"));
+        QCOMPARE(f.second.text(), QStringLiteral("2,5"));
+        QCOMPARE(BeepCount(), beeps);
+    }
+
     void tabLeavesADigitField() {
         Fields f;
         UseDigitKeys(&f.first);
@@ -126,7 +148,6 @@ private slots:
             QVERIFY(box);
             QCOMPARE(box->icon(), QMessageBox::NoIcon);
             QCOMPARE(box->buttons().size(), 2);
-            QCOMPARE(box->buttonRole(box->buttons()[0]), QMessageBox::YesRole);
             QCOMPARE(box->buttons()[0]->text(), QStringLiteral("Ναι"));
             QCOMPARE(box->buttons()[1]->text(), QStringLiteral("Όχι"));
             QCOMPARE(box->defaultButton()->text(), QStringLiteral("Ναι"));
@@ -139,6 +160,52 @@ private slots:
         QVERIFY(!AskYesNo("Closed?"));
         QCOMPARE(robot.texts, QStringList({"Enter?", "Escape?", "Yes?", "No?", "Closed?"}));
         QCOMPARE(robot.titles.first(), QStringLiteral("D7: ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΟΥ"));
+    }
+
+    // The desktop's style decides where a dialog puts Yes and No; the question
+    // shows "Ναι" left of "Όχι" whatever the desktop's habit.
+    void questionButtonsInOrderOnEveryDesktop() {
+        struct Layout : QProxyStyle {
+            int layout;
+            Layout(int l) : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), layout(l) {}
+            int styleHint(StyleHint hint, const QStyleOption *o, const QWidget *w,
+                          QStyleHintReturn *r) const override {
+                if (hint == SH_DialogButtonLayout)
+                    return layout;
+                return QProxyStyle::styleHint(hint, o, w, r);
+            }
+        };
+        const QString previous = QApplication::style()->name();
+        QStringList wrong;
+        for (int layout : {QDialogButtonBox::WinLayout, QDialogButtonBox::MacLayout, QDialogButtonBox::KdeLayout,
+                           QDialogButtonBox::GnomeLayout, QDialogButtonBox::AndroidLayout}) {
+            QApplication::setStyle(new Layout(layout));
+            bool seen = false, yesLeftOfNo = false, yesDefault = false;
+            ModalAnswerer robot;
+            robot.custom([&](QWidget *w) {
+                QAbstractButton *yes = nullptr, *no = nullptr;
+                for (QAbstractButton *b : w->findChildren<QAbstractButton *>()) {
+                    if (b->text() == QStringLiteral("Ναι"))
+                        yes = b;
+                    else if (b->text() == QStringLiteral("Όχι"))
+                        no = b;
+                }
+                seen = true;
+                if (!yes || !no) {
+                    w->close();
+                    return;
+                }
+                yesLeftOfNo = yes->mapToGlobal(QPoint()).x() < no->mapToGlobal(QPoint()).x();
+                yesDefault = qobject_cast<QMessageBox *>(w)->defaultButton() == yes;
+                no->click();
+            });
+            QVERIFY(!AskYesNo(QStringLiteral("Σειρά;")));
+            QTRY_VERIFY(seen);
+            if (!yesLeftOfNo || !yesDefault)
+                wrong << QString::number(layout);
+        }
+        QApplication::setStyle(QStyleFactory::create(previous));
+        QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("layouts ") + wrong.join(',')));
     }
 
     void plainMessage() {

@@ -4,6 +4,9 @@
 
 #include "app/KeyLed.h"
 #include "app/Main.h"
+#include "app/Program.h"
+#include "store/Database.h"
+#include "store/Engine.h"
 #include "support/TestSupport.h"
 
 using namespace d7;
@@ -52,6 +55,24 @@ private slots:
         QVERIFY(form->KeyLed1->CapsLock());
         led.setCapsLock(false);                      // the user turned it off meanwhile
         form.reset();                                // shut-down without close
+        QVERIFY(!led.CapsLock());
+    }
+
+    // A start-up that fails after the lock was turned on (here a database
+    // without its floor list) leaves the keyboard as a shut-down would.
+    void failedStartUpTurnsItOffAgain() {
+        TKeyLed led;
+        led.setCapsLock(false);
+        ScratchFolder folder;
+        {
+            Connection c;
+            c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite);
+            c.execute(QStringLiteral("DROP TABLE doy_ap_floor"));
+        }
+        ModalAnswerer robot;
+        robot.ok();
+        QCOMPARE(RunProgram(), 1);
+        QCOMPARE(robot.texts, QStringList({"no such table: doy_ap_floor"}));
         QVERIFY(!led.CapsLock());
     }
 

@@ -195,6 +195,12 @@ DataGrid::DataGrid(Dataset *dataset, QList<GridColumn> columns, bool editable, Q
                 if (ds->recNo() != current.row() && ds->state() != Dataset::State::Insert)
                     followDataset();
             });
+    // A cell still being typed in is part of the row being posted.
+    connect(dataset, &Dataset::aboutToPost, this, [this] {
+        if (state() == EditingState)
+            if (QWidget *editor = indexWidget(currentIndex()))
+                commitData(editor);
+    });
     connect(dataset, &Dataset::currentChanged, this, [this] { followDataset(); });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] { followDataset(); });
 }

@@ -28,8 +28,10 @@ QWidget *dialogParent() {
 bool AskYesNo(const QString &question) {
     QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, question, QMessageBox::NoButton,
                     dialogParent());
-    QPushButton *yes = box.addButton(QStringLiteral("Ναι"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("Όχι"), QMessageBox::NoRole);
+    // One role for both: the desktop's button layout (GNOME, macOS) would put a
+    // No-role button before a Yes-role one, and the question always reads Ναι, Όχι.
+    QPushButton *yes = box.addButton(QStringLiteral("Ναι"), QMessageBox::ActionRole);
+    QPushButton *no = box.addButton(QStringLiteral("Όχι"), QMessageBox::ActionRole);
     yes->setObjectName(QStringLiteral("yesButton"));
     no->setObjectName(QStringLiteral("noButton"));
     box.setDefaultButton(yes);

@@ -69,6 +69,7 @@ QChar TypedCharacter(const QKeyEvent *event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Escape:
+    case Qt::Key_Delete:   // X11 gives it the text DEL (0x7f); it deletes, it types nothing
         return QChar();
     default:
         break;

@@ -76,7 +76,14 @@ TForm1::TForm1() {
                    Qt::MSWindowsFixedSizeDialogHint);
     qApp->installEventFilter(this);   // the window sees every key first (F1)
 
-    FormCreate();
+    try {
+        FormCreate();
+    } catch (...) {
+        // No window, so no shut-down will run: leave the keyboard as it would.
+        qApp->removeEventFilter(this);
+        KeyLed1->setCapsLock(false);
+        throw;
+    }
 }
 
 TForm1::~TForm1() {
@@ -219,8 +226,9 @@ bool TForm1::declarationOpen() const { return PageControl1->isEnabled(); }
 
 void TForm1::PostChildrenEdit() {
     try {
-        if (ADODataSet4->isEditing())
-            ADODataSet4->post();
+        // Posted even when the dataset is not editing: a cell of the grid may
+        // still hold typed text, which the post takes over first.
+        ADODataSet4->post();
     } catch (const std::exception &) {
         // nothing was being edited, or the row could not be posted: left as it is
     }

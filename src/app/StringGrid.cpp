@@ -67,6 +67,11 @@ StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, Q
 }
 
 QString StringGrid::Cells(int column, int row) const {
+    // A cell being typed in holds what its editor shows, as the user sees it;
+    // storing or checking the page must not miss it.
+    if (state() == EditingState && currentRow() == row && currentColumn() == column)
+        if (const auto *editor = qobject_cast<const QLineEdit *>(indexWidget(currentIndex())))
+            return editor->text();
     const QTableWidgetItem *it = item(row, column);
     return it ? it->text() : QString();
 }

@@ -408,6 +408,7 @@ void Dataset::readRow(qint64 rowid, QVector<QVariant> &into) {
 
 bool Dataset::post() {
     requireActive();
+    emit aboutToPost();
     requireEditing();
     if (beforePost_ && !beforePost_(*this))
         return false;

@@ -116,6 +116,10 @@ public:
     bool isEditing() const { return state_ == State::Edit || state_ == State::Insert; }
 
 signals:
+    // Emitted as a post begins, before the edit state is checked: a control
+    // that still holds typed text for the current row hands it over now, so
+    // that the post writes what the user sees.
+    void aboutToPost();
     void dataChanged();        // rows, columns or the pending row changed
     void currentChanged(int row);
 
