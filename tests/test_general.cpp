@@ -199,6 +199,15 @@ private slots:
         QVERIFY(p.form->ADODataSet4->post());
         QCOMPARE(p.form->ValidateDeclaration(), 0);
         QCOMPARE(p.form->ADODataSet4->recNo(), 0);
+        // A check that fails before the children leaves the grid where it is.
+        p.form->ADODataSet4->moveTo(2);
+        p.page.StringGridYp->setCells(1, 1, QString());
+        QCOMPARE(p.form->ValidateDeclaration(), 5);
+        QCOMPARE(p.form->ADODataSet4->recNo(), 2);
+        p.page.StringGridYp->setCells(1, 1, "ΑΛΦΑ");
+        p.page.StringGridYpWife->setCells(5, 1, "123");
+        QCOMPARE(p.form->ValidateDeclaration(), 2);
+        QCOMPARE(p.form->ADODataSet4->recNo(), 2);
     }
 
     void saveRefusedByValidation() {

@@ -208,8 +208,9 @@ int TForm1::ValidateDeclaration() {
             d.children.append({children.value(i, afm), children.value(i, year)});
     }
     const ValidationResult result = CheckDeclaration(d);
-    // The children grid is left on the row that failed, else on the first.
-    if (children.isActive() && children.recordCount() > 0)
+    // The children grid is left on the row that failed, else on the first; a
+    // check that stopped before the children leaves it where the user put it.
+    if (result.childrenRead && children.isActive() && children.recordCount() > 0)
         children.moveTo(result.childRow >= 0 ? result.childRow : 0);
     return result.code;
 }

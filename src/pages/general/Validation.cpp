@@ -16,15 +16,15 @@ bool allEmpty(const QStringList &cells) {
 
 ValidationResult CheckDeclaration(const DeclarationSnapshot &d) {
     if (d.surname.isEmpty())
-        return {5};
+        return {5, -1, false};
     if (!CheckTaxNumber(d.taxNumber))
-        return {1};
+        return {1, -1, false};
     const QString spouseTax = d.spouse.value(4);
     if (!allEmpty(d.spouse)) {
         if (!CheckTaxNumber(spouseTax))
-            return {2};
+            return {2, -1, false};
         if (spouseTax == d.taxNumber)
-            return {10};
+            return {10, -1, false};
     }
     const QString representativeTax = d.representative.value(4);
     for (int i = 0; i < d.children.size(); ++i) {

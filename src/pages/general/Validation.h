@@ -27,6 +27,7 @@ struct DeclarationSnapshot {
 struct ValidationResult {
     int code = 0;           // 0 passes; 1-6 and 10-12 as below
     int childRow = -1;      // the child that failed, for codes 4, 11 and 6
+    bool childrenRead = true;   // false when a rule before the children failed
 };
 
 // Codes: 1 person liable's tax number, 2 spouse's, 3 representative's, 4 a
