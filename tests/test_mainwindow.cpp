@@ -97,7 +97,9 @@ private slots:
                 QCOMPARE(items[i]->objectName(), expected[m].second[i].name);
                 QCOMPARE(items[i]->isSeparator(), expected[m].second[i].caption.isEmpty());
                 QCOMPARE(items[i]->text(), expected[m].second[i].caption);
-                QVERIFY(items[i]->isEnabled());
+                // Only the commands that are built can be chosen.
+                const bool built = QStringList{"N92", "N2"}.contains(items[i]->objectName());
+                QCOMPARE(items[i]->isEnabled(), built || items[i]->isSeparator());
             }
         }
     }

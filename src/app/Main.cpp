@@ -131,6 +131,9 @@ void TForm1::buildMenu() {
 
     ConnectCommand(N92, &QAction::triggered, this, [this] { N92Click(); });
     ConnectCommand(N2, &QAction::triggered, this, [this] { N2Click(); });
+    // Commands still to be built are greyed, so that none seems to work and does nothing.
+    for (QAction *later : {N10, N13, N4, N5, N7, N91, N9})
+        later->setEnabled(false);
 }
 
 void TForm1::buildPages() {
