@@ -3,8 +3,8 @@
 // the new row, and the step pages reached only through their buttons.
 #pragma once
 
-#include <QString>
 #include <QList>
+#include <QString>
 #include <QStringList>
 
 #include "store/Access.h"
