@@ -37,7 +37,7 @@ struct Row {
 
 struct Table {
     QString path;
-    QString name;     // file name, for messages
+    QString name;     // the path as found, for messages
     QVector<Row> rows;
     [[noreturn]] void fail(int line, const QString &reason) const {
         throw InputError{QStringLiteral("%1:%2").arg(name).arg(line), reason};
@@ -113,18 +113,26 @@ std::optional<Table> readTable(const QStringList &dirs, const QString &name, con
         const QString path = QDir(dir).filePath(name);
         if (!QFileInfo::exists(path))
             continue;
+        // Messages name the file by the path it was found at: a fixture folder
+        // and data/reference may both hold a file of that name.
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly))
-            throw InputError{name, QStringLiteral("cannot be read")};
+            throw InputError{path, QStringLiteral("cannot be read")};
         const QByteArray bytes = f.readAll();
         QString text = QString::fromUtf8(bytes);
-        if (text.toUtf8() != bytes)
-            throw InputError{name, QStringLiteral("is not UTF-8 text")};
+        if (text.toUtf8() != bytes) {
+            const QList<QByteArray> lines = bytes.split('\n');
+            qsizetype bad = 0;
+            while (bad + 1 < lines.size() && QString::fromUtf8(lines[bad]).toUtf8() == lines[bad])
+                ++bad;
+            throw InputError{QStringLiteral("%1:%2").arg(path).arg(bad + 1), QStringLiteral("not UTF-8 text")};
+        }
         if (text.startsWith(QChar(0xFEFF)))
             text.remove(0, 1);
-        Table t{path, name, parseCsv(text, name, int(header.size()))};
+        Table t{path, path, parseCsv(text, path, int(header.size()))};
         if (t.rows.isEmpty() || t.rows.first().fields != header)
-            t.fail(1, QStringLiteral("the header must be \"%1\"").arg(header.join(',')));
+            t.fail(t.rows.isEmpty() ? 1 : t.rows.first().line,
+                   QStringLiteral("the header must be \"%1\"").arg(header.join(',')));
         t.rows.removeFirst();
         return t;
     }
