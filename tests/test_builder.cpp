@@ -139,6 +139,18 @@ private slots:
                                               << "src/prefectures.csv:3: duplicate prefecture code 01 (first at line 2)";
         QTest::newRow("name not in capitals") << "prefectures.csv" << "code,name\n01,Αθηνών\n"
                                               << "src/prefectures.csv:2: the name \"Αθηνών\" is not in capitals";
+        // ΐ has no capital of its own in the code page, yet it is lower case
+        QTest::newRow("lower-case letter without a capital")
+            << "municipalities.csv" << "code,name,prefecture_code\n01005,ΑΘΗΝΑΐΚΟΥ,01\n"
+            << "src/municipalities.csv:2: the name \"ΑΘΗΝΑΐΚΟΥ\" is not in capitals";
+        QTest::newRow("Latin capitals") << "prefectures.csv" << "code,name\n01,ATHENS\n"
+                                        << "src/prefectures.csv:2: the name \"ATHENS\" has the letter \"A\", which is not Greek";
+        QTest::newRow("Latin look-alike in a Greek name")
+            << "areas.csv" << "municipality_code,name,prefecture_code\n01005,ΚΥΨEΛΗΣ,01\n"
+            << "src/areas.csv:2: the name \"ΚΥΨEΛΗΣ\" has the letter \"E\", which is not Greek";
+        QTest::newRow("name with a trailing blank")
+            << "areas.csv" << "municipality_code,name,prefecture_code\n01005,ΑΘΗΝΑΙΩΝ ,01\n"
+            << "src/areas.csv:2: the name \"ΑΘΗΝΑΙΩΝ \" has surrounding blanks";
         QTest::newRow("municipality without prefecture")
             << "municipalities.csv" << "code,name,prefecture_code\n01005,ΑΘΗΝΑΙΩΝ,99\n"
             << "src/municipalities.csv:2: prefecture \"99\" does not exist";

@@ -164,15 +164,25 @@ QString textCode(const Table &t, const Row &r, int column, const QString &what) 
     return s;
 }
 
-// Names as the lists show them: code-page 1253 text in capitals.
+// Names as the lists show them: code-page 1253 text in Greek capitals. A Latin
+// look-alike letter would sort apart and defeat typing the first letters; a
+// lower-case letter without a capital of its own (ΐ, ΰ) is still lower case.
 QString capitalName(const Table &t, const Row &r, int column) {
     const QString s = r.fields[column];
     if (s.trimmed().isEmpty())
         t.fail(r.line, QStringLiteral("the name is empty"));
+    if (s.trimmed() != s)
+        t.fail(r.line, QStringLiteral("the name \"%1\" has surrounding blanks").arg(s));
     if (!CanEncode(CodePage::Windows1253, s))
         t.fail(r.line, QStringLiteral("the name \"%1\" has a character outside the Greek code page").arg(s));
     const QByteArray bytes = EncodeForMarkup(CodePage::Windows1253, s);
-    if (UpperCp1253(bytes) != bytes)
+    bool lower = UpperCp1253(bytes) != bytes;
+    for (QChar c : s) {
+        lower = lower || c.isLower();
+        if (c.isLetter() && !c.isLower() && c.script() != QChar::Script_Greek)
+            t.fail(r.line, QStringLiteral("the name \"%1\" has the letter \"%2\", which is not Greek").arg(s, c));
+    }
+    if (lower)
         t.fail(r.line, QStringLiteral("the name \"%1\" is not in capitals").arg(s));
     return s;
 }
