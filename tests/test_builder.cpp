@@ -132,22 +132,54 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("content");
         QTest::addColumn<QString>("message");
+        // Each message names the file by the path it was found at, and the line.
         const QString prefs = "code,name\n01,ΑΘΗΝΩΝ\n";
+        const QString muns = "code,name,prefecture_code\n01005,ΑΘΗΝΑΙΩΝ,01\n";
         QTest::newRow("duplicate prefecture") << "prefectures.csv" << prefs + "01,ΠΕΙΡΑΙΩΣ\n"
-                                              << "prefectures.csv:3: duplicate prefecture code 01 (first at line 2)";
+                                              << "src/prefectures.csv:3: duplicate prefecture code 01 (first at line 2)";
         QTest::newRow("name not in capitals") << "prefectures.csv" << "code,name\n01,Αθηνών\n"
-                                              << "prefectures.csv:2: the name \"Αθηνών\" is not in capitals";
+                                              << "src/prefectures.csv:2: the name \"Αθηνών\" is not in capitals";
+        // ΐ has no capital of its own in the code page, yet it is lower case
+        QTest::newRow("lower-case letter without a capital")
+            << "municipalities.csv" << "code,name,prefecture_code\n01005,ΑΘΗΝΑΐΚΟΥ,01\n"
+            << "src/municipalities.csv:2: the name \"ΑΘΗΝΑΐΚΟΥ\" is not in capitals";
+        QTest::newRow("Latin capitals") << "prefectures.csv" << "code,name\n01,ATHENS\n"
+                                        << "src/prefectures.csv:2: the name \"ATHENS\" has the letter \"A\", which is not Greek";
+        QTest::newRow("Latin look-alike in a Greek name")
+            << "areas.csv" << "municipality_code,name,prefecture_code\n01005,ΚΥΨEΛΗΣ,01\n"
+            << "src/areas.csv:2: the name \"ΚΥΨEΛΗΣ\" has the letter \"E\", which is not Greek";
+        QTest::newRow("name with a trailing blank")
+            << "areas.csv" << "municipality_code,name,prefecture_code\n01005,ΑΘΗΝΑΙΩΝ ,01\n"
+            << "src/areas.csv:2: the name \"ΑΘΗΝΑΙΩΝ \" has surrounding blanks";
         QTest::newRow("municipality without prefecture")
             << "municipalities.csv" << "code,name,prefecture_code\n01005,ΑΘΗΝΑΙΩΝ,99\n"
-            << "municipalities.csv:2: prefecture \"99\" does not exist";
+            << "src/municipalities.csv:2: prefecture \"99\" does not exist";
         QTest::newRow("area without municipality")
             << "areas.csv" << "municipality_code,name,prefecture_code\n01999,ΚΥΨΕΛΗΣ,01\n"
-            << "areas.csv:2: municipality \"01999\" does not exist";
+            << "src/areas.csv:2: municipality \"01999\" does not exist";
+        QTest::newRow("area in another prefecture")
+            << "areas.csv" << "municipality_code,name,prefecture_code\n01005,ΚΥΨΕΛΗΣ,02\n"
+            << "src/areas.csv:2: prefecture \"02\" is not that of municipality \"01005\"";
+        QTest::newRow("duplicate area")
+            << "areas.csv" << "municipality_code,name,prefecture_code\n01005,ΚΥΨΕΛΗΣ,01\n1005,ΚΥΨΕΛΗΣ,01\n"
+            << "src/areas.csv:3: duplicate area \"ΚΥΨΕΛΗΣ\" of municipality 1005 (first at line 2)";
         QTest::newRow("duplicate municipality")
             << "municipalities.csv" << "code,name,prefecture_code\n01005,ΑΘΗΝΑΙΩΝ,01\n1005,ΑΛΛΟΣ,01\n"
-            << "municipalities.csv:3: duplicate municipality code 1005 (first at line 2)";
+            << "src/municipalities.csv:3: duplicate municipality code 1005 (first at line 2)";
+        QTest::newRow("duplicate street") << "streets.csv" << "code,name\n1,ΣΤΑΔΙΟΥ\n01,ΕΡΜΟΥ\n"
+                                          << "src/streets.csv:3: duplicate street code 01 (first at line 2)";
+        QTest::newRow("link to a missing street")
+            << "municipality_streets.csv" << "prefecture_code,municipality_code,street_code\n01,01005,2\n"
+            << "src/municipality_streets.csv:2: street \"2\" does not exist";
+        QTest::newRow("front of a municipality in another prefecture")
+            << "fronts.csv" << "prefecture_code,municipality_code,street_code,block_code\n02,01005,1,101\n"
+            << "src/fronts.csv:2: municipality \"01005\" is not in prefecture \"02\"";
+        QTest::newRow("missing field") << "municipalities.csv" << muns + "01006,ΒΥΡΩΝΟΣ\n"
+                                       << "src/municipalities.csv:3: expected 3 fields, found 2";
         QTest::newRow("bad header") << "prefectures.csv" << "id,name\n01,ΑΘΗΝΩΝ\n"
-                                    << "prefectures.csv:1: the header must be \"code,name\"";
+                                    << "src/prefectures.csv:1: the header must be \"code,name\"";
+        QTest::newRow("bad header after a blank line") << "prefectures.csv" << "\nid,name\n01,ΑΘΗΝΩΝ\n"
+                                                       << "src/prefectures.csv:2: the header must be \"code,name\"";
     }
     void refusals() {
         QFETCH(QString, file);
@@ -155,9 +187,10 @@ private slots:
         QFETCH(QString, message);
         ScratchFolder folder{QString()};
         QMap<QString, QString> files = {
-            {"prefectures.csv", "code,name\n01,ΑΘΗΝΩΝ\n"},
+            {"prefectures.csv", "code,name\n01,ΑΘΗΝΩΝ\n02,ΠΕΙΡΑΙΩΣ\n"},
             {"municipalities.csv", "code,name,prefecture_code\n01005,ΑΘΗΝΑΙΩΝ,01\n"},
             {"areas.csv", "municipality_code,name,prefecture_code\n01005,ΚΥΨΕΛΗΣ,01\n"},
+            {"streets.csv", "code,name\n1,ΣΤΑΔΙΟΥ\n"},
         };
         files[file] = content;
         const BuildResult r = build(files);
@@ -185,8 +218,21 @@ private slots:
             {"streets.csv", "code,name\n1,ΑΚΑΔΗΜΙΑΣ\n2," + name + "\n"},
         });
         QCOMPARE(r.exitCode, 1);
-        QVERIFY2(r.errors.startsWith("streets.csv:3: the street name \"" + name + "\" cannot be scrambled"),
+        QVERIFY2(r.errors.startsWith("src/streets.csv:3: the street name \"" + name + "\" cannot be scrambled"),
                  qPrintable(r.errors));
+    }
+
+    void textThatIsNotUtf8IsRefusedAtItsLine() {
+        ScratchFolder folder{QString()};
+        QDir().mkpath(QStringLiteral("src"));
+        QFile f(QStringLiteral("src/prefectures.csv"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("code,name\n01,\xc1\xc8\xc7\xcd\xd9\xcd\n");   // the code page's bytes, not UTF-8
+        f.close();
+        const BuildResult r = build({});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.errors.trimmed(), QStringLiteral("src/prefectures.csv:2: not UTF-8 text"));
+        QVERIFY(!QFileInfo::exists(QStringLiteral("out.mdb")));
     }
 };
 

@@ -90,10 +90,17 @@ private slots:
         QCOMPARE(db.column("select ap_mnc_nm from doy_ap_municipality where ap_mnc_cd=21019"),
                  QStringList({"ΘΕΣΣΑΛΟΝΙΚΗΣ"}));
         QCOMPARE(db.column("select typeof(ap_mnc_cd) from doy_ap_municipality limit 1"), QStringList({"integer"}));
-        // every name is in capitals
-        for (const QString &n : db.column("select ap_mnc_nm from doy_ap_municipality union select ap_mar_nm from "
-                                          "doy_ap_mnc_area union select ap_pref_nm from doy_ap_prefecture"))
-            QVERIFY2(n == n.toUpper(), qPrintable(n));
+        // every name is in Greek capitals: no Latin look-alike, no lower-case letter
+        const QStringList names = db.column(
+            "select ap_mnc_nm from doy_ap_municipality union select ap_mar_nm from doy_ap_mnc_area union select "
+            "ap_pref_nm from doy_ap_prefecture union select ap_cat_descr from doy_ap_estate_cat union select "
+            "ap_special_descr from doy_ap_special_cat union select ap_flr_nm from doy_ap_floor");
+        QVERIFY(names.size() > 1000);   // distinct names
+        for (const QString &n : names) {
+            QVERIFY2(n == n.trimmed() && n == n.toUpper(), qPrintable(n));
+            for (QChar c : n)
+                QVERIFY2(!c.isLetter() || (c.script() == QChar::Script_Greek && !c.isLower()), qPrintable(n));
+        }
     }
 
     void municipalitiesOfEachShape_data() {

@@ -37,7 +37,7 @@ struct Row {
 
 struct Table {
     QString path;
-    QString name;     // file name, for messages
+    QString name;     // the path as found, for messages
     QVector<Row> rows;
     [[noreturn]] void fail(int line, const QString &reason) const {
         throw InputError{QStringLiteral("%1:%2").arg(name).arg(line), reason};
@@ -113,18 +113,26 @@ std::optional<Table> readTable(const QStringList &dirs, const QString &name, con
         const QString path = QDir(dir).filePath(name);
         if (!QFileInfo::exists(path))
             continue;
+        // Messages name the file by the path it was found at: a fixture folder
+        // and data/reference may both hold a file of that name.
         QFile f(path);
         if (!f.open(QIODevice::ReadOnly))
-            throw InputError{name, QStringLiteral("cannot be read")};
+            throw InputError{path, QStringLiteral("cannot be read")};
         const QByteArray bytes = f.readAll();
         QString text = QString::fromUtf8(bytes);
-        if (text.toUtf8() != bytes)
-            throw InputError{name, QStringLiteral("is not UTF-8 text")};
+        if (text.toUtf8() != bytes) {
+            const QList<QByteArray> lines = bytes.split('\n');
+            qsizetype bad = 0;
+            while (bad + 1 < lines.size() && QString::fromUtf8(lines[bad]).toUtf8() == lines[bad])
+                ++bad;
+            throw InputError{QStringLiteral("%1:%2").arg(path).arg(bad + 1), QStringLiteral("not UTF-8 text")};
+        }
         if (text.startsWith(QChar(0xFEFF)))
             text.remove(0, 1);
-        Table t{path, name, parseCsv(text, name, int(header.size()))};
+        Table t{path, path, parseCsv(text, path, int(header.size()))};
         if (t.rows.isEmpty() || t.rows.first().fields != header)
-            t.fail(1, QStringLiteral("the header must be \"%1\"").arg(header.join(',')));
+            t.fail(t.rows.isEmpty() ? 1 : t.rows.first().line,
+                   QStringLiteral("the header must be \"%1\"").arg(header.join(',')));
         t.rows.removeFirst();
         return t;
     }
@@ -156,15 +164,25 @@ QString textCode(const Table &t, const Row &r, int column, const QString &what) 
     return s;
 }
 
-// Names as the lists show them: code-page 1253 text in capitals.
+// Names as the lists show them: code-page 1253 text in Greek capitals. A Latin
+// look-alike letter would sort apart and defeat typing the first letters; a
+// lower-case letter without a capital of its own (ΐ, ΰ) is still lower case.
 QString capitalName(const Table &t, const Row &r, int column) {
     const QString s = r.fields[column];
     if (s.trimmed().isEmpty())
         t.fail(r.line, QStringLiteral("the name is empty"));
+    if (s.trimmed() != s)
+        t.fail(r.line, QStringLiteral("the name \"%1\" has surrounding blanks").arg(s));
     if (!CanEncode(CodePage::Windows1253, s))
         t.fail(r.line, QStringLiteral("the name \"%1\" has a character outside the Greek code page").arg(s));
     const QByteArray bytes = EncodeForMarkup(CodePage::Windows1253, s);
-    if (UpperCp1253(bytes) != bytes)
+    bool lower = UpperCp1253(bytes) != bytes;
+    for (QChar c : s) {
+        lower = lower || c.isLower();
+        if (c.isLetter() && !c.isLower() && c.script() != QChar::Script_Greek)
+            t.fail(r.line, QStringLiteral("the name \"%1\" has the letter \"%2\", which is not Greek").arg(s, c));
+    }
+    if (lower)
         t.fail(r.line, QStringLiteral("the name \"%1\" is not in capitals").arg(s));
     return s;
 }
