@@ -1,7 +1,7 @@
-// A user's odd roads through the program: typing through the children grid,
-// long sessions over two declarations, going back and forth in the wizards,
-// pasted and unusual text, and closing the window at any moment. Whatever the
-// road, every stored row keeps what the user put in it.
+// A user's long roads through the program: the children grid typed through
+// with the keyboard, and two declarations worked on in turns with apostrophes
+// in their texts, reopened and started again. Whatever the road, every stored
+// row keeps what the user put in it.
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,8 +17,6 @@
 #include "app/StringGrid.h"
 #include "pages/general/GeneralPage.h"
 #include "pages/table1/Table1Page.h"
-#include "pages/table2/SummaryPage.h"
-#include "pages/table2/Table2Page.h"
 #include "store/Database.h"
 #include "store/Engine.h"
 #include "support/TestSupport.h"
