@@ -21,6 +21,9 @@ DatasetModel::DatasetModel(Dataset *dataset, QList<GridColumn> columns, QObject 
         beginResetModel();
         endResetModel();
     });
+    connect(dataset_, &Dataset::fieldChanged, this, [this](int row) {
+        emit dataChanged(index(row, 0), index(row, std::max(0, columnCount() - 1)));
+    });
     connect(dataset_, &Dataset::currentChanged, this, [this] {
         emit headerDataChanged(Qt::Vertical, 0, std::max(0, rowCount() - 1));
     });
@@ -86,6 +89,12 @@ bool DatasetModel::setData(const QModelIndex &index, const QVariant &value, int 
         return false;   // leaving a cell unchanged does not start an edit
     bool done = false;
     RunCommand([&] {
+        // A value goes into the row it was typed into: a row being edited
+        // elsewhere is posted first, and stays if it cannot be.
+        if (dataset_->isEditing() && index.row() != editingRow())
+            dataset_->moveTo(index.row());
+        if (dataset_->isEditing() && index.row() != editingRow())
+            return;
         if (!dataset_->isEditing()) {
             if (index.row() != dataset_->recNo())
                 dataset_->moveTo(index.row());
@@ -95,6 +104,12 @@ bool DatasetModel::setData(const QModelIndex &index, const QVariant &value, int 
         done = true;
     });
     return done;
+}
+
+int DatasetModel::editingRow() const {
+    if (dataset_->state() == Dataset::State::Insert)
+        return dataset_->recordCount();
+    return dataset_->isEditing() ? dataset_->recNo() : -1;
 }
 
 // ----------------------------------------------------------------- DataGrid
@@ -190,9 +205,12 @@ DataGrid::DataGrid(Dataset *dataset, QList<GridColumn> columns, bool editable, Q
                 if (syncing_ || !current.isValid())
                     return;
                 Dataset *ds = this->dataset();
-                if (current.row() < ds->recordCount() && current.row() != ds->recNo())
+                // Leaving the row being inserted posts it, as leaving any other row does.
+                const int shown = ds->state() == Dataset::State::Insert ? ds->recordCount() : ds->recNo();
+                if (current.row() < ds->recordCount() && current.row() != shown)
                     RunCommand([&] { ds->moveTo(current.row()); });
-                if (ds->recNo() != current.row() && ds->state() != Dataset::State::Insert)
+                const int now = ds->state() == Dataset::State::Insert ? ds->recordCount() : ds->recNo();
+                if (now != current.row())
                     followDataset();
             });
     // A cell still being typed in is part of the row being posted.

@@ -42,6 +42,7 @@ public:
 
 private:
     int fieldOf(int column) const;
+    int editingRow() const;   // the row whose values are being changed, -1 when none
     Dataset *dataset_;
     QList<GridColumn> columns_;
     bool editable_ = false;

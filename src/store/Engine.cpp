@@ -387,7 +387,7 @@ void Dataset::setField(int i, const QVariant &value) {
         throw DatasetError(QStringLiteral("Field index out of range"));
     buffer_[i] = value;
     modified_[i] = true;
-    emit dataChanged();
+    emit fieldChanged(state_ == State::Insert ? int(rows_.size()) : current_, i);
 }
 
 void Dataset::setFieldByName(const QString &name, const QVariant &value) {

@@ -120,7 +120,10 @@ signals:
     // that still holds typed text for the current row hands it over now, so
     // that the post writes what the user sees.
     void aboutToPost();
-    void dataChanged();        // rows, columns or the pending row changed
+    void dataChanged();        // rows or columns changed, or the pending row began or ended
+    // One value of the row being edited changed; the rows stay as they are, so
+    // a view keeps the cell editors it has open.
+    void fieldChanged(int row, int field);
     void currentChanged(int row);
 
 private:
