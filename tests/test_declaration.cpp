@@ -39,23 +39,6 @@ int expectedCheckDigit(const QString &digits) {
     return r == 10 ? 0 : r;
 }
 
-// Rows of a table, read through a connection of their own; "select *" leaves
-// out the row identifier.
-QList<QStringList> rows(const QString &sql) {
-    Connection c;
-    c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::Read);
-    Dataset ds(&c);
-    ds.setCommandText(sql);
-    ds.open();
-    QList<QStringList> out;
-    for (ds.first(); !ds.eof(); ds.next()) {
-        QStringList row;
-        for (int i = sql.startsWith("select * ") ? 1 : 0; i < ds.fieldCount(); ++i)
-            row << (ds.isNull(i) ? QStringLiteral("<null>") : ds.text(i));
-        out << row;
-    }
-    return out;
-}
 
 void open(TForm1 &form, const QString &number, ModalAnswerer &robot) {
     robot.type(number);
@@ -131,7 +114,7 @@ private slots:
         QCOMPARE(robot.titles.first(), QStringLiteral("Δώστε ΑΦΜ Υπόχρεου"));
         QVERIFY(!form->PageControl1->isEnabled());
         QCOMPARE(form->CurrentTaxNumber, QString());
-        QVERIFY(rows("select * from citizendata").isEmpty());
+        QVERIFY(StoredRows("select * from citizendata").isEmpty());
     }
 
     void newDeclarationIsCreatedOnce() {
@@ -141,7 +124,7 @@ private slots:
         open(*form, kFirst, robot);
         QVERIFY(form->PageControl1->isEnabled());
         QCOMPARE(form->CurrentTaxNumber, kFirst);
-        QCOMPARE(rows("select * from citizendata"), QList<QStringList>({{"<null>", "<null>", "<null>", kFirst}}));
+        QCOMPARE(StoredRows("select * from citizendata"), QList<QStringList>({{"<null>", "<null>", "<null>", kFirst}}));
         auto *yp = form->findChild<StringGrid *>("StringGridYp");
         QCOMPARE(yp->Cells(4, 1), kFirst);
         QCOMPARE(yp->Cells(1, 1), QString());
@@ -153,8 +136,8 @@ private slots:
         yp->setCells(1, 1, QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ"));
         open(*form, kFirst, robot);
         QCOMPARE(yp->Cells(1, 1), QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ"));
-        QCOMPARE(rows("select * from citizendata").size(), 1);
-        QCOMPARE(rows("select * from generaldata").size(), 1);
+        QCOMPARE(StoredRows("select * from citizendata").size(), 1);
+        QCOMPARE(StoredRows("select * from generaldata").size(), 1);
     }
 
     void twoDeclarationsSideBySide() {
@@ -192,9 +175,9 @@ private slots:
         QCOMPARE(page.MemoNotes->toPlainText(), QStringLiteral("ΓΡΑΜΜΗ 1\nΓΡΑΜΜΗ 2"));
         QCOMPARE(form->ADODataSet4->recordCount(), 1);
         QCOMPARE(form->ADODataSet4->textByName("AFMYpox"), kFirst);
-        QCOMPARE(rows("select * from citizendata order by afm"),
+        QCOMPARE(StoredRows("select * from citizendata order by afm"),
                  QList<QStringList>({{"ΒΗΤΑ", "", "", kSecond}, {"ΑΛΦΑ", "", "", kFirst}}));
-        QCOMPARE(rows("select * from citizendata where afm='" + kSecond + "'").size(), 1);
+        QCOMPARE(StoredRows("select * from citizendata where afm='" + kSecond + "'").size(), 1);
         // the second declaration's data were stored too
         open(*form, kSecond, robot);
         QCOMPARE(page.StringGridYp->Cells(1, 1), QStringLiteral("ΒΗΤΑ"));
@@ -205,14 +188,14 @@ private slots:
         auto &[folder, form, robot, page] = session;
         page.StringGridYpWife->setCells(2, 1, QStringLiteral("ΜΑΡΙΑ"));
         form->StoreGeneralData();
-        QCOMPARE(rows("select * from wifedata"), QList<QStringList>({{"", "ΜΑΡΙΑ", "", "", "", kFirst}}));
-        QCOMPARE(rows("select * from generaldata"),
+        QCOMPARE(StoredRows("select * from wifedata"), QList<QStringList>({{"", "ΜΑΡΙΑ", "", "", "", kFirst}}));
+        QCOMPARE(StoredRows("select * from generaldata"),
                  QList<QStringList>({{"ΑΓ. ΔΗΜΗΤΡΙΟΥ", "1129", "0", "<null>", "", kFirst}}));
         // a spouse whose cells are all emptied loses the row
         page.StringGridYpWife->setCells(2, 1, QString());
         form->StoreGeneralData();
-        QVERIFY(rows("select * from wifedata").isEmpty());
-        QVERIFY(rows("select * from ekprosopos").isEmpty());
+        QVERIFY(StoredRows("select * from wifedata").isEmpty());
+        QVERIFY(StoredRows("select * from ekprosopos").isEmpty());
 
         // null columns leave the controls as cleared; an unknown office name
         // selects nothing while its code is still found
@@ -255,8 +238,8 @@ private slots:
         // the page is still the first declaration's, and is stored under its number
         page.StringGridYp->setCells(2, 1, QStringLiteral("ΝΙΚΟΣ"));
         form->StoreGeneralData();
-        QCOMPARE(rows("select * from citizendata"), QList<QStringList>({{"ΑΛΦΑ", "ΝΙΚΟΣ", "", kFirst}}));
-        QVERIFY(rows("select * from generaldata where afmypox='" + kSecond + "'").isEmpty());
+        QCOMPARE(StoredRows("select * from citizendata"), QList<QStringList>({{"ΑΛΦΑ", "ΝΙΚΟΣ", "", kFirst}}));
+        QVERIFY(StoredRows("select * from generaldata where afmypox='" + kSecond + "'").isEmpty());
     }
 
     void failedCreationWithNothingOpen() {
@@ -284,7 +267,7 @@ private slots:
         form->PageControl1->setCurrentIndex(2);
         QCOMPARE(robot.texts.last(), QStringLiteral("Πρέπει να δηλώσετε οπωσδήποτε Επώνυμο ή Επωνυμία Υπόχρεου."));
         QCOMPARE(form->PageControl1->currentIndex(), 0);
-        QCOMPARE(rows("select Notes from generaldata"), QList<QStringList>({{"ΣΗΜΕΙΩΣΗ"}}));
+        QCOMPARE(StoredRows("select Notes from generaldata"), QList<QStringList>({{"ΣΗΜΕΙΩΣΗ"}}));
         // an invalid spouse number: the page-switch wording
         page.StringGridYp->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
         page.StringGridYpWife->setCells(1, 1, QStringLiteral("ΣΥΖΥΓΟΣ"));
@@ -294,7 +277,7 @@ private slots:
                  QStringLiteral("Όλα τα ΑΦΜ των ατόμων που δηλώνετε στη σελίδα Γενικών Στοιχείων είναι ΥΠΟΧΡΕΩΤΙΚΑ. "
                                 "Έχετε δηλώσει κενό ή λανθασμένο ΑΦΜ Συζύγου. Διορθώστε το για να για να "
                                 "προχωρήσετε στη χρήση του προγράμματος"));
-        QCOMPARE(rows("select Surname from wifedata"), QList<QStringList>({{"ΣΥΖΥΓΟΣ"}}));
+        QCOMPARE(StoredRows("select Surname from wifedata"), QList<QStringList>({{"ΣΥΖΥΓΟΣ"}}));
         // valid: the page changes, with no message, and is stored; Table 1 to
         // Table 2 validates and stores the same way
         page.StringGridYpWife->setCells(5, 1, kSecond);
@@ -305,12 +288,12 @@ private slots:
         form->PageControl1->setCurrentIndex(2);
         QCOMPARE(form->PageControl1->currentIndex(), 2);
         QCOMPARE(robot.texts.size(), shown);
-        QCOMPARE(rows("select Name from citizendata"), QList<QStringList>({{"ΝΙΚΟΣ"}}));
+        QCOMPARE(StoredRows("select Name from citizendata"), QList<QStringList>({{"ΝΙΚΟΣ"}}));
         // choosing page 0 never validates nor stores, even when invalid
         page.StringGridYp->setCells(1, 1, QString());
         form->PageControl1->setCurrentIndex(0);
         QCOMPARE(robot.texts.size(), shown);
-        QCOMPARE(rows("select Surname from citizendata"), QList<QStringList>({{"ΑΛΦΑ"}}));
+        QCOMPARE(StoredRows("select Surname from citizendata"), QList<QStringList>({{"ΑΛΦΑ"}}));
     }
 
     // What is being typed into a cell of the children grid belongs to the
@@ -344,7 +327,7 @@ private slots:
             QTRY_COMPARE(robot.pending(), 0);
             QVERIFY(robot.texts.last().contains(QStringLiteral("ΑΦΜ Προστατευόμενου Τέκνου")));
             QCOMPARE(form->PageControl1->currentIndex(), 0);
-            QCOMPARE(rows("select Surname, AFMYpox from children"),
+            QCOMPARE(StoredRows("select Surname, AFMYpox from children"),
                      QList<QStringList>({{"ΠΑΙΔΙ", kFirst}}));
 
             // a stored child changed in its open cell, then the window closed
@@ -359,7 +342,7 @@ private slots:
             TypeText(editor, QStringLiteral("ΝΙΚΟΣ"));
             form->close();
         }
-        QCOMPARE(rows("select Surname, Name from children"), QList<QStringList>({{"ΠΑΙΔΙ", "ΝΙΚΟΣ"}}));
+        QCOMPARE(StoredRows("select Surname, Name from children"), QList<QStringList>({{"ΠΑΙΔΙ", "ΝΙΚΟΣ"}}));
     }
 
     // A cell of the person grids holds what the user typed into it, also while
@@ -388,7 +371,7 @@ private slots:
             typeInto(page.StringGridYp, 1, QStringLiteral("ΑΛΦΑ"));
             QCOMPARE(page.StringGridYp->Cells(1, 1), QStringLiteral("ΑΛΦΑ"));
             open(*form, kSecond, robot);   // stores the first declaration silently
-            QCOMPARE(rows("select Surname from citizendata where afm='" + kFirst + "'"),
+            QCOMPARE(StoredRows("select Surname from citizendata where afm='" + kFirst + "'"),
                      QList<QStringList>({{"ΑΛΦΑ"}}));
             QCOMPARE(page.StringGridYp->Cells(1, 1), QString());
 
@@ -397,7 +380,7 @@ private slots:
             typeInto(page.StringGridYpWife, 2, QStringLiteral("ΜΑΡΙΑ"));
             form->close();
         }
-        QCOMPARE(rows("select Name, afmypox from wifedata"), QList<QStringList>({{"ΜΑΡΙΑ", kSecond}}));
+        QCOMPARE(StoredRows("select Name, afmypox from wifedata"), QList<QStringList>({{"ΜΑΡΙΑ", kSecond}}));
     }
 
     void shutDownStoresTheOpenDeclaration() {
@@ -412,7 +395,7 @@ private slots:
             QVERIFY(!form->ADOConnection1->isOpen());
             QVERIFY(!form->ADOConnection2->isOpen());
         }
-        QCOMPARE(rows("select Surname from citizendata"), QList<QStringList>({{"ΤΕΛΟΣ"}}));
+        QCOMPARE(StoredRows("select Surname from citizendata"), QList<QStringList>({{"ΤΕΛΟΣ"}}));
     }
 };
 

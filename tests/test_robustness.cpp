@@ -29,23 +29,6 @@ namespace {
 const QString kFirst = QStringLiteral("111111114");
 const QString kSecond = QStringLiteral("100000090");
 
-// The rows a statement returns, each column as text (NULL marked), read
-// through a connection of their own.
-QList<QStringList> rows(const QString &sql) {
-    Connection c;
-    c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::Read);
-    Dataset ds(&c);
-    ds.setCommandText(sql);
-    ds.open();
-    QList<QStringList> out;
-    for (ds.first(); !ds.eof(); ds.next()) {
-        QStringList row;
-        for (int i = 1; i < ds.fieldCount(); ++i)   // without the row identifier
-            row << (ds.isNull(i) ? QStringLiteral("<null>") : ds.text(i));
-        out << row;
-    }
-    return out;
-}
 
 // A shown main window on a scratch database; declarations are opened through
 // the menu, as the user does.
@@ -87,12 +70,7 @@ struct Session {
     QString shown(int row, int column) const { return children()->model()->index(row, column).data().toString(); }
 
     template <class T = QWidget>
-    T *get(const char *name) const {
-        T *w = form->findChild<T *>(QString::fromLatin1(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
-    }
+    T *get(const char *name) const { return Control<T>(form.get(), name); }
     // Presses a button; the windows it opens are answered in turn, and what
     // they said is returned.
     QStringList press(const char *button, const QList<Answer> &answers = {}) {
@@ -216,7 +194,7 @@ private slots:
         }
         s.navigator(DataNavigator::Button::Post);
         const QStringList first = {"ΑΛΦΑ", "ΑΝΝΑ", "ΠΕΤΡΟΣ", "Χ123", "1990", "012345670", kFirst};
-        QCOMPARE(rows("select * from children"), QList<QStringList>({first}));
+        QCOMPARE(StoredRows("select * from children"), QList<QStringList>({first}));
 
         // A second child: leaving its row for the first one stores it.
         s.navigator(DataNavigator::Button::Insert);
@@ -224,7 +202,7 @@ private slots:
         s.key(Qt::Key_Up);
         QCOMPARE(s.form->ADODataSet4->state(), Dataset::State::Browse);
         const QStringList second = {"ΒΗΤΑ", "<null>", "<null>", "<null>", "<null>", "<null>", kFirst};
-        QCOMPARE(rows("select * from children"), QList<QStringList>({first, second}));
+        QCOMPARE(StoredRows("select * from children"), QList<QStringList>({first, second}));
         QCOMPARE(s.children()->currentIndex().row(), 0);
 
         // The first child's tax number corrected, then down to the second row.
@@ -232,7 +210,7 @@ private slots:
         s.key(Qt::Key_Down);
         QList<QStringList> expected = {first, second};
         expected[0][5] = "090000045";
-        QCOMPARE(rows("select * from children"), expected);
+        QCOMPARE(StoredRows("select * from children"), expected);
         QCOMPARE(s.shown(0, 5), QStringLiteral("090000045"));
         QCOMPARE(s.shown(1, 5), QString());
 
@@ -245,7 +223,7 @@ private slots:
         QCOMPARE(s.form->ADODataSet4->state(), Dataset::State::Browse);
         expected[1][4] = "2001";
         expected[1][5] = "100000090";
-        QCOMPARE(rows("select * from children"), expected);
+        QCOMPARE(StoredRows("select * from children"), expected);
     }
 
     // Two declarations in one file, worked on in turns over a long session:
@@ -295,8 +273,8 @@ private slots:
                                        "ΚΗΔΕΜΩΝ", "", "", "", "022222222", notes, "ΑΘΗΝΩΝ Δ'", "1104"}));
         const QStringList children = s.childrenShown();
         QCOMPARE(children, QStringList({"ΠΡΩΤΟ", "", "", "", "", "033333333", "ΤΡΙΤΟ", "", "", "", "", "055555555"}));
-        const QList<QStringList> table1 = rows("select * from table1 where AFMYpox='" + kFirst + "'");
-        const QList<QStringList> table2 = rows("select * from table2 where AFMYpox='" + kFirst + "'");
+        const QList<QStringList> table1 = StoredRows("select * from table1 where AFMYpox='" + kFirst + "'");
+        const QList<QStringList> table2 = StoredRows("select * from table2 where AFMYpox='" + kFirst + "'");
         QCOMPARE(table1.size(), 1);
         QCOMPARE(table1[0].mid(2, 16),
                  QStringList({"Ο'ΡΕΙΛΙ", "", "ΟΔΟΣ 'ΑΓΙΟΥ' ΝΙΚΟΛΑΟΥ", "0", "12'Α", "X", "ΟΔΟΣ 'ΑΓΙΟΥ' ΝΙΚΟΛΑΟΥ Β",
@@ -321,18 +299,18 @@ private slots:
             s.open(kFirst);
             QCOMPARE(s.generalShown(), general);
             QCOMPARE(s.childrenShown(), children);
-            QCOMPARE(rows("select * from table1 where AFMYpox='" + kFirst + "'"), table1);
-            QCOMPARE(rows("select * from table2 where AFMYpox='" + kFirst + "'"), table2);
+            QCOMPARE(StoredRows("select * from table1 where AFMYpox='" + kFirst + "'"), table1);
+            QCOMPARE(StoredRows("select * from table2 where AFMYpox='" + kFirst + "'"), table2);
             QCOMPARE(s.form->ADODataSet6->recordCount(), 1);
             QCOMPARE(s.form->ADODataSet7->recordCount(), 1);
             s.form->close();
             s.start();
         }
-        QCOMPARE(rows("select * from citizendata where afm='" + kSecond + "'"),
+        QCOMPARE(StoredRows("select * from citizendata where afm='" + kSecond + "'"),
                  QList<QStringList>({{"ΔΕΥΤΕΡΗ", "", "", kSecond}}));
-        QCOMPARE(rows("select * from citizendata").size(), 2);
-        QCOMPARE(rows("select * from children where AFMYpox='" + kSecond + "'").size(), 0);
-        QCOMPARE(rows("select * from table1 where AFMYpox='" + kSecond + "'").size(), 1);
+        QCOMPARE(StoredRows("select * from citizendata").size(), 2);
+        QCOMPARE(StoredRows("select * from children where AFMYpox='" + kSecond + "'").size(), 0);
+        QCOMPARE(StoredRows("select * from table1 where AFMYpox='" + kSecond + "'").size(), 1);
     }
 };
 

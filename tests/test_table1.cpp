@@ -71,12 +71,7 @@ struct Wizard {
     }
 
     template <class T = QWidget>
-    T *get(const char *name) const {
-        T *w = form->findChild<T *>(QString::fromLatin1(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
-    }
+    T *get(const char *name) const { return Control<T>(form.get(), name); }
     void click(const char *button) { QTest::mouseClick(get<QPushButton>(button), Qt::LeftButton); }
     // A choice of the user's, as the mouse or the keyboard makes it.
     void pick(const char *list, int index) {

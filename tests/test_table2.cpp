@@ -58,12 +58,7 @@ struct Wizard {
         form->findChild<QComboBox *>("ComboBoxType")->setCurrentIndex(declarationKind);
     }
     template <class W = QWidget>
-    W *w(const char *name) const {
-        W *found = form->findChild<W *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
+    W *w(const char *name) const { return Control<W>(form.get(), name); }
     QLineEdit *edit(const char *name) const { return w<QLineEdit>(name); }
     QComboBox *list(const char *name) const { return w<QComboBox>(name); }
     int step() const { return page->PageControl3->currentIndex() + 1; }

@@ -12,10 +12,27 @@
 
 #include "app/Main.h"
 #include "store/Access.h"
+#include "store/Database.h"
 #include "store/Engine.h"
 #include <QTabWidget>
 
 namespace d7test {
+
+QList<QStringList> StoredRows(const QString &sql) {
+    d7::Connection c;
+    c.open(d7::kDatabaseFileName, d7::kDatabasePassword, d7::Connection::Mode::Read);
+    d7::Dataset ds(&c);
+    ds.setCommandText(sql);
+    ds.open();
+    QList<QStringList> out;
+    for (ds.first(); !ds.eof(); ds.next()) {
+        QStringList row;
+        for (int i = sql.startsWith(QLatin1String("select * ")) ? 1 : 0; i < ds.fieldCount(); ++i)
+            row << (ds.isNull(i) ? QStringLiteral("<null>") : ds.text(i));
+        out << row;
+    }
+    return out;
+}
 
 ScratchFolder::ScratchFolder(const QString &database) {
     previous_ = QDir::currentPath();

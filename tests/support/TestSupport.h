@@ -77,6 +77,20 @@ private:
 // The text of a message box or question, or the label of an input dialog.
 QString ModalText(QWidget *w);
 
+// The rows a statement returns on the current folder's database, read through a
+// connection of their own, each column as text ("<null>" for NULL); "select *"
+// leaves out the row identifier.
+QList<QStringList> StoredRows(const QString &sql);
+
+// A control of a window by its name; a missing one ends the test program.
+template <class T = QWidget>
+T *Control(const QObject *window, const char *name) {
+    T *found = window->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
 // A main window on the current folder's database, past its welcome screen.
 std::unique_ptr<d7::TForm1> MakeMainWindow();
 
