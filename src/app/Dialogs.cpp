@@ -1,6 +1,8 @@
 #include "app/Dialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -55,6 +57,23 @@ QString InputBox(const QString &caption, const QString &prompt, const QString &d
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.textValue();
+}
+
+QString SaveFileName(const QString &caption, const QString &pattern, const QString &defaultSuffix,
+                     const QString &proposedPath) {
+    QFileDialog dialog(dialogParent(), caption);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(pattern);
+    dialog.setDefaultSuffix(defaultSuffix);
+    const QFileInfo proposed(proposedPath);
+    dialog.setDirectory(proposed.absolutePath());
+    dialog.selectFile(proposed.fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 void ShowErrorText(const QString &text) {

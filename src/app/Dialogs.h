@@ -26,6 +26,13 @@ void ShowMessageText(const QString &text);
 // Input box with OK and cancel; cancelling gives the empty text.
 QString InputBox(const QString &caption, const QString &prompt, const QString &defaultText);
 
+// Save-file dialog (never the desktop's native one, which may hang without a
+// session): the caption, one filter shown as its pattern ("*.xml"), the suffix
+// added to a name typed without one, and the proposed path (folder and name).
+// No question of its own about replacing a file. Cancelling gives the empty text.
+QString SaveFileName(const QString &caption, const QString &pattern, const QString &defaultSuffix,
+                     const QString &proposedPath);
+
 // The toolkit's report of an error that no command caught: the engine's text.
 void ShowErrorText(const QString &text);
 

@@ -1,0 +1,39 @@
+// The one way a page reaches paper or a PDF file. A printer and a PDF file
+// differ only in the QPrinter they are given, so what the user previews, prints
+// and saves is laid out the same.
+#pragma once
+
+#include <QPageLayout>
+#include <QString>
+
+class QPrinter;
+class QTextDocument;
+class QWidget;
+
+namespace d7 {
+
+extern const QString kPrintFailedMessage;
+
+// Lays the page out on the printer's paper and prints it. False when the
+// printer could not take it.
+bool PrintDocument(const QTextDocument &page, QPrinter &printer);
+
+enum class PrintOutcome { Printed, Cancelled, Failed };
+
+// Page setup with the user, then printing to the default printer without a
+// further dialog, the busy cursor in between. With no printer installed, or
+// when page setup or printing fails, the printing failure message is shown.
+PrintOutcome PrintWithPageSetup(const QTextDocument &page, QPageLayout::Orientation orientation,
+                                QWidget *parent);
+
+// Writes the page as a PDF file, A4 in the given orientation, as a printer
+// would get it. False when the file could not be written.
+bool WritePdf(const QTextDocument &page, const QString &pdfPath, QPageLayout::Orientation orientation);
+
+// Asks where to save the page as PDF (proposing `proposedName` in the current
+// folder) and writes it there; a failure shows the printing failure message.
+// Returns the path written, empty when cancelled or failed.
+QString SavePageAsPdf(const QTextDocument &page, const QString &proposedName,
+                      QPageLayout::Orientation orientation);
+
+}  // namespace d7
