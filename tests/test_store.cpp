@@ -1,5 +1,9 @@
-// The engine adapter, the schema and the access patterns.
+// The engine adapter, the schema, the access patterns, and the file's safety:
+// commands all or nothing, other programs, crashes.
 #include <QFileInfo>
+#include <unistd.h>
+
+#include "app/Main.h"
 
 #include "store/Access.h"
 #include "store/Database.h"
@@ -7,7 +11,10 @@
 #include "support/TestSupport.h"
 
 using namespace d7;
+using d7test::Finish;
+using d7test::RunInChild;
 using d7test::ScratchFolder;
+using d7test::StoredRows;
 
 namespace {
 
@@ -20,6 +27,20 @@ struct Fresh {
         rw.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite);
     }
 };
+
+int rowsIn(Connection &c, const QString &table) {
+    Dataset ds(&c);
+    ds.setCommandText(QStringLiteral("select * from ") + table);
+    ds.open();
+    return ds.recordCount();
+}
+
+// Waits (without an event loop) for a second program to reach a point.
+bool waitForFile(const QString &path) {
+    for (int i = 0; i < 500 && !QFileInfo::exists(path); ++i)
+        usleep(10000);
+    return QFileInfo::exists(path);
+}
 
 QStringList columnsOf(Connection &c, const QString &table) {
     Dataset ds(&c);
@@ -123,6 +144,136 @@ private slots:
         } catch (const EngineError &e) {
             QCOMPARE(e.text(), QStringLiteral("attempt to write a readonly database"));
         }
+    }
+
+    // A command's writes are all or nothing, a nested command's too, and a
+    // rollback returns the datasets to what the command found.
+    void transactionsAreAllOrNothing() {
+        Fresh f;
+        Dataset children(&f.rw), persons(&f.rw);
+        children.setCommandText("select * from children where AFMYpox='1'");
+        children.open();
+        auto addChild = [&](const char *name) {
+            children.insert();
+            children.setField(1, QString::fromUtf8(name));
+            children.setField(7, QStringLiteral("1"));
+            children.post();
+        };
+        try {
+            Transaction outer(f.rw);
+            addChild("ΑΛΦΑ");
+            Transaction inner(f.rw);
+            StoreOneRow(persons, "select * from citizendata where afm='1'", {{4, QStringLiteral("1")}});
+            inner.commit();
+            throw EngineError(QStringLiteral("cut short"));
+        } catch (const EngineError &) {
+        }
+        QCOMPARE(rowsIn(f.rw, "children") + rowsIn(f.rw, "citizendata"), 0);
+        // The row typed before the failed post is pending again, not lost.
+        QCOMPARE(children.recordCount(), 0);
+        QCOMPARE(children.state(), Dataset::State::Insert);
+        QCOMPARE(children.text(1), QStringLiteral("ΑΛΦΑ"));
+        children.cancel();
+
+        // An inner command that fails takes only its own writes back.
+        Transaction outer(f.rw);
+        addChild("ΒΗΤΑ");
+        try {
+            Transaction inner(f.rw);
+            addChild("ΓΑΜΜΑ");
+            throw EngineError(QStringLiteral("cut short"));
+        } catch (const EngineError &) {
+        }
+        QCOMPARE(children.state(), Dataset::State::Insert);
+        children.cancel();
+        outer.commit();
+        QCOMPARE(children.recordCount(), 1);
+        QCOMPARE(rowsIn(f.rw, "children"), 1);
+        QCOMPARE(children.text(1), QStringLiteral("ΒΗΤΑ"));
+    }
+
+    // A second program waits while the first writes, from its very first read
+    // on; a lock that outlasts the wait is reported in Greek, and the command
+    // that met it leaves nothing behind.
+    void aSecondProgramWaitsForTheFirst() {
+        Fresh f;
+        f.rw.close();
+        for (const int holdMs : {300, 5600}) {
+            const QString holding = QStringLiteral("holding%1").arg(holdMs);
+            const qint64 first = RunInChild([&] {
+                Connection c;
+                c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite);
+                c.execute("BEGIN EXCLUSIVE");
+                c.execute("INSERT INTO children (Surname) VALUES ('ΠΡΩΤΟ')");
+                QFile(holding).open(QIODevice::WriteOnly);
+                usleep(holdMs * 1000);
+                c.execute("COMMIT");
+            });
+            QVERIFY(waitForFile(holding));
+            Connection second;
+            Dataset ds(&second);
+            try {
+                second.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite);
+                Transaction store(second);
+                StoreOneRow(ds, "select * from citizendata where afm='2'", {{4, QStringLiteral("2")}});
+                store.commit();
+                QCOMPARE(holdMs, 300);
+            } catch (const EngineError &e) {
+                QCOMPARE(holdMs, 5600);
+                QCOMPARE(e.text(), kFileInUseMessage);
+            }
+            QVERIFY(Finish(first));
+        }
+        Connection check;
+        check.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::Read);
+        QCOMPARE(rowsIn(check, "children"), 2);
+        QCOMPARE(rowsIn(check, "citizendata"), 1);
+    }
+
+    // A program killed in the middle of a write leaves the journal behind. The
+    // read-only connection alone cannot roll it back; the program, which opens
+    // the read-write one first, starts and finds the state before the write.
+    void aWriteCutShortIsRolledBackAtTheNextStart() {
+        ScratchFolder folder;
+        {
+            Connection c;
+            c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite);
+            c.execute("INSERT INTO citizendata (Surname, afm) VALUES ('ΠΡΙΝ', '111111114')");
+        }
+        const qint64 killed = RunInChild([] {
+            Connection c;
+            c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite);
+            c.execute("PRAGMA cache_size = 2");   // a long store: pages reach the file before the commit
+            c.begin();
+            c.execute("UPDATE citizendata SET Surname = 'ΜΕΤΑ'");
+            c.execute("INSERT INTO children (Surname) SELECT ap_strt_nm FROM doy_ap_street");
+            _exit(0);
+        });
+        QVERIFY(Finish(killed));
+        QVERIFY(QFileInfo::exists(kDatabaseFileName + "-journal"));
+        Connection readOnly;
+        QVERIFY_THROWS_EXCEPTION(EngineError,
+                                 readOnly.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::Read));
+
+        auto form = d7test::MakeMainWindow();
+        QCOMPARE(StoredRows("select Surname from citizendata"), QList<QStringList>({{"ΠΡΙΝ"}}));
+        QCOMPARE(StoredRows("select count(*) from children"), QList<QStringList>({{"0"}}));
+    }
+
+    // The key is derived once and opens the file without the password's cost;
+    // a key that does not open it falls back to the password.
+    void aDerivedKeyOpensTheFile() {
+        ScratchFolder folder;
+        const QByteArray key = DeriveRawKey(kDatabaseFileName, kDatabasePassword);
+        QCOMPARE(key.size(), 32);
+        Connection c;
+        c.open(kDatabaseFileName, QStringLiteral("wrong123"), Connection::Mode::Read, key);
+        QVERIFY(rowsIn(c, "doy_ap_floor") > 0);
+        c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite, QByteArray(32, 'x'));
+        QVERIFY(c.isOpen());
+        QVERIFY_THROWS_EXCEPTION(EngineError, c.open(kDatabaseFileName, QStringLiteral("wrong123"),
+                                                     Connection::Mode::Read, QByteArray(32, 'x')));
+        QVERIFY(DeriveRawKey(QStringLiteral("no-such.mdb"), kDatabasePassword).isEmpty());
     }
 
     void datasetNavigationAndEditing() {

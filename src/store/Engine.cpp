@@ -1,14 +1,35 @@
 #include "store/Engine.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
 #include <QRegularExpression>
+#include <openssl/evp.h>
 #include <sqlite3.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace d7 {
 
+const QString kFileInUseMessage = QStringLiteral(
+    "Το αρχείο των δηλώσεων χρησιμοποιείται αυτή τη στιγμή από άλλο πρόγραμμα. "
+    "Παρακαλώ προσπαθήστε ξανά σε λίγο.");
+
 namespace {
 
-QString engineText(sqlite3 *db) {
-    return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory");
+// How long a command waits for another program's write to end.
+constexpr int kBusyWaitMs = 5000;
+
+// The engine's error as the user should read it: a file held by another
+// program is said in Greek, since the user can do something about it.
+EngineError engineError(sqlite3 *db) {
+    if (!db)
+        return EngineError(QStringLiteral("out of memory"), SQLITE_NOMEM);
+    const int code = sqlite3_extended_errcode(db);
+    if ((code & 0xff) == SQLITE_BUSY || (code & 0xff) == SQLITE_LOCKED)
+        return EngineError(kFileInUseMessage, code);
+    return EngineError(QString::fromUtf8(sqlite3_errmsg(db)), code);
 }
 
 // A prepared statement that is finalised whatever happens.
@@ -17,7 +38,7 @@ public:
     Statement(sqlite3 *db, const QString &sql) {
         const QByteArray utf8 = sql.toUtf8();
         if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &stmt_, nullptr) != SQLITE_OK)
-            throw EngineError(engineText(db));
+            throw engineError(db);
     }
     ~Statement() { sqlite3_finalize(stmt_); }
     Statement(const Statement &) = delete;
@@ -41,7 +62,7 @@ public:
             rc = sqlite3_bind_text(stmt_, index, t.constData(), int(t.size()), SQLITE_TRANSIENT);
         }
         if (rc != SQLITE_OK)
-            throw EngineError(engineText(sqlite3_db_handle(stmt_)));
+            throw engineError(sqlite3_db_handle(stmt_));
     }
 
     QVariant column(int i) const {
@@ -70,7 +91,7 @@ public:
             return true;
         if (rc == SQLITE_DONE)
             return false;
-        throw EngineError(engineText(sqlite3_db_handle(stmt_)));
+        throw engineError(sqlite3_db_handle(stmt_));
     }
 
 private:
@@ -84,39 +105,94 @@ QString quoteIdentifier(const QString &name) {
 
 }  // namespace
 
-EngineError::EngineError(const QString &text) : std::runtime_error(text.toStdString()) {}
+EngineError::EngineError(const QString &text, int code) : std::runtime_error(text.toStdString()), code_(code) {}
+
+UnwritableFileError::UnwritableFileError(const QString &path)
+    : EngineError(QStringLiteral("Το αρχείο των δηλώσεων «%1» δεν μπορεί να ανοιχτεί για εγγραφή: "
+                                 "το ίδιο ή ο φάκελός του επιτρέπουν μόνο ανάγνωση, οπότε καμία δήλωση δεν θα "
+                                 "μπορούσε να αποθηκευτεί. Το πρόγραμμα τερματίζεται χωρίς να αλλάξει το αρχείο.")
+                      .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())),
+                  SQLITE_READONLY) {}
+
+// The engine's own key derivation (PBKDF2-HMAC-SHA1 over the salt that opens
+// the file), done once here so that both connections skip it.
+QByteArray DeriveRawKey(const QString &path, const QString &password) {
+    constexpr int kSaltSize = 16, kKeySize = 32, kIterations = 64000;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray salt = file.read(kSaltSize);
+    if (salt.size() != kSaltSize)
+        return {};
+    const QByteArray secret = password.toUtf8();
+    QByteArray key(kKeySize, '\0');
+    if (PKCS5_PBKDF2_HMAC_SHA1(secret.constData(), int(secret.size()),
+                               reinterpret_cast<const unsigned char *>(salt.constData()), kSaltSize, kIterations,
+                               kKeySize, reinterpret_cast<unsigned char *>(key.data())) != 1)
+        return {};
+    return key;
+}
 DatasetError::DatasetError(const QString &text) : std::runtime_error(text.toStdString()) {}
 
 // ---------------------------------------------------------------- Connection
 
 Connection::~Connection() { close(); }
 
-void Connection::open(const QString &path, const QString &password, Mode mode) {
+void Connection::open(const QString &path, const QString &password, Mode mode, const QByteArray &rawKey) {
     close();
     const int flags = (mode == Mode::Read ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE);
-    sqlite3 *db = nullptr;
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
-    if (rc != SQLITE_OK) {
-        const QString text = engineText(db);
-        sqlite3_close(db);
-        throw EngineError(text);
+    auto attempt = [&](const QString &keyPragma) {
+        sqlite3 *db = nullptr;
+        if (sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr) != SQLITE_OK) {
+            const EngineError error = engineError(db);
+            sqlite3_close(db);
+            throw error;
+        }
+        db_ = db;
+        mode_ = mode;
+        try {
+            // Wait for another program's write before the first read, or a
+            // second program would fail at start-up while the first stores.
+            sqlite3_busy_timeout(db_, kBusyWaitMs);
+            execute(keyPragma);
+            // The key is only checked when the file is first read, so read at
+            // once: a wrong password must fail here and not at some later
+            // command. A read-write connection also rolls back here what a
+            // program killed while writing left in the journal.
+            Statement probe(db_, QStringLiteral("SELECT count(*) FROM sqlite_master"));
+            probe.step();
+        } catch (...) {
+            close();
+            throw;
+        }
+    };
+    const QString passwordPragma = QStringLiteral("PRAGMA key = '%1'").arg(QString(password).replace("'", "''"));
+    if (rawKey.isEmpty()) {
+        attempt(passwordPragma);
+    } else {
+        try {
+            attempt(QStringLiteral("PRAGMA key = \"x'%1'\"").arg(QString::fromLatin1(rawKey.toHex())));
+        } catch (const EngineError &e) {
+            if ((e.code() & 0xff) != SQLITE_NOTADB)
+                throw;
+            attempt(passwordPragma);   // a file keyed some other way still opens
+        }
     }
-    db_ = db;
-    mode_ = mode;
-    try {
-        // The key is only checked when the file is first read, so read at once:
-        // a wrong password must fail here and not at some later command.
-        execute(QStringLiteral("PRAGMA key = '%1'").arg(QString(password).replace("'", "''")));
-        Statement probe(db_, QStringLiteral("SELECT count(*) FROM sqlite_master"));
-        probe.step();
-        sqlite3_busy_timeout(db_, 5000);
-    } catch (...) {
-        close();
-        throw;
+    if (mode == Mode::ReadWrite) {
+        // The engine quietly opens a write-protected file read-only, and a
+        // folder that refuses the journal fails every store: both would lose
+        // everything typed, so neither is accepted.
+        const QString folder = QFileInfo(path).absolutePath();
+        if (sqlite3_db_readonly(db_, "main") == 1 ||
+            faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK, AT_EACCESS) != 0) {
+            close();
+            throw UnwritableFileError(path);
+        }
     }
 }
 
 void Connection::close() {
+    levels_.clear();
     if (db_) {
         sqlite3_close(db_);
         db_ = nullptr;
@@ -128,10 +204,89 @@ void Connection::execute(const QString &sql) {
         throw EngineError(QStringLiteral("the connection is not open"));
     char *message = nullptr;
     if (sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &message) != SQLITE_OK) {
-        const QString text = message ? QString::fromUtf8(message) : engineText(db_);
         sqlite3_free(message);
-        throw EngineError(text);
+        throw engineError(db_);
     }
+}
+
+void Connection::begin() {
+    if (levels_.isEmpty()) {
+        // IMMEDIATE: the write lock is taken (or waited for) now; a read lock
+        // taken first could not wait its turn to become a write lock.
+        execute(QStringLiteral("BEGIN IMMEDIATE"));
+        levels_.append({QString(), {}});
+    } else {
+        const QString name = QStringLiteral("level%1").arg(levels_.size());
+        execute(QStringLiteral("SAVEPOINT ") + name);
+        levels_.append({name, {}});
+    }
+}
+
+void Connection::commit() { leaveLevel(true); }
+
+void Connection::rollback() { leaveLevel(false); }
+
+void Connection::leaveLevel(bool commit) {
+    if (levels_.isEmpty())
+        return;
+    const bool outermost = levels_.size() == 1;
+    const QString savepoint = levels_.last().savepoint;
+    if (commit) {
+        try {
+            execute(outermost ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE ") + savepoint);
+        } catch (...) {
+            rollback();
+            throw;
+        }
+        // The restores of a committed save point belong to the level around it.
+        Level done = levels_.takeLast();
+        if (!levels_.isEmpty())
+            for (auto &entry : done.restores)
+                if (!remembers(entry.first))
+                    levels_.last().restores.append(std::move(entry));
+        return;
+    }
+    Level undone = levels_.takeLast();
+    if (db_ && !sqlite3_get_autocommit(db_)) {
+        char *message = nullptr;
+        const QByteArray sql = outermost ? QByteArray("ROLLBACK")
+                                         : ("ROLLBACK TO " + savepoint + "; RELEASE " + savepoint).toUtf8();
+        sqlite3_exec(db_, sql.constData(), nullptr, nullptr, &message);
+        sqlite3_free(message);
+    }
+    for (auto it = undone.restores.rbegin(); it != undone.restores.rend(); ++it)
+        it->second();
+}
+
+bool Connection::remembers(const void *owner) const {
+    if (levels_.isEmpty())
+        return true;
+    for (const auto &entry : levels_.last().restores)
+        if (entry.first == owner)
+            return true;
+    return false;
+}
+
+void Connection::remember(const void *owner, std::function<void()> restore) {
+    if (!levels_.isEmpty())
+        levels_.last().restores.append({owner, std::move(restore)});
+}
+
+void Connection::requireOpenTransaction() const {
+    if (!levels_.isEmpty() && db_ && sqlite3_get_autocommit(db_))
+        throw EngineError(QStringLiteral("the transaction was rolled back by the engine"));
+}
+
+Transaction::Transaction(Connection &connection) : connection_(connection) { connection_.begin(); }
+
+Transaction::~Transaction() {
+    if (!done_)
+        connection_.rollback();
+}
+
+void Transaction::commit() {
+    done_ = true;
+    connection_.commit();
 }
 
 // ---------------------------------------------------------------- TranslateSql
@@ -198,7 +353,33 @@ Dataset::Dataset(Connection *connection, QObject *parent) : QObject(parent), con
 
 Dataset::~Dataset() = default;
 
+void Dataset::rememberForRollback() {
+    if (!connection_ || connection_->remembers(this))
+        return;
+    // Everything the pages can see of the dataset, as it was when the command began.
+    QPointer<Dataset> self(this);
+    connection_->remember(this, [self, commandText = commandText_, state = state_, names = fieldNames_, rows = rows_,
+                                 current = current_, eof = eof_, table = table_, key = keyColumn_, buffer = buffer_,
+                                 modified = modified_] {
+        if (!self)
+            return;
+        self->commandText_ = commandText;
+        self->state_ = state;
+        self->fieldNames_ = names;
+        self->rows_ = rows;
+        self->current_ = current;
+        self->eof_ = eof;
+        self->table_ = table;
+        self->keyColumn_ = key;
+        self->buffer_ = buffer;
+        self->modified_ = modified;
+        emit self->dataChanged();
+        emit self->currentChanged(self->current_);
+    });
+}
+
 void Dataset::open() {
+    rememberForRollback();
     if (isActive())
         close();
     if (!connection_ || !connection_->isOpen())
@@ -252,6 +433,7 @@ void Dataset::open() {
 void Dataset::close() {
     if (!isActive())
         return;
+    rememberForRollback();
     state_ = State::Inactive;
     rows_.clear();
     fieldNames_.clear();
@@ -410,10 +592,12 @@ bool Dataset::post() {
     requireActive();
     emit aboutToPost();
     requireEditing();
+    rememberForRollback();
     if (beforePost_ && !beforePost_(*this))
         return false;
     if (!isEditing())   // the hook may have cancelled the row
         return false;
+    connection_->requireOpenTransaction();
 
     QStringList columns;
     QVector<QVariant> values;
@@ -493,6 +677,8 @@ void Dataset::remove() {
     }
     if (rows_.isEmpty() || current_ < 0)
         throw DatasetError(QStringLiteral("Cannot perform this operation on an empty dataset"));
+    rememberForRollback();
+    connection_->requireOpenTransaction();
     if (isEditing())
         cancel();
     Statement st(connection_->handle(),

@@ -3,6 +3,8 @@
 // snapshot of its rows and writes changes back at once.
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -10,17 +12,31 @@
 #include <QVector>
 #include <functional>
 #include <stdexcept>
+#include <utility>
 
 struct sqlite3;
 
 namespace d7 {
 
-// An error reported by the database engine; what() carries the engine's own text.
+// An error reported by the database engine; what() carries the engine's own
+// text, or a Greek one where the user can act on it (the file is in use).
 class EngineError : public std::runtime_error {
 public:
-    explicit EngineError(const QString &text);
+    explicit EngineError(const QString &text, int code = 0);
     QString text() const { return QString::fromUtf8(what()); }
+    int code() const { return code_; }   // the engine's result code, 0 when not the engine's
+
+private:
+    int code_;
 };
+
+// Shown when another program holds the file longer than the wait allows.
+extern const QString kFileInUseMessage;
+
+// The key of a database file, derived from its password once (the costly
+// part of opening), so that further connections open at once. Empty when the
+// file holds no salt to derive it with.
+QByteArray DeriveRawKey(const QString &path, const QString &password);
 
 // An error of the data layer about the dataset itself (e.g. deleting from an
 // empty result), not of the engine.
@@ -40,8 +56,11 @@ public:
     Connection &operator=(const Connection &) = delete;
 
     // Opens an existing file; never creates one. Throws EngineError with the
-    // engine's text on a missing file or a wrong password.
-    void open(const QString &path, const QString &password, Mode mode);
+    // engine's text on a missing file or a wrong password. A raw key derived
+    // with DeriveRawKey spares the derivation; should it not open the file,
+    // the password is tried. A read-write connection on a file that cannot
+    // be written is refused (UnwritableFileError).
+    void open(const QString &path, const QString &password, Mode mode, const QByteArray &rawKey = {});
     void close();
     bool isOpen() const { return db_ != nullptr; }
     Mode mode() const { return mode_; }
@@ -50,9 +69,53 @@ public:
     // Runs statements that return no rows (schema, pragmas).
     void execute(const QString &sql);
 
+    // Transactions nest: the outermost takes the write lock at once (waiting
+    // for another program's write to end) and commits; inner ones are save
+    // points. Use the Transaction guard rather than these.
+    void begin();
+    void commit();
+    void rollback();
+    bool inTransaction() const { return !levels_.isEmpty(); }
+    // Datasets remember, once per transaction level, how to return to the
+    // state they had when it began; a rollback runs these, newest first.
+    bool remembers(const void *owner) const;
+    void remember(const void *owner, std::function<void()> restore);
+    // Before a write inside a transaction: the engine may have rolled the
+    // transaction back on its own after an error; writing on would then
+    // commit piecemeal.
+    void requireOpenTransaction() const;
+
 private:
+    struct Level {
+        QString savepoint;
+        QList<std::pair<const void *, std::function<void()>>> restores;
+    };
+    void leaveLevel(bool commit);
     sqlite3 *db_ = nullptr;
     Mode mode_ = Mode::Read;
+    QList<Level> levels_;
+};
+
+// The database file exists but cannot be written (write-protected file or
+// folder): nothing the user types could be stored.
+class UnwritableFileError : public EngineError {
+public:
+    explicit UnwritableFileError(const QString &path);
+};
+
+// One user command's writes: all of them or none. Commit at the end; leaving
+// the scope otherwise (an exception) rolls back the writes and the datasets.
+class Transaction {
+public:
+    explicit Transaction(Connection &connection);
+    ~Transaction();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+    void commit();
+
+private:
+    Connection &connection_;
+    bool done_ = false;
 };
 
 // The one place where the dialect of the stored statements is turned into the
@@ -131,6 +194,7 @@ private:
     void requireUpdatable() const;
     void requireEditing() const;
     void readRow(qint64 rowid, QVector<QVariant> &into);
+    void rememberForRollback();
     void setCurrent(int index);
 
     Connection *connection_;

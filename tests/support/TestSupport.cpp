@@ -15,8 +15,41 @@
 #include "store/Database.h"
 #include "store/Engine.h"
 #include <QTabWidget>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace d7test {
+
+AsOrdinaryUser::AsOrdinaryUser() {
+    if (geteuid() == 0) {
+        constexpr uid_t kNobody = 65534;
+        switched_ = seteuid(kNobody) == 0;
+    }
+}
+
+AsOrdinaryUser::~AsOrdinaryUser() {
+    if (switched_ && seteuid(0) != 0)
+        qFatal("could not return to the test's own user");
+}
+
+qint64 RunInChild(const std::function<void()> &work) {
+    const pid_t child = fork();
+    if (child == 0) {
+        int status = 0;
+        try {
+            work();
+        } catch (...) {
+            status = 1;
+        }
+        _exit(status);   // no Qt clean-up in the copy of the test process
+    }
+    return child;
+}
+
+bool Finish(qint64 child) {
+    int status = 0;
+    return waitpid(pid_t(child), &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 
 QList<QStringList> StoredRows(const QString &sql) {
     d7::Connection c;

@@ -91,6 +91,23 @@ T *Control(const QObject *window, const char *name) {
     return found;
 }
 
+// While it lives, files are opened with the rights of an ordinary user even
+// when the tests run as root (who may write anything), so that a protected
+// file or folder is really refused.
+class AsOrdinaryUser {
+public:
+    AsOrdinaryUser();
+    ~AsOrdinaryUser();
+
+private:
+    bool switched_ = false;
+};
+
+// Runs work in a child process, as a second program would, and returns its
+// process id; Finish waits for it and tells whether it exited with status 0.
+qint64 RunInChild(const std::function<void()> &work);
+bool Finish(qint64 child);
+
 // A main window on the current folder's database, past its welcome screen.
 std::unique_ptr<d7::TForm1> MakeMainWindow();
 
