@@ -234,26 +234,50 @@ private slots:
         QCOMPARE(ds.recordCount(), 0);
     }
 
-    void missingDatabaseStopsWithTheEngineText() {
-        ScratchFolder folder{QString()};
-        ModalAnswerer robot;
-        robot.ok();
-        QCOMPARE(RunProgram(), 1);
-        QCOMPARE(robot.texts, QStringList({"unable to open database file"}));
-        QVERIFY(!QFileInfo::exists(kDatabaseFileName));
-    }
-
-    void wrongPasswordStopsWithTheEngineText() {
-        ScratchFolder folder{QString()};
-        {
-            // a file of that name keyed with another password
-            CreateDatabase(QStringLiteral("other.mdb"), QStringLiteral("another9"));
-            QFile::rename(QStringLiteral("other.mdb"), kDatabaseFileName);
+    // A database the program cannot work on stops it at start-up with a
+    // message and a non-zero status, the file as it was: missing, keyed with
+    // another password, write-protected, or in a folder that refuses writing.
+    void unusableDatabaseStopsTheStart() {
+        const QString protectedText = QStringLiteral("δεν μπορεί να ανοιχτεί για εγγραφή");
+        const struct {
+            const char *name;
+            QFileDevice::Permissions file, folder;
+            QString message;
+        } cases[] = {
+            {"missing", {}, {}, QStringLiteral("unable to open database file")},
+            {"other password", {}, {}, QStringLiteral("file is encrypted or is not a database")},
+            {"protected file", QFileDevice::Permissions(0x4444), {}, protectedText},
+            {"protected folder", {}, QFileDevice::Permissions(0x5555), protectedText},
+        };
+        for (const auto &c : cases) {
+            ScratchFolder folder(qstrcmp(c.name, "missing") == 0 ? QString() : QString(D7_FIXTURE_DB));
+            if (qstrcmp(c.name, "other password") == 0) {
+                CreateDatabase(QStringLiteral("other.mdb"), QStringLiteral("another9"));
+                QFile::remove(kDatabaseFileName);
+                QFile::rename(QStringLiteral("other.mdb"), kDatabaseFileName);
+            }
+            // An ordinary user must reach the folder (root would write through any protection);
+            // the bits are the same for owner, group and others, as that user stays in root's group.
+            QFile::setPermissions(folder.path(), c.folder ? c.folder : QFileDevice::Permissions(0x7755));
+            if (c.file)
+                QFile::setPermissions(kDatabaseFileName, c.file);
+            QFile file(kDatabaseFileName);
+            const QByteArray before = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+            file.close();
+            ModalAnswerer robot;
+            robot.ok();
+            int status;
+            {
+                AsOrdinaryUser user;
+                status = RunProgram();
+            }
+            QVERIFY2(status == 1, c.name);
+            QCOMPARE(robot.texts.size(), 1);
+            QVERIFY2(robot.texts[0].contains(c.message), qPrintable(QString::fromLatin1(c.name) + ": " + robot.texts[0]));
+            QVERIFY(file.open(QIODevice::ReadOnly) ? file.readAll() == before : before.isEmpty());
+            QCOMPARE(QDir().entryList({"*-journal"}, QDir::Files), QStringList());
+            QFile::setPermissions(folder.path(), QFileDevice::Permissions(0x7700));
         }
-        ModalAnswerer robot;
-        robot.ok();
-        QCOMPARE(RunProgram(), 1);
-        QCOMPARE(robot.texts, QStringList({"file is encrypted or is not a database"}));
     }
 
     void uncaughtEngineErrorEndsOnlyTheCommand() {

@@ -12,10 +12,12 @@
 
 namespace d7 {
 
+// Returns whether the command ran to its end.
 template <class F>
-void RunCommand(F &&command) {
+bool RunCommand(F &&command) {
     try {
         command();
+        return true;
     } catch (const EngineError &e) {
         ShowErrorText(e.text());
     } catch (const DatasetError &e) {
@@ -23,6 +25,7 @@ void RunCommand(F &&command) {
     } catch (const std::exception &e) {
         ShowErrorText(QString::fromUtf8(e.what()));
     }
+    return false;
 }
 
 template <class Sender, class Signal, class F>

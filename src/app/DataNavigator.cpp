@@ -5,6 +5,7 @@
 #include <QToolButton>
 
 #include "app/Command.h"
+#include "app/StandardIcons.h"
 #include "store/Engine.h"
 
 namespace d7 {
@@ -26,7 +27,7 @@ DataNavigator::DataNavigator(Dataset *dataset, QWidget *parent) : QWidget(parent
     for (int i = 0; i < 4; ++i) {
         auto *b = new QToolButton(this);
         b->setObjectName(QString::fromLatin1(specs[i].name));
-        b->setIcon(style()->standardIcon(specs[i].icon));
+        b->setIcon(StandardIcon(specs[i].icon));
         b->setToolTip(specs[i].hint);
         b->setFocusPolicy(Qt::NoFocus);
         layout->addWidget(b);
@@ -48,12 +49,18 @@ void DataNavigator::act(Button b) {
     case Button::Insert:
         dataset_->insert();
         break;
-    case Button::Delete:
+    case Button::Delete: {
+        Transaction deletion(*dataset_->connection());
         dataset_->remove();
+        deletion.commit();
         break;
-    case Button::Post:
+    }
+    case Button::Post: {
+        Transaction post(*dataset_->connection());
         dataset_->post();
+        post.commit();
         break;
+    }
     case Button::Cancel:
         dataset_->cancel();
         break;

@@ -10,7 +10,9 @@
 #include "app/TaxNumber.h"
 #include "pages/general/GeneralPage.h"
 #include "pages/general/Validation.h"
+#include "pages/table1/Table1Page.h"
 #include "pages/table1/WizardSupport.h"
+#include "pages/table2/Table2Page.h"
 #include "store/Access.h"
 #include "store/Engine.h"
 
@@ -74,9 +76,11 @@ void TForm1::N92Click() {
         ADODataSet3->open();
         ADODataSet3->first();
         if (ADODataSet3->recordCount() == 0) {
+            Transaction creation(*ADOConnection2);
             ADODataSet3->insert();
             ADODataSet3->setField(4, text);
             ADODataSet3->post();
+            creation.commit();
         }
     } catch (const std::exception &) {
         // The declaration that was open stays open and shown, and nothing is
@@ -94,6 +98,8 @@ void TForm1::N92Click() {
         return;
     }
     ADODataSet3->close();
+    TabSheetArray1->abandonRow();
+    TabSheetArray2->abandonRow();
     ClearGeneralPage();
     LoadDeclaration();
 }
@@ -142,11 +148,13 @@ void TForm1::LoadDeclaration() {
 }
 
 void TForm1::StoreGeneralData() {
+    Transaction store(*ADOConnection2);
     PostChildrenEdit();
     StoreTaxpayerRow();
     StoreSpouseRow();
     StoreGeneralRow();
     StoreRepresentativeRow();
+    store.commit();
 }
 
 void TForm1::StoreTaxpayerRow() {

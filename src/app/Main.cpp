@@ -10,6 +10,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <future>
 
 #include "app/Command.h"
 #include "app/DataGrid.h"
@@ -47,12 +48,12 @@ TForm1::TForm1() {
     f.setPixelSize(11);
     QApplication::setFont(f);
 
-    // Both connections on the one file: reference lists read-only, declarations read-write.
+    // The file's key is derived once for both connections, the costliest step
+    // of the start, on the other core while the window is being built.
+    std::future<QByteArray> key =
+        std::async(std::launch::async, DeriveRawKey, kDatabaseFileName, kDatabasePassword);
     ADOConnection1 = std::make_unique<Connection>();
     ADOConnection2 = std::make_unique<Connection>();
-    ADOConnection1->open(kDatabaseFileName, kDatabasePassword, Connection::Mode::Read);
-    ADOConnection2->open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite);
-
     ADODataSet1 = dataset(this, ADOConnection1.get(), "ADODataSet1");
     ADODataSet2 = dataset(this, ADOConnection1.get(), "ADODataSet2");
     ADODataSet3 = dataset(this, ADOConnection2.get(), "ADODataSet3");
@@ -67,6 +68,14 @@ TForm1::TForm1() {
 
     buildMenu();
     buildPages();
+
+    // Both connections on the one file: reference lists read-only, declarations
+    // read-write. The read-write one opens first: after a crash during a write
+    // only it can roll back what the journal holds, and the read-only one
+    // would otherwise refuse the file.
+    const QByteArray rawKey = key.get();
+    ADOConnection2->open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite, rawKey);
+    ADOConnection1->open(kDatabaseFileName, kDatabasePassword, Connection::Mode::Read, rawKey);
 
     setFixedSize(803, 568 + MainMenu1->sizeHint().height());
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -155,10 +164,12 @@ void TForm1::buildPages() {
     PageControl1->setGeometry(0, 11, 801, 545);
     PageControl1->tabBar()->setAttribute(Qt::WA_Hover);   // tabs highlight under the mouse
 
-    TabSheetGen = new GeneralPage(*this, ADODataSet4);
-    TabSheetArray1 = new Table1Page(*this, Table1Answers);
-    TabSheetArray2 = new Table2Page(*this, Table2Answers);
-    TabSheetD7 = new SummaryPage(*this);
+    // Made inside the page control: a page built without a parent would have
+    // its fonts and palette worked out again, widget by widget, when added.
+    TabSheetGen = new GeneralPage(*this, ADODataSet4, PageControl1);
+    TabSheetArray1 = new Table1Page(*this, Table1Answers, PageControl1);
+    TabSheetArray2 = new Table2Page(*this, Table2Answers, PageControl1);
+    TabSheetD7 = new SummaryPage(*this, PageControl1);
     PageControl1->addTab(TabSheetGen, QStringLiteral("ΓΕΝΙΚΑ ΣΤΟΙΧΕΙΑ"));
     PageControl1->addTab(TabSheetArray1, QStringLiteral("ΠΙΝΑΚΑΣ 1: ΣΤΟΙΧΕΙΑ ΟΙΚΟΠΕΔΩΝ ΚΑΙ ΚΤΙΣΜΑΤΩΝ"));
     PageControl1->addTab(TabSheetArray2, QStringLiteral("ΠΙΝΑΚΑΣ 2: ΣΤΟΙΧΕΙΑ ΑΓΡΟΤΕΜΑΧΙΩΝ"));
@@ -243,15 +254,21 @@ void TForm1::setActivePage(int index) {
 }
 
 void TForm1::PageControl1Change(int index) {
+    // The message waits until the store is done: no write lock is held while
+    // the user reads it.
+    Transaction change(*ADOConnection2);
     PostChildrenEdit();
-    if (index == 0)
+    if (index == 0) {
+        change.commit();
         return;
-    const int code = ValidateDeclaration();
-    if (code != 0) {
-        ShowMessageText(PageSwitchMessage(code, QDate::currentDate().year()));
-        setActivePage(0);
     }
+    const int code = ValidateDeclaration();
+    if (code != 0)
+        setActivePage(0);
     StoreGeneralData();
+    change.commit();
+    if (code != 0)
+        ShowMessageText(PageSwitchMessage(code, QDate::currentDate().year()));
 }
 
 void TForm1::N2Click() { close(); }
@@ -281,18 +298,27 @@ bool TForm1::eventFilter(QObject *watched, QEvent *e) {
 }
 
 void TForm1::closeEvent(QCloseEvent *e) {
-    FormDestroy();
+    // A store that fails at closing (the file held by another program, say)
+    // would lose the page: the user may stay and try again.
+    if (!destroyed_ && declarationOpen() && !RunCommand([&] { StoreGeneralData(); }) &&
+        !AskYesNo(QStringLiteral("Τα γενικά στοιχεία της δήλωσης δεν αποθηκεύτηκαν. "
+                                 "Θέλετε να κλείσετε το πρόγραμμα χωρίς να αποθηκευτούν;"))) {
+        e->ignore();
+        return;
+    }
+    FormDestroy(false);
     e->accept();
 }
 
-void TForm1::FormDestroy() {
+void TForm1::FormDestroy(bool storeFirst) {
     if (destroyed_)
         return;
     destroyed_ = true;
-    RunCommand([&] {
-        if (declarationOpen())
-            StoreGeneralData();
-    });
+    if (storeFirst)
+        RunCommand([&] {
+            if (declarationOpen())
+                StoreGeneralData();
+        });
     KeyLed1->setCapsLock(false);
     ADODataSet4->close();
     ADOConnection1->close();

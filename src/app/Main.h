@@ -67,7 +67,8 @@ public:
     // Menu commands and window events.
     void N2Click();
     void PageControl1Change(int index);
-    void FormDestroy();
+    // Shut-down; the general data are stored first unless closing has just done it.
+    void FormDestroy(bool storeFirst = true);
 
     // Non-visual members.
     std::unique_ptr<Connection> ADOConnection1, ADOConnection2;

@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "app/Command.h"
+#include "app/StandardIcons.h"
 #include "app/DataGrid.h"
 #include "app/Named.h"
 #include "app/Dialogs.h"
@@ -52,10 +53,13 @@ GeneralPage::GeneralPage(TForm1 &form, Dataset *children, QWidget *parent)
     ComboBoxDOY->setGeometry(100, 6, 201, 21);
     ComboBoxDOYCodes = named(new QComboBox(this), "ComboBoxDOYCodes");
     ComboBoxDOYCodes->setVisible(false);
+    QStringList officeNames, officeCodes;
     for (const TaxOffice &office : TaxOffices()) {
-        ComboBoxDOY->addItem(office.name);
-        ComboBoxDOYCodes->addItem(office.code);
+        officeNames << office.name;
+        officeCodes << office.code;
     }
+    ComboBoxDOY->addItems(officeNames);
+    ComboBoxDOYCodes->addItems(officeCodes);
     ComboBoxDOY->setCurrentIndex(0);
     ComboBoxDOYCodes->setCurrentIndex(0);
 
@@ -122,7 +126,7 @@ GeneralPage::GeneralPage(TForm1 &form, Dataset *children, QWidget *parent)
     MemoNotes->setGeometry(8, 427, 569, 57);
 
     BitBtnSave = named(new QPushButton(QStringLiteral("Αποθήκευση"), this), "BitBtnSave");
-    BitBtnSave->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    BitBtnSave->setIcon(StandardIcon(QStyle::SP_DialogSaveButton));
     BitBtnSave->setGeometry(600, 427, 113, 57);
 
     // Behaviour.
@@ -214,9 +218,13 @@ bool GeneralPage::DBNavigator1BeforeAction(int button) {
 }
 
 void GeneralPage::BitBtnSaveClick() {
+    // One transaction from the children's pending post to the last table: a
+    // crash leaves the declaration as it was before the button or after it.
+    Transaction save(*form_.ADOConnection2);
     form_.PostChildrenEdit();
     const int code = form_.ValidateDeclaration();
     if (code != 0) {
+        save.commit();
         ShowMessageText(SaveMessage(code, QDate::currentDate().year()));
         return;
     }
@@ -233,18 +241,25 @@ void GeneralPage::BitBtnSaveClick() {
         return true;
     };
     if (anyEmpty(StringGridYp, 1, 4) &&
-        !AskYesNo(QStringLiteral("Δεν έχετε συμπληρώσει κάποια από τα στοιχεία του υπόχρεου. Είστε σίγουροι ότι θέλετε να συνεχίσετε;")))
+        !AskYesNo(QStringLiteral("Δεν έχετε συμπληρώσει κάποια από τα στοιχεία του υπόχρεου. Είστε σίγουροι ότι θέλετε να συνεχίσετε;"))) {
+        save.commit();
         return;
+    }
     form_.StoreTaxpayerRow();
     if (!allEmpty(StringGridYpWife, 1, 5) && anyEmpty(StringGridYpWife, 1, 5) &&
-        !AskYesNo(QStringLiteral("Δεν έχετε συμπληρώσει κάποια από τα στοιχεία της συζύγου. Είστε σίγουροι ότι θέλετε να συνεχίσετε;")))
+        !AskYesNo(QStringLiteral("Δεν έχετε συμπληρώσει κάποια από τα στοιχεία της συζύγου. Είστε σίγουροι ότι θέλετε να συνεχίσετε;"))) {
+        save.commit();
         return;
+    }
     form_.StoreSpouseRow();
     form_.StoreGeneralRow();
     if (!allEmpty(StringGridAnti, 0, 4) && anyEmpty(StringGridAnti, 0, 4) &&
-        !AskYesNo(QStringLiteral("Δεν έχετε συμπληρώσει κάποια από τα στοιχεία του εκπροσώπου. Είστε σίγουροι ότι θέλετε να συνεχίσετε;")))
+        !AskYesNo(QStringLiteral("Δεν έχετε συμπληρώσει κάποια από τα στοιχεία του εκπροσώπου. Είστε σίγουροι ότι θέλετε να συνεχίσετε;"))) {
+        save.commit();
         return;
+    }
     form_.StoreRepresentativeRow();
+    save.commit();
     ShowMessageText(QStringLiteral("Επιτυχής αποθήκευση Γενικών Στοιχείων"));
 }
 

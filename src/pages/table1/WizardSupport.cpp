@@ -76,10 +76,12 @@ bool StoreWizardRow(Dataset &append, const QString &emptySql, const ColumnValues
         append.setCommandText(emptySql);
         append.open();
         append.first();
+        Transaction store(*append.connection());
         append.insert();
         for (const auto &[position, value] : values)
             append.setField(position, value);
         append.post();
+        store.commit();
         append.close();
     } catch (const std::exception &) {
         // Abandon the unfinished row, so the next attempt starts a clean insert.
