@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "app/Named.h"
+#include "app/StandardIcons.h"
 
 namespace d7 {
 
@@ -58,7 +59,7 @@ void setBold(QWidget *w) {
 
 QPushButton *stepButton(QWidget *page, const char *name, const QString &text, QStyle::StandardPixmap icon,
                         bool right) {
-    auto *button = named(new QPushButton(page->style()->standardIcon(icon), text, page), name);
+    auto *button = named(new QPushButton(StandardIcon(icon), text, page), name);
     button->setGeometry(right ? kLeft + kWidth - kButtonWidth : kLeft, kButtonTop, kButtonWidth, kButtonHeight);
     button->setAutoDefault(true);   // Enter on a focused step button presses that button
     return button;

@@ -70,6 +70,9 @@ public:
     // The wizard's operations.
     void StartTable1Row();
     void CancelTable1Row();
+    // Another declaration was opened: the row being composed is dropped, as
+    // it belongs to the declaration it was begun for, and the summary emptied.
+    void abandonRow();
     void ResetTable1Controls();
     void RefreshTable1Summary();
     void Table1StepBack();

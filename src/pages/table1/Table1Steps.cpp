@@ -118,6 +118,12 @@ void Table1Page::CancelTable1Row() {
     btnCancel->setEnabled(false);
 }
 
+void Table1Page::abandonRow() {
+    CancelTable1Row();
+    ClearTable1Answers(answers_);
+    RichEdit1->clear();
+}
+
 void Table1Page::ResetTable1Controls() {
     prefectures->select(0);
     for (QCheckBox *box : {CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5})

@@ -337,6 +337,12 @@ void Table2Page::Button3Click() {
 
 void Table2Page::Button1Click() { endWizard(); }
 
+void Table2Page::abandonRow() {
+    endWizard();
+    ClearTable2Answers(answers_);
+    RichEdit2->clear();
+}
+
 void Table2Page::ResetTable2Controls() {
     prefectures->select(0);
     ComboBoxProsopsi->setCurrentIndex(0);

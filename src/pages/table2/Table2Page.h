@@ -50,6 +50,9 @@ public:
 
     void Table2StepBack();
     void RefreshTable2Summary();
+    // Another declaration was opened: the row being composed is dropped, as
+    // it belongs to the declaration it was begun for, and the summary emptied.
+    void abandonRow();
     void ResetTable2Controls();
     void ResolveOwnerCode();
     // Asks, then appends the row; withChange writes the change kind of step 13
