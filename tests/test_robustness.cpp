@@ -17,6 +17,7 @@
 #include "app/StringGrid.h"
 #include "pages/general/GeneralPage.h"
 #include "pages/table1/Table1Page.h"
+#include "pages/table2/Table2Page.h"
 #include "store/Database.h"
 #include "store/Engine.h"
 #include "support/TestSupport.h"
@@ -224,6 +225,101 @@ private slots:
         expected[1][4] = "2001";
         expected[1][5] = "100000090";
         QCOMPARE(StoredRows("select * from children"), expected);
+    }
+
+    // A store that fails half-way (its third table refuses) leaves none of its
+    // writes, the child being typed included, which is pending again; the page
+    // keeps what was typed, and the next store writes it all.
+    void aStoreThatFailsHalfWayWritesNothing() {
+        for (const bool saveButton : {false, true}) {
+            Session s;
+            s.open(kFirst);
+            GeneralPage &g = s.general();
+            s.typeCell(g.StringGridYp, 1, "ΝΕΟ");
+            s.navigator(DataNavigator::Button::Insert);
+            s.typeInto(0, 0, "ΠΑΙΔΙ");
+            for (int c = 0; c < 5; ++c)
+                s.key(Qt::Key_Tab);
+            s.type("033333333");
+            auto onFile = [](const char *sql) {
+                Connection c;
+                c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite);
+                c.execute(QString::fromUtf8(sql));
+            };
+            auto store = [&] {
+                ModalAnswerer robot;
+                if (saveButton) {
+                    robot.yes().ok();   // the person liable's incomplete cells, then the outcome
+                    g.BitBtnSave->click();
+                } else {
+                    robot.ok();
+                    s.form->setActivePage(0);
+                    s.form->PageControl1->setCurrentIndex(3);
+                }
+                QTest::qWait(50);
+                return robot.texts.mid(saveButton ? 1 : 0);
+            };
+            onFile("CREATE TRIGGER refuse BEFORE INSERT ON generaldata BEGIN SELECT RAISE(ABORT, 'full'); END");
+            QCOMPARE(store(), QStringList({"full"}));
+            QCOMPARE(StoredRows("select Surname from citizendata"), QList<QStringList>({{"<null>"}}));
+            QCOMPARE(StoredRows("select count(*) from children"), QList<QStringList>({{"0"}}));
+            QCOMPARE(s.form->ADODataSet4->state(), Dataset::State::Insert);
+            QCOMPARE(s.shown(0, 0), QStringLiteral("ΠΑΙΔΙ"));
+
+            onFile("DROP TRIGGER refuse");
+            QCOMPARE(store(), saveButton ? QStringList({"Επιτυχής αποθήκευση Γενικών Στοιχείων"}) : QStringList());
+            QCOMPARE(StoredRows("select Surname from citizendata"), QList<QStringList>({{"ΝΕΟ"}}));
+            QCOMPARE(StoredRows("select Surname, AFM from children"),
+                     QList<QStringList>({{"ΠΑΙΔΙ", "033333333"}}));
+        }
+    }
+
+    // A row being composed belongs to the declaration it was begun for:
+    // opening another declaration, or the same one again, returns both wizards
+    // to their start with nothing pending and no summary.
+    void openingADeclarationDropsTheRowsBeingComposed() {
+        for (const QString &next : {kSecond, kFirst}) {
+            Session s;
+            s.open(kFirst);
+            s.typeCell(s.general().StringGridYp, 1, "ΑΛΦΑ");
+            s.page(1);
+            s.press("Button2");
+            s.press("BitBtn1");
+            s.page(2);
+            s.press("Button3");
+            s.press("BitBtn44");
+            QVERIFY(!s.form->Table1Answers.PrefectureCode.isEmpty());
+            QVERIFY(!s.form->Table2Answers.PrefectureCode.isEmpty());
+            s.open(next);
+            const Table1Page &t1 = *s.form->TabSheetArray1;
+            const Table2Page &t2 = *s.form->TabSheetArray2;
+            QVERIFY(!t1.PageControl2->isVisibleTo(s.form.get()) && !t1.PageControl2->isEnabled());
+            QVERIFY(!t2.PageControl3->isVisibleTo(s.form.get()) && !t2.PageControl3->isEnabled());
+            QVERIFY(t1.Button2->isEnabled() && !t1.btnCancel->isEnabled());
+            QVERIFY(t2.Button3->isEnabled() && !t2.Button1->isEnabled());
+            QCOMPARE(t1.RichEdit1->toPlainText() + t2.RichEdit2->toPlainText(), QString());
+            QCOMPARE(s.form->Table1Answers.PrefectureCode + s.form->Table2Answers.PrefectureCode, QString());
+        }
+    }
+
+    // The year cell of a child takes what is typed as typed: typing over a year
+    // replaces it, a partial year is not completed into another, and no more
+    // than four digits go in.
+    void aChildsYearIsStoredAsTyped() {
+        Session s;
+        s.open(kFirst);
+        s.navigator(DataNavigator::Button::Insert);
+        s.typeInto(0, 0, "ΠΑΙΔΙ");
+        s.navigator(DataNavigator::Button::Post);
+        const struct {
+            const char *typed, *stored;
+        } cases[] = {{"1975", "1975"}, {"1980", "1980"}, {"188", "188"}, {"20", "20"}, {"19755", "1975"}};
+        for (const auto &c : cases) {
+            s.typeInto(0, 4, QString::fromLatin1(c.typed));
+            s.key(Qt::Key_Tab);
+            s.navigator(DataNavigator::Button::Post);
+            QCOMPARE(StoredRows("select YearOfBirth from children"), QList<QStringList>({{c.stored}}));
+        }
     }
 
     // Two declarations in one file, worked on in turns over a long session:

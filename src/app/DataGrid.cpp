@@ -1,6 +1,7 @@
 #include "app/DataGrid.h"
 
 #include <QComboBox>
+#include <algorithm>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -129,6 +130,15 @@ public:
             auto *box = new QComboBox(parent);
             box->setEditable(true);
             box->addItems(column.pickList);
+            // What is typed is stored as typed: no completion that would turn
+            // a partial year into another valid one, and no longer than the
+            // longest choice.
+            box->setCompleter(nullptr);
+            box->setInsertPolicy(QComboBox::NoInsert);
+            qsizetype longest = 0;
+            for (const QString &choice : column.pickList)
+                longest = std::max(longest, choice.size());
+            box->lineEdit()->setMaxLength(int(longest));
             editor = box;
         } else {
             editor = QStyledItemDelegate::createEditor(parent, option, index);
@@ -143,6 +153,7 @@ public:
     void setEditorData(QWidget *editor, const QModelIndex &index) const override {
         if (auto *box = qobject_cast<QComboBox *>(editor)) {
             box->setCurrentText(index.data(Qt::EditRole).toString());
+            box->lineEdit()->selectAll();   // typing over the cell replaces it, as in every other cell
             return;
         }
         QStyledItemDelegate::setEditorData(editor, index);
