@@ -18,6 +18,7 @@
 #include "app/KeyLed.h"
 #include "app/MessageUnit.h"
 #include "app/PairedList.h"
+#include "export/ExportCommand.h"
 #include "pages/general/GeneralPage.h"
 #include "pages/general/Validation.h"
 #include "pages/table1/Table1Page.h"
@@ -140,8 +141,9 @@ void TForm1::buildMenu() {
 
     ConnectCommand(N92, &QAction::triggered, this, [this] { N92Click(); });
     ConnectCommand(N2, &QAction::triggered, this, [this] { N2Click(); });
+    ConnectCommand(N10, &QAction::triggered, this, [this] { ExportDeclaration(*this); });
     // Commands still to be built are greyed, so that none seems to work and does nothing.
-    for (QAction *later : {N10, N13, N4, N5, N7, N91, N9})
+    for (QAction *later : {N13, N4, N5, N7, N91, N9})
         later->setEnabled(false);
 }
 

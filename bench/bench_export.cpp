@@ -1,0 +1,174 @@
+// How long the upload file takes for a declaration of 200, 2,000 and 20,000
+// Table 1 rows and as many Table 2 rows: the reading of the declaration from the
+// main window's store (person queries and kept-open datasets), the writing of
+// the file's bytes, and the save to disk, each timed apart and together.
+//
+//   bench_export [repetitions]
+//
+// Each size gets a scratch copy of the pristine database in a temporary folder,
+// filled with one declaration (persons, two children, the rows) and opened in a
+// main window as the menu command opens it. Prints the medians in milliseconds.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <cstdio>
+#include <sqlite3.h>
+
+#include "app/Main.h"
+#include "export/ExportCommand.h"
+#include "export/UploadFile.h"
+#include "store/Database.h"
+#include "store/Engine.h"
+
+using namespace d7;
+
+namespace {
+
+const QString kTaxNumber = QStringLiteral("111111114");
+
+class Statement {
+public:
+    Statement(sqlite3 *db, const char *sql) {
+        if (sqlite3_prepare_v2(db, sql, -1, &st_, nullptr) != SQLITE_OK)
+            throw EngineError(QString::fromUtf8(sqlite3_errmsg(db)));
+    }
+    ~Statement() { sqlite3_finalize(st_); }
+    void run(const QStringList &values) {
+        for (int i = 0; i < values.size(); ++i) {
+            const QByteArray t = values[i].toUtf8();
+            if (values[i].isNull())
+                sqlite3_bind_null(st_, i + 1);
+            else
+                sqlite3_bind_text(st_, i + 1, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+        }
+        if (sqlite3_step(st_) != SQLITE_DONE)
+            throw EngineError(QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(st_))));
+        sqlite3_reset(st_);
+    }
+
+private:
+    sqlite3_stmt *st_ = nullptr;
+};
+
+QString placeholders(int n) {
+    QStringList marks;
+    for (int i = 0; i < n; ++i)
+        marks << QStringLiteral("?");
+    return marks.join(',');
+}
+
+// One declaration with `rows` rows in each table, values as the wizards store them.
+void fillDeclaration(int rows) {
+    Connection c;
+    c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite);
+    c.execute(QStringLiteral("BEGIN"));
+    sqlite3 *db = c.handle();
+    Statement(db, "insert into citizendata (Surname, Name, FatherName, afm) values (?,?,?,?)")
+        .run({"ΆΛΦΑ & ΣΙΑ Ο.Ε.", "", "", kTaxNumber});
+    Statement(db, "insert into generaldata (DOYName, DOYCode, DeclType, Notes, afmypox) values (?,?,?,?,?)")
+        .run({"ΑΘΗΝΩΝ Α'", "1101", "0", "ΠΡΩΤΗ ΓΡΑΜΜΗ\nΔΕΥΤΕΡΗ ΓΡΑΜΜΗ", kTaxNumber});
+    Statement(db, "insert into wifedata (Surname, Name, FatherName, AT, AFM, afmypox) values (?,?,?,?,?,?)")
+        .run({"ΔΕΛΤΑ", "ΜΑΡΙΑ", "ΙΩΑΝΝΗΣ", "ΑΒ 123456", "100000090", kTaxNumber});
+    Statement child(db, "insert into children (Surname, Name, FatherName, AT, YearOfBirth, AFM, AFMYpox) "
+                        "values (?,?,?,?,?,?,?)");
+    child.run({"ΔΕΛΤΑ", "ΕΛΕΝΗ", "ΙΩΑΝΝΗΣ", "ΑΒ 111111", "2010", "123456783", kTaxNumber});
+    child.run({"ΔΕΛΤΑ", "ΆΝΝΑ", "ΙΩΑΝΝΗΣ", "", "2015", "090000008", kTaxNumber});
+
+    Statement table1(db, qPrintable(QStringLiteral("insert into table1 values (NULL,%1)").arg(placeholders(36))));
+    Statement table2(db, qPrintable(QStringLiteral("insert into TABLE2 values (NULL,%1)").arg(placeholders(26))));
+    for (int i = 0; i < rows; ++i) {
+        const QString n = QString::number(i + 1);
+        table1.run({"ΑΤΤΙΚΗΣ", "01", "ΑΘΗΝΑΙΩΝ", "101", "ΠΑΝΕΠΙΣΤΗΜΙΟΥ, ΕΛ. ΒΕΝΙΖΕΛΟΥ", "1234", n, "X", "ΣΤΑΔΙΟΥ",
+                    "0", "", "", "", "", "", "", "", "125", "2", "", "3", n + ",5", "12,25", "1975", "1", "33,33333",
+                    "", "250", "2", "12,5", "1940", "1200,5", "1", "ΣΤΟΝ ΥΠΟΧΡΕΟ", QString(), kTaxNumber});
+        table2.run({"ΑΧΑΪΑΣ", "13", "ΠΑΤΡΕΩΝ", "1301", "ΘΕΣΗ ΜΠΑΛΑ", "0", n, "3", "", "X", " ", n + ",5", "", "2000",
+                    "", "", "", "", "", "1", "100", "", "1", "ΣΤΟΝ ΥΠΟΧΡΕΟ", QString(), kTaxNumber});
+    }
+    c.execute(QStringLiteral("COMMIT"));
+}
+
+double median(QVector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+struct Times {
+    double gather, write, save, total;
+    qsizetype bytes;
+};
+
+Times measure(int rows, int repetitions) {
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QFile::copy(QStringLiteral(D7_PRISTINE_DB), dir.filePath(kDatabaseFileName));
+    QDir::setCurrent(dir.path());
+    fillDeclaration(rows);
+
+    // The welcome screen is closed as soon as it shows.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget *w = QApplication::activeModalWidget())
+            w->close();
+    });
+    closer.start(10);
+    Times t{};
+    {
+        TForm1 form;
+        closer.stop();
+        form.CurrentTaxNumber = kTaxNumber;
+        form.PageControl1->setEnabled(true);
+        form.LoadDeclaration();
+
+        QVector<double> gather, write, save, total;
+        const QString path = dir.filePath(QStringLiteral("D7-111111114.xml"));
+        for (int r = 0; r < repetitions; ++r) {
+            QElapsedTimer clock;
+            clock.start();
+            const UploadDeclaration d = GatherUploadDeclaration(form);
+            const qint64 gathered = clock.nsecsElapsed();
+            const QByteArray bytes = WriteUploadFile(d);
+            const qint64 written = clock.nsecsElapsed();
+            QSaveFile file(path);
+            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+                throw EngineError(QStringLiteral("cannot write %1").arg(path));
+            const qint64 saved = clock.nsecsElapsed();
+            gather << gathered / 1e6;
+            write << (written - gathered) / 1e6;
+            save << (saved - written) / 1e6;
+            total << saved / 1e6;
+            t.bytes = bytes.size();
+        }
+        t = {median(gather), median(write), median(save), median(total), t.bytes};
+    }
+    QDir::setCurrent(previous);
+    return t;
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int repetitions = argc > 1 ? std::max(1, atoi(argv[1])) : 11;
+    try {
+        std::printf("upload file, median of %d runs (ms)\n\n", repetitions);
+        std::printf("%14s %10s %10s %10s %10s %12s\n", "rows per table", "gather", "write", "save", "total", "file bytes");
+        for (int rows : {200, 2000, 20000}) {
+            const Times t = measure(rows, repetitions);
+            std::printf("%14d %10.2f %10.2f %10.2f %10.2f %12lld\n", rows, t.gather, t.write, t.save, t.total,
+                        static_cast<long long>(t.bytes));
+            std::fflush(stdout);
+        }
+    } catch (const EngineError &e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.text()));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,120 @@
+#include "export/ExportCommand.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <exception>
+
+#include "app/Dialogs.h"
+#include "app/Main.h"
+#include "app/StringGrid.h"
+#include "pages/general/GeneralPage.h"
+#include "pages/general/Validation.h"
+#include "store/Access.h"
+#include "store/Engine.h"
+
+namespace d7 {
+
+const QString kExportFailedMessage = QStringLiteral("Υπήρξε κάποιο πρόβλημα κατά την προετοιμασία του αρχείου");
+
+namespace {
+
+// The first row of a person query, read and closed again.
+UploadPersonRow readFirstRow(Dataset &dataset, const QString &head, const QString &taxNumber) {
+    struct CloseOnExit {
+        Dataset &dataset;
+        ~CloseOnExit() { dataset.close(); }
+    };
+    dataset.close();
+    dataset.setCommandText(DeclarationQuery(head, taxNumber));
+    dataset.open();
+    CloseOnExit closer{dataset};
+    UploadPersonRow row;
+    row.columns = dataset.fieldNames();
+    dataset.first();
+    if (dataset.recordCount() > 0) {
+        QVector<QVariant> values(dataset.fieldCount());
+        for (int i = 0; i < values.size(); ++i)
+            values[i] = dataset.field(i);
+        row.values = std::move(values);
+    }
+    return row;
+}
+
+// Every stored row of a kept-open dataset, read in place (the grids that show
+// it do not follow each row), which is then left on its first row.
+UploadRows readRows(Dataset &dataset) {
+    UploadRows rows;
+    if (!dataset.isActive())
+        return rows;
+    rows.columns = dataset.fieldNames();
+    const int columns = dataset.fieldCount();
+    const int count = dataset.recordCount();
+    rows.rows.reserve(count);
+    for (int r = 0; r < count; ++r) {
+        QVector<QVariant> values(columns);
+        for (int c = 0; c < columns; ++c)
+            values[c] = dataset.value(r, c);
+        rows.rows.append(std::move(values));
+    }
+    dataset.first();
+    return rows;
+}
+
+}  // namespace
+
+UploadDeclaration GatherUploadDeclaration(TForm1 &form) {
+    const QString &tax = form.CurrentTaxNumber;
+    Dataset &oneRow = *form.ADODataSet3;
+    UploadDeclaration d;
+    d.general = readFirstRow(oneRow, QStringLiteral("select * from generaldata where AFMYpox='"), tax);
+    d.taxpayer = readFirstRow(oneRow, QStringLiteral("select * from citizendata where AFM='"), tax);
+    d.spouse = readFirstRow(oneRow, QStringLiteral("select * from wifedata where AFMYpox='"), tax);
+    d.children = readRows(*form.ADODataSet4);
+    d.representative = readFirstRow(oneRow, QStringLiteral("select * from ekprosopos where AFMYpox='"), tax);
+    d.table1 = readRows(*form.ADODataSet6);
+    d.table2 = readRows(*form.ADODataSet7);
+    return d;
+}
+
+void ExportDeclaration(TForm1 &form) {
+    // A child still being typed in counts, as for the save button: the file
+    // holds what was checked.
+    form.PostChildrenEdit();
+    const int code = form.ValidateDeclaration();
+    if (code != 0) {
+        ShowMessageText(SaveMessage(code, QDate::currentDate().year()));
+        return;
+    }
+    // Stored as a page switch would, so that edits on the general page that
+    // were checked are also the ones written.
+    form.StoreGeneralData();
+
+    const QString taxNumber = form.TabSheetGen->StringGridYp->Cells(4, 1);
+    const QString path = SaveFileName(QStringLiteral("Επιλέξτε ένα όνομα αρχείου"), QStringLiteral("*.xml"),
+                                      QStringLiteral("xml"),
+                                      QCoreApplication::applicationDirPath() + QStringLiteral("/D7-") + taxNumber);
+    if (path.isEmpty())
+        return;
+    const QFileInfo chosen(path);
+    if (chosen.exists() &&
+        !AskYesNo(QStringLiteral("Είστε σίγουρος ότι θέλετε να αντικαταστήσετε το αρχείο ") + chosen.fileName() +
+                  QStringLiteral(";")))
+        return;
+
+    bool written = false;
+    try {
+        const QByteArray bytes = WriteUploadFile(GatherUploadDeclaration(form));
+        // Written beside the target and renamed over it at the end: a failure
+        // leaves no partial file and an earlier file as it was.
+        QSaveFile file(path);
+        written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    } catch (const std::exception &) {
+        written = false;
+    }
+    if (!written)
+        ShowMessageText(kExportFailedMessage);
+}
+
+}  // namespace d7

@@ -1,0 +1,735 @@
+// The upload file: the writer's value rules, the file
+// of a full and of an empty declaration byte for byte, adversarial and random
+// text read back through libxml2, the schema under data/upload checked on every
+// file, and the menu command: validation, the save dialog, the replace
+// question, a failed write, unsaved edits, no declaration open.
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSaveFile>
+#include <QXmlStreamReader>
+#include <unistd.h>
+
+#include "app/Main.h"
+#include "app/StringGrid.h"
+#include "export/ExportCommand.h"
+#include "export/UploadFile.h"
+#include "pages/general/GeneralPage.h"
+#include "pages/general/Validation.h"
+#include "store/Access.h"
+#include "store/Database.h"
+#include "store/Engine.h"
+#include "support/TestSupport.h"
+#include "text/CodePage.h"
+
+using namespace d7;
+using namespace d7test;
+
+namespace {
+
+const QString kPerson = QStringLiteral("111111114");
+const QString kOtherDeclaration = QStringLiteral("022222222");
+const QString kSchema = QStringLiteral(D7_SOURCE_DIR "/data/upload/D7.xsd");
+const QString kFixtures = QStringLiteral(D7_SOURCE_DIR "/tests/fixtures/export/");
+const QString kDialogTitle = QStringLiteral("Επιλέξτε ένα όνομα αρχείου");
+const int kYear = QDate::currentDate().year();
+
+QByteArray iso(const QString &text) { return EncodeForMarkup(CodePage::Iso8859_7, text); }
+
+QByteArray fileBytes(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+struct Run {
+    int exitCode;
+    QByteArray out, err;
+};
+
+Run xmllint(const QStringList &arguments) {
+    QProcess p;
+    p.start(QStringLiteral("xmllint"), arguments);
+    if (!p.waitForFinished(60000))
+        return {-1, {}, "xmllint did not run (is libxml2-utils installed?)"};
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+// What is wrong with a written file: not well-formed, or not valid against the
+// schema. Empty when all is well.
+QString schemaFaults(const QString &path) {
+    const Run r = xmllint({QStringLiteral("--noout"), QStringLiteral("--schema"), kSchema, path});
+    return r.exitCode == 0 ? QString() : QString::fromUtf8(r.err);
+}
+
+// The leaf elements of a file as libxml2 reads them: name and text, in order.
+QList<std::pair<QString, QString>> readBack(const QString &path) {
+    const Run r = xmllint({QStringLiteral("--encode"), QStringLiteral("UTF-8"), path});
+    QList<std::pair<QString, QString>> leaves;
+    QXmlStreamReader xml(r.out);
+    QString name, text;
+    bool leaf = false;
+    while (!xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::StartElement:
+            name = xml.name().toString();
+            text.clear();
+            leaf = true;
+            break;
+        case QXmlStreamReader::Characters:
+            text += xml.text();
+            break;
+        case QXmlStreamReader::EndElement:
+            if (leaf)
+                leaves.append({name, text});
+            leaf = false;
+            break;
+        default:
+            break;
+        }
+    }
+    if (xml.hasError())
+        leaves.append({QStringLiteral("<error>"), xml.errorString()});
+    return leaves;
+}
+
+// The first line where two files differ, shown decoded.
+QString difference(const QByteArray &actual, const QByteArray &expected) {
+    if (actual == expected)
+        return {};
+    const QList<QByteArray> a = actual.split('\n'), e = expected.split('\n');
+    for (int i = 0; i < std::max(a.size(), e.size()); ++i) {
+        const QByteArray x = a.value(i, "<end>"), y = e.value(i, "<end>");
+        if (x != y)
+            return QStringLiteral("line %1:\n  written  %2\n  expected %3")
+                .arg(i + 1)
+                .arg(DecodeText(CodePage::Iso8859_7, x), DecodeText(CodePage::Iso8859_7, y));
+    }
+    return QStringLiteral("files differ");
+}
+
+// A written file against its fixture; D7_UPDATE_FIXTURES=1 rewrites the fixture.
+QString fixtureDifference(const QByteArray &actual, const QString &name) {
+    if (qEnvironmentVariableIsSet("D7_UPDATE_FIXTURES")) {
+        QSaveFile f(kFixtures + name);
+        if (!f.open(QIODevice::WriteOnly) || f.write(actual) != actual.size() || !f.commit())
+            return QStringLiteral("cannot write the fixture");
+    }
+    return difference(actual, fileBytes(kFixtures + name));
+}
+
+// The column names of a table as the store reports them.
+QStringList columnsOf(const QString &table) {
+    Connection c;
+    c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::Read);
+    Dataset ds(&c);
+    ds.setCommandText(QStringLiteral("select * from %1 where 1=0").arg(table));
+    ds.open();
+    return ds.fieldNames();
+}
+
+// A Table 1 or Table 2 row stored as the wizards store it: one value per
+// position from 1, "<null>" for a column left NULL, and the declaration key.
+void storeRow(Connection &connection, const QString &table, const QStringList &values, const QString &taxNumber) {
+    Dataset rows(&connection);
+    rows.setCommandText(QStringLiteral("select * from %1 where cd<0").arg(table));
+    rows.open();
+    rows.insert();
+    for (int i = 0; i < values.size(); ++i)
+        if (values[i] != QLatin1String("<null>"))
+            rows.setField(i + 1, values[i]);
+    rows.setField(values.size() + 1, taxNumber);
+    rows.post();
+}
+
+// Three Table 1 rows: a building on a known street (decimal commas, a comma
+// in the street's name), a plot without streets (initial declaration: streets
+// and building columns NULL) and a row of a supplementary declaration.
+const QList<QStringList> kTable1Rows = {
+    {"ΑΤΤΙΚΗΣ", "01", "ΑΘΗΝΑΙΩΝ", "101", "ΠΑΝΕΠΙΣΤΗΜΙΟΥ, ΕΛ. ΒΕΝΙΖΕΛΟΥ", "1234", "12Α", "X", "ΣΤΑΔΙΟΥ", "0", "", "",
+     "", "", "", "", "", "125", "2", "", "3", "85,5", "12,25", "1975", "1", "33,33333", "", "250", "2", "12,5",
+     "1940", "1200,5", "1", "ΣΤΟΝ ΥΠΟΧΡΕΟ", "<null>"},
+    {"ΚΕΡΚΥΡΑΣ", "22", "ΚΕΡΚΥΡΑΙΩΝ", "2201", "<null>", "<null>", "<null>", "<null>", "<null>", "<null>", "<null>",
+     "<null>", "<null>", "<null>", "<null>", "<null>", "<null>", "", "9", "3", "<null>", "<null>", "<null>", "<null>",
+     "<null>", "<null>", "<null>", "4000", "3", "50", "1950", "", "3", "ΣΤΟ 1 ΠΑΙΔΙ", "<null>"},
+    {"ΑΧΑΪΑΣ", "13", "ΠΑΤΡΕΩΝ", "", "ΟΔΟΣ ΜΑΙΖΩΝΟΣ", "0", "", "", "", "", "", "", "", "", "", "", "", "", "1", "",
+     "Υ", "100", "", "1990", "1", "100", "", "", "", "", "", "", "2", "ΣΤΗ ΣΥΖΥΓΟ", "1"},
+};
+
+// Two Table 2 rows: decimal commas in the areas and the share.
+const QList<QStringList> kTable2Rows = {
+    {"ΑΧΑΪΑΣ", "13", "ΠΑΤΡΕΩΝ", "1301", "ΘΕΣΗ ΜΠΑΛΑ", "0", "", "3", "", "X", " ", "1500,5", "", "2000", "", "", "",
+     "", "", "1", "100", "", "1", "ΣΤΟΝ ΥΠΟΧΡΕΟ", "<null>"},
+    {"ΗΛΕΙΑΣ", "14", "ΠΥΡΓΟΥ", "", "ΑΓ. ΓΕΩΡΓΙΟΣ, ΚΑΤΩ", "0", "7", "4", "800", " ", "X", "", "12000,75", "", "", "3,5",
+     "", "", "120,5", "3", "33,33333", "1945", "4", "ΣΤΟ 2 ΠΑΙΔΙ", "2"},
+};
+
+// Answers of the save dialog, and what it showed.
+struct SaveDialogSeen {
+    QString title, filter, suffix, folder, name;
+    bool overwritePrompt = true;
+};
+
+std::function<void(QWidget *)> saveAs(const QString &path, SaveDialogSeen *seen = nullptr,
+                                      std::function<void()> beforeAccepting = {}) {
+    return [=](QWidget *w) {
+        auto *dialog = qobject_cast<QFileDialog *>(w);
+        if (!dialog) {
+            w->close();
+            return;
+        }
+        if (seen) {
+            seen->title = dialog->windowTitle();
+            seen->filter = dialog->nameFilters().join('|');
+            seen->suffix = dialog->defaultSuffix();
+            seen->folder = dialog->directory().absolutePath();
+            if (auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                seen->name = edit->text();
+            seen->overwritePrompt = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        }
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        if (beforeAccepting)
+            beforeAccepting();
+        dialog->selectFile(path);
+        static_cast<QDialog *>(dialog)->accept();   // as the Save button does
+    };
+}
+
+// A window whose every modal is unexpected: closed, so that a test never hangs.
+void closeUnexpected(QWidget *w) { w->close(); }
+
+// A main window on a scratch copy of the database, with the declaration of
+// kPerson open and loaded.
+struct Window {
+    ScratchFolder folder;
+    std::unique_ptr<TForm1> form = MakeMainWindow();
+    GeneralPage &page = *form->TabSheetGen;
+
+    void open() {
+        OpenDeclaration(*form, kPerson);
+        form->LoadDeclaration();
+    }
+    // Runs the menu command with the answers given (an unexpected window is
+    // closed) and returns the captions of the windows that came up.
+    QStringList exportWith(ModalAnswerer &answers) {
+        answers.custom(closeUnexpected);
+        form->N10->trigger();
+        return answers.titles;
+    }
+    QString target(const QString &name = QStringLiteral("D7-111111114.xml")) const { return folder.file(name); }
+    void addChild(const QStringList &values) {
+        Dataset &c = *form->ADODataSet4;
+        c.insert();
+        for (int i = 0; i < values.size(); ++i)
+            c.setField(i + 1, values[i]);
+        QVERIFY(c.post());
+    }
+};
+
+// What an XML parser gives back for a text written into the file: the
+// characters XML 1.0 allows, without the control characters it advises
+// against, and every line break as a line feed.
+QString readBackOf(const QString &text) {
+    QString kept;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            kept += text.mid(i, 2);
+            ++i;
+            continue;
+        }
+        const bool allowed = c == 0x09 || c == 0x0A || c == 0x0D || (c >= 0x20 && c < 0x7F) ||
+                             (c >= 0xA0 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD);
+        if (allowed)
+            kept += QChar(char16_t(c));
+    }
+    kept.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    kept.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return kept;
+}
+
+// A random text drawn from all of Unicode, weighted towards the characters
+// that matter here: ASCII with its controls, Greek and Latin-1, the markup
+// characters, the whole BMP (lone surrogates included) and the planes above.
+QString randomText(QRandomGenerator &rng) {
+    static const char32_t markup[] = {'&', '<', '>', ']', '\r', '\n', '\t', 0x20AC, 0x0386, 0xFFFE, 0xFFFF};
+    QString s;
+    for (int i = 0, n = rng.bounded(0, 24); i < n; ++i) {
+        char32_t c = 0;
+        switch (rng.bounded(6)) {
+        case 0: c = rng.bounded(0x80); break;
+        case 1: c = rng.bounded(0x80, 0x400); break;
+        case 2: c = markup[rng.bounded(int(std::size(markup)))]; break;
+        case 3: c = rng.bounded(0x10000); break;
+        case 4: c = rng.bounded(0x110000); break;
+        default: c = rng.bounded(0x391, 0x3AA); break;
+        }
+        if (c >= 0x10000) {
+            s += QChar(QChar::highSurrogate(c));
+            s += QChar(QChar::lowSurrogate(c));
+        } else {
+            s += QChar(char16_t(c));
+        }
+    }
+    return s;
+}
+
+// An effective user without the right to write into a folder made read-only:
+// root writes everywhere, so a test run as root drops to nobody around the write.
+struct Unprivileged {
+    bool dropped = false;
+    bool refused = false;   // root, but not allowed to change the effective user
+    void drop() {
+        if (geteuid() == 0) {
+            dropped = seteuid(65534) == 0;
+            refused = !dropped;
+        }
+    }
+    void restore() {
+        if (dropped && seteuid(0) == 0)
+            dropped = false;
+    }
+    ~Unprivileged() { restore(); }
+};
+
+}  // namespace
+
+class ExportTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QVERIFY(!QApplication::activeModalWidget()); }
+
+    void valueText_data() {
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<bool>("decimal");
+        QTest::addColumn<QByteArray>("written");
+        auto row = [](const char *name, const QVariant &v, bool decimal, const QByteArray &written) {
+            QTest::newRow(name) << v << decimal << written;
+        };
+        row("null", QVariant(), false, "");
+        row("empty text", QString(), false, "");
+        row("whole number", qlonglong(2), false, "2");
+        row("negative", qlonglong(-1234567), false, "-1234567");
+        row("large real, no exponent", 1e20, false, "100000000000000000000");
+        row("real, no grouping", 1234567.5, false, "1234567.5");
+        row("decimal comma", "85,5", true, "85.5");
+        row("every comma of a decimal", "1,2,3", true, "1.2.3");
+        row("comma outside decimals", "ΟΔΟΣ Α, Β", false, iso("ΟΔΟΣ Α, Β"));
+        row("blanks kept", "  Α  ", false, iso("  Α  "));
+        row("ampersand", "Α & Β", false, iso("Α &amp; Β"));
+        row("less than", "<Α>", false, iso("&lt;Α>"));
+        row("greater than alone", "a > b ]>", false, "a > b ]>");
+        row("end of CDATA", "]]>", false, "]]&gt;");
+        row("end of CDATA after brackets", "]]]>", false, "]]]&gt;");
+        row("brackets apart", "] ]>", false, "] ]>");
+        row("end of CDATA across a dropped control", QString("]]\x01>"), false, "]]&gt;");
+        row("capital alpha with tonos", "Ά", false, "\xB6");
+        row("Greek letters", "ΑΩάώΪϊΐ", false, "\xC1\xD9\xDC\xFE\xDA\xFA\xC0");
+        row("quotes and guillemets", "«‘’»", false, "\xAB\xA1\xA2\xBB");
+        row("no-break space", "\u00A0", false, "\xA0");
+        row("euro sign", "100 €", false, "100 &#8364;");
+        row("drachma sign and ypogegrammeni", "₯ͺ", false, "&#8367;&#890;");
+        row("Latin letter", "é", false, "&#233;");
+        row("Cyrillic letter", "Ж", false, "&#1046;");
+        row("replacement character", "\uFFFD", false, "&#65533;");
+        row("emoji", "😀", false, "&#128512;");
+        row("last code point", QString::fromUcs4(U"\U0010FFFF"), false, "&#1114111;");
+        row("tab kept", "a\tb", false, "a\tb");
+        row("C0 controls dropped", QString("a\x01\x08\x0B\x0C\x1F" "b"), false, "ab");
+        row("nul dropped", QString(QChar(0)) + "a", false, "a");
+        row("DEL and C1 dropped", QString("a\u007F\u0080\u0085\u009Fb"), false, "ab");
+        row("lone high surrogate dropped", QString(QChar(0xD800)) + "x", false, "x");
+        row("lone low surrogate dropped", "x" + QString(QChar(0xDC00)), false, "x");
+        row("reversed pair dropped", QString(QChar(0xDC00)) + QChar(0xD800), false, "");
+        row("non-characters dropped", "a\uFFFE\uFFFFb", false, "ab");
+        row("line feed", "a\nb", false, "a\r\nb");
+        row("carriage return", "a\rb", false, "a\r\nb");
+        row("CR LF", "a\r\nb", false, "a\r\nb");
+        row("LF CR is two breaks", "a\n\rb", false, "a\r\n\r\nb");
+        row("CR CR LF is two breaks", "a\r\r\nb", false, "a\r\n\r\nb");
+        row("CR LF across a dropped control", QString("a\r\x02\nb"), false, "a\r\nb");
+    }
+
+    void valueText() {
+        QFETCH(QVariant, value);
+        QFETCH(bool, decimal);
+        QFETCH(QByteArray, written);
+        QCOMPARE(UploadValueText(value, decimal), written);
+    }
+
+    // No rows anywhere: every person section still holds one empty element per
+    // exported column, the row sections are empty.
+    void skeletonOfAnEmptyDeclaration() {
+        ScratchFolder folder;
+        UploadDeclaration d;
+        d.general.columns = columnsOf("generaldata");
+        d.taxpayer.columns = columnsOf("citizendata");
+        d.spouse.columns = columnsOf("wifedata");
+        d.children.columns = columnsOf("children");
+        d.representative.columns = columnsOf("ekprosopos");
+        d.table1.columns = columnsOf("table1");
+        d.table2.columns = columnsOf("TABLE2");
+        const QByteArray expected =
+            "<?xml version=\"1.0\" encoding=\"ISO-8859-7\"?>\r\n<D7>\r\n"
+            "<GENERALDATA>\r\n<DOYName></DOYName>\r\n<DOYCode></DOYCode>\r\n<DeclType></DeclType>\r\n"
+            "<Reserved></Reserved>\r\n<Notes></Notes>\r\n</GENERALDATA>\r\n"
+            "<CITIZENDATA>\r\n<Surname></Surname>\r\n<Name></Name>\r\n<FatherName></FatherName>\r\n<afm></afm>\r\n"
+            "</CITIZENDATA>\r\n"
+            "<WIFEDATA>\r\n<Surname></Surname>\r\n<Name></Name>\r\n<FatherName></FatherName>\r\n<AT></AT>\r\n"
+            "<AFM></AFM>\r\n</WIFEDATA>\r\n"
+            "<CHILDRENDATA>\r\n</CHILDRENDATA>\r\n"
+            "<LEGALREPR>\r\n<Capacity></Capacity>\r\n<Surname></Surname>\r\n<Name></Name>\r\n<AT></AT>\r\n"
+            "<AFM></AFM>\r\n</LEGALREPR>\r\n"
+            "<TABLE1>\r\n</TABLE1>\r\n<TABLE2>\r\n</TABLE2>\r\n</D7>\r\n";
+        const QByteArray written = WriteUploadFile(d);
+        QCOMPARE(written, expected);
+        const QString path = folder.file("skeleton.xml");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(written) == written.size());
+        f.close();
+        QCOMPARE(schemaFaults(path), QString());
+    }
+
+    // The schema holds the file to its layout: each change below to the full
+    // declaration's file makes it invalid.
+    void schemaRefusesOtherLayouts_data() {
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::newRow("decimal comma") << QByteArray("<MAINMM>85.5<") << QByteArray("<MAINMM>85,5<");
+        QTest::newRow("text in a decimal column") << QByteArray("<PERCENTAGE>100<") << QByteArray("<PERCENTAGE>Α<");
+        QTest::newRow("child numbered 2") << QByteArray("<CODE>3<") << QByteArray("<CODE>2<");
+        QTest::newRow("two rows numbered 1") << QByteArray("<CD>2<") << QByteArray("<CD>1<");
+        QTest::newRow("element name in another case") << QByteArray("<afm>111111114</afm>")
+                                                      << QByteArray("<AFM>111111114</AFM>");
+        QTest::newRow("element missing") << QByteArray("<Reserved></Reserved>\r\n") << QByteArray();
+        QTest::newRow("elements swapped") << QByteArray("<MAINMM>85.5</MAINMM>\r\n<HELPMM>12.25</HELPMM>")
+                                          << QByteArray("<HELPMM>12.25</HELPMM>\r\n<MAINMM>85.5</MAINMM>");
+        QTest::newRow("unknown kind of declaration") << QByteArray("<DeclType>1<") << QByteArray("<DeclType>3<");
+    }
+
+    void schemaRefusesOtherLayouts() {
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        QByteArray file = fileBytes(kFixtures + "full.xml");
+        QVERIFY(file.contains(from));
+        file.replace(file.indexOf(from), from.size(), to);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("changed.xml");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(file) == file.size());
+        f.close();
+        QVERIFY(!schemaFaults(path).isEmpty());
+    }
+
+    // A few thousand random texts in every text column: the file is
+    // well-formed and valid, carries no byte ISO 8859-7 leaves undefined, and
+    // libxml2 reads back every text as written (less what XML cannot carry).
+    void randomTextReadsBack() {
+        ScratchFolder folder;
+        QRandomGenerator rng(20240611);
+        int texts = 0;
+        auto text = [&] {
+            ++texts;
+            return QVariant(randomText(rng));
+        };
+        auto decimal = [&] {
+            return rng.bounded(3) == 0 ? QVariant(QString())
+                                       : QVariant(QStringLiteral("%1,%2").arg(rng.bounded(100000)).arg(rng.bounded(100)));
+        };
+        auto person = [&](const QString &table) {
+            UploadPersonRow row{columnsOf(table), QVector<QVariant>()};
+            for (const QString &column : row.columns)
+                row.values->append(column == QLatin1String("DeclType") ? QVariant(qlonglong(rng.bounded(3))) : text());
+            return row;
+        };
+        auto rows = [&](const QString &table, int count, const QList<int> &decimals) {
+            UploadRows r{columnsOf(table), {}};
+            for (int i = 0; i < count; ++i) {
+                QVector<QVariant> values;
+                for (int p = 0; p < r.columns.size(); ++p)
+                    values << (decimals.contains(p) ? decimal() : text());
+                r.rows << values;
+            }
+            return r;
+        };
+        const QList<int> table1Decimals = {22, 23, 26, 28, 30, 32};
+        const QList<int> table2Decimals = {12, 13, 14, 15, 16, 17, 18, 19, 21};
+        UploadDeclaration d;
+        d.general = person("generaldata");
+        d.taxpayer = person("citizendata");
+        d.spouse = person("wifedata");
+        d.children = rows("children", 5, {});
+        d.representative = person("ekprosopos");
+        d.table1 = rows("table1", 70, table1Decimals);
+        d.table2 = rows("TABLE2", 70, table2Decimals);
+        QVERIFY(texts > 3000);
+
+        const QByteArray written = WriteUploadFile(d);
+        for (char b : written) {
+            const auto byte = static_cast<unsigned char>(b);
+            QVERIFY2(byte == 0x09 || byte == 0x0A || byte == 0x0D || (byte >= 0x20 && byte < 0x7F) ||
+                         (byte >= 0xA0 && byte != 0xA4 && byte != 0xA5 && byte != 0xAA && byte != 0xAE &&
+                          byte != 0xD2 && byte != 0xFF),
+                     qPrintable(QString::number(byte, 16)));
+        }
+        const QString path = folder.file("random.xml");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(written) == written.size());
+        f.close();
+        QCOMPARE(schemaFaults(path), QString());
+
+        // Every leaf in the file's layout, with the text a parser must return.
+        QList<std::pair<QString, QString>> expected;
+        auto value = [&](const QVector<QVariant> &values, int p, bool isDecimal) {
+            QString t = readBackOf(values[p].toString());
+            return isDecimal ? t.replace(',', '.') : t;
+        };
+        auto expectPerson = [&](const UploadPersonRow &row, int last) {
+            for (int p = 1; p <= last; ++p)
+                expected.append({row.columns[p], value(*row.values, p, false)});
+        };
+        auto expectRows = [&](const UploadRows &r, const QString &number, int first, int last,
+                              const QList<int> &decimals) {
+            for (int i = 0; i < r.rows.size(); ++i) {
+                expected.append({number, QString::number(first + i)});
+                for (int p = 1; p <= last; ++p)
+                    expected.append({r.columns[p], value(r.rows[i], p, decimals.contains(p))});
+            }
+        };
+        expectPerson(d.general, 5);
+        expectPerson(d.taxpayer, 4);
+        expectPerson(d.spouse, 5);
+        expectRows(d.children, "CODE", 3, 6, {});
+        expectPerson(d.representative, 5);
+        expectRows(d.table1, "CD", 1, 35, table1Decimals);
+        expectRows(d.table2, "CD", 1, 25, table2Decimals);
+
+        const auto leaves = readBack(path);
+        QCOMPARE(leaves.size(), expected.size());
+        for (int i = 0; i < leaves.size(); ++i)
+            QVERIFY2(leaves[i] == expected[i],
+                     qPrintable(QStringLiteral("leaf %1 <%2>: read %3, written %4")
+                                    .arg(i)
+                                    .arg(expected[i].first, leaves[i].second.toHtmlEscaped(),
+                                         expected[i].second.toHtmlEscaped())));
+    }
+
+    // The whole road through the window: two children, a company name with
+    // "&", a two-line note, three Table 1 and two Table 2 rows (the rows of
+    // another declaration stored before them), compared with the fixture.
+    void fullDeclaration() {
+        Window w;
+        {   // another declaration's rows come first, so that stored keys are not ordinals
+            storeRow(*w.form->ADOConnection2, "table1", kTable1Rows[0], kOtherDeclaration);
+            storeRow(*w.form->ADOConnection2, "table2", kTable2Rows[0], kOtherDeclaration);
+        }
+        w.open();
+        QVERIFY(w.form->N10->isEnabled());
+        GeneralPage &page = w.page;
+        page.ComboBoxDOY->setCurrentIndex(page.ComboBoxDOY->findText("ΑΘΗΝΩΝ Α'"));
+        page.ComboBoxDOYChange(page.ComboBoxDOY->currentIndex());
+        page.ComboBoxType->setCurrentIndex(1);
+        const QStringList taxpayer = {"ΆΛΦΑ & ΣΙΑ Ο.Ε.", "", ""};
+        const QStringList spouse = {"ΔΕΛΤΑ", "ΜΑΡΙΑ", "ΙΩΑΝΝΗΣ", "ΑΒ 123456", "100000090"};
+        const QStringList representative = {"ΔΙΑΧΕΙΡΙΣΤΗΣ", "ΕΨΙΛΟΝ", "ΠΕΤΡΟΣ", "Χ 654321", "077777777"};
+        for (int c = 0; c < 3; ++c)
+            page.StringGridYp->setCells(c + 1, 1, taxpayer[c]);
+        for (int c = 0; c < 5; ++c) {
+            page.StringGridYpWife->setCells(c + 1, 1, spouse[c]);
+            page.StringGridAnti->setCells(c, 1, representative[c]);
+        }
+        page.MemoNotes->setPlainText("ΠΡΩΤΗ ΓΡΑΜΜΗ: ΑΞΙΑ < 100 € & ΑΝΩ\nΔΕΥΤΕΡΗ ΓΡΑΜΜΗ ]]> ΤΕΛΟΣ");
+        w.addChild({"ΔΕΛΤΑ", "ΕΛΕΝΗ", "ΙΩΑΝΝΗΣ", "ΑΒ 111111", "2010", "123456783"});
+        w.addChild({"ΔΕΛΤΑ", "ΆΝΝΑ", "ΙΩΑΝΝΗΣ", "", "2015", "090000008"});
+        for (const QStringList &row : kTable1Rows) {
+            QCOMPARE(row.size(), 35);
+            storeRow(*w.form->ADOConnection2, "table1", row, kPerson);
+        }
+        for (const QStringList &row : kTable2Rows) {
+            QCOMPARE(row.size(), 25);
+            storeRow(*w.form->ADOConnection2, "table2", row, kPerson);
+        }
+        Reopen(*w.form->ADODataSet6, DeclarationQuery("select * from table1 where AFMYpox='", kPerson));
+        Reopen(*w.form->ADODataSet7, DeclarationQuery("select * from table2 where AFMYpox='", kPerson));
+        // the grids stand on later rows
+        w.form->ADODataSet4->moveTo(1);
+        w.form->ADODataSet6->moveTo(2);
+        w.form->ADODataSet7->moveTo(1);
+
+        // A name typed without suffix gets ".xml".
+        SaveDialogSeen seen;
+        ModalAnswerer answers;
+        answers.custom(saveAs(w.folder.file("full"), &seen));
+        QCOMPARE(w.exportWith(answers), QStringList{kDialogTitle});   // no message on success
+
+        QCOMPARE(seen.title, kDialogTitle);
+        QCOMPARE(seen.filter, QStringLiteral("*.xml"));
+        QCOMPARE(seen.suffix, QStringLiteral("xml"));
+        QCOMPARE(seen.folder, QDir(QCoreApplication::applicationDirPath()).absolutePath());
+        QCOMPARE(seen.name, QStringLiteral("D7-111111114"));
+        QVERIFY(!seen.overwritePrompt);
+
+        const QString path = w.folder.file("full.xml");
+        const QByteArray written = fileBytes(path);
+        QVERIFY(written.contains("\xB6\xCB\xD6\xC1 &amp; \xD3\xC9\xC1"));   // ΆΛΦΑ & ΣΙΑ
+        const QString fault = fixtureDifference(written, "full.xml");
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        QCOMPARE(schemaFaults(path), QString());
+        const auto leaves = readBack(path);
+        QVERIFY(leaves.contains(std::pair<QString, QString>("Surname", "ΆΛΦΑ & ΣΙΑ Ο.Ε.")));
+        QVERIFY(leaves.contains(std::pair<QString, QString>(
+            "Notes", "ΠΡΩΤΗ ΓΡΑΜΜΗ: ΑΞΙΑ < 100 € & ΑΝΩ\nΔΕΥΤΕΡΗ ΓΡΑΜΜΗ ]]> ΤΕΛΟΣ")));
+
+        // the kept-open datasets end on their first row; the one-row dataset is closed
+        QCOMPARE(w.form->ADODataSet4->recNo(), 0);
+        QCOMPARE(w.form->ADODataSet6->recNo(), 0);
+        QCOMPARE(w.form->ADODataSet7->recNo(), 0);
+        QVERIFY(!w.form->ADODataSet3->isActive());
+    }
+
+    // Only what validation asks for: the person liable's surname and number.
+    void emptyDeclaration() {
+        Window w;
+        w.open();
+        w.page.StringGridYp->setCells(1, 1, "ΒΗΤΑ");
+        ModalAnswerer answers;
+        answers.custom(saveAs(w.target()));
+        QCOMPARE(w.exportWith(answers), QStringList{kDialogTitle});
+        const QString fault = fixtureDifference(fileBytes(w.target()), "empty.xml");
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        QCOMPARE(schemaFaults(w.target()), QString());
+    }
+
+    // Edits never stored are checked, stored and written; a child still being
+    // typed in counts too.
+    void unsavedEditsAreWritten() {
+        Window w;
+        w.open();
+        w.page.StringGridYp->setCells(1, 1, "ΠΡΩΤΟ");
+        w.form->StoreGeneralData();
+        w.page.StringGridYp->setCells(1, 1, "ΔΕΥΤΕΡΟ");
+        w.page.StringGridYpWife->setCells(1, 1, "ΣΥΖΥΓΟΣ");
+        w.page.StringGridYpWife->setCells(5, 1, "100000090");
+        w.page.MemoNotes->setPlainText("ΝΕΑ ΣΗΜΕΙΩΣΗ");
+        Dataset &children = *w.form->ADODataSet4;
+        children.insert();
+        children.setFieldByName("Surname", "ΠΑΙΔΙ");
+        children.setFieldByName("AFM", "123456783");   // not posted yet
+
+        ModalAnswerer answers;
+        answers.custom(saveAs(w.target()));
+        QCOMPARE(w.exportWith(answers), QStringList{kDialogTitle});
+        const QByteArray written = fileBytes(w.target());
+        for (const char *element : {"<Surname>ΔΕΥΤΕΡΟ</Surname>", "<Surname>ΣΥΖΥΓΟΣ</Surname>",
+                                    "<AFM>100000090</AFM>", "<Notes>ΝΕΑ ΣΗΜΕΙΩΣΗ</Notes>",
+                                    "<CODE>3</CODE>\r\n<Surname>ΠΑΙΔΙ</Surname>"})
+            QVERIFY2(written.contains(iso(QString::fromUtf8(element))), element);
+        QCOMPARE(StoredRows("select Surname from citizendata where afm='111111114'"),
+                 QList<QStringList>{{"ΔΕΥΤΕΡΟ"}});
+        QCOMPARE(StoredRows("select Notes from generaldata where afmypox='111111114'"),
+                 QList<QStringList>{{"ΝΕΑ ΣΗΜΕΙΩΣΗ"}});
+    }
+
+    // A refused validation shows the save button's message, and nothing is
+    // stored or written; before any declaration is opened it is the first rule.
+    void refusedValidation() {
+        Window w;
+        {
+            ModalAnswerer answers;
+            answers.ok();
+            QCOMPARE(w.exportWith(answers), QStringList{kApplicationTitle});
+            // the surname rule comes first
+            QCOMPARE(answers.texts, QStringList{SaveMessage(5, kYear)});
+            QCOMPARE(answers.texts.first(), QStringLiteral("Πρέπει να δηλώσετε οπωσδήποτε Επώνυμο ή Επωνυμία Υπόχρεου."));
+            QCOMPARE(StoredRows("select * from citizendata"), QList<QStringList>{});
+        }
+        w.open();
+        w.page.StringGridYp->setCells(1, 1, "ΑΛΦΑ");
+        w.page.StringGridYpWife->setCells(5, 1, "123");
+        ModalAnswerer answers;
+        answers.ok();
+        QCOMPARE(w.exportWith(answers), QStringList{kApplicationTitle});
+        QCOMPARE(answers.texts, QStringList{SaveMessage(2, kYear)});
+        QCOMPARE(StoredRows("select * from wifedata"), QList<QStringList>{});
+        QCOMPARE(QDir(w.folder.path()).entryList({"*.xml"}), QStringList{});
+    }
+
+    void replaceQuestion_data() {
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("Όχι keeps the file") << false;
+        QTest::newRow("Ναι replaces it") << true;
+    }
+
+    void replaceQuestion() {
+        QFETCH(bool, replace);
+        Window w;
+        w.open();
+        w.page.StringGridYp->setCells(1, 1, "ΑΛΦΑ");
+        QFile earlier(w.target());
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+        earlier.close();
+        ModalAnswerer answers;
+        answers.custom(saveAs(w.target()));
+        replace ? answers.yes() : answers.no();
+        QCOMPARE(w.exportWith(answers), (QStringList{kDialogTitle, kApplicationTitle}));
+        QCOMPARE(answers.texts.last(),
+                 QStringLiteral("Είστε σίγουρος ότι θέλετε να αντικαταστήσετε το αρχείο D7-111111114.xml;"));
+        const QByteArray now = fileBytes(w.target());
+        if (replace) {
+            QVERIFY(now.startsWith("<?xml"));
+            QCOMPARE(schemaFaults(w.target()), QString());
+        } else {
+            QCOMPARE(now, QByteArray("earlier"));
+        }
+    }
+
+    void cancelledDialogWritesNothing() {
+        Window w;
+        w.open();
+        w.page.StringGridYp->setCells(1, 1, "ΑΛΦΑ");
+        ModalAnswerer answers;
+        answers.custom(saveAs(QString()));
+        QCOMPARE(w.exportWith(answers), QStringList{kDialogTitle});
+        QCOMPARE(QDir(w.folder.path()).entryList({"*.xml"}), QStringList{});
+    }
+
+    // A folder where the file cannot be written: the message, the earlier
+    // file as it was, and nothing else left in the folder.
+    void failedWriteKeepsTheEarlierFile() {
+        Window w;
+        w.open();
+        w.page.StringGridYp->setCells(1, 1, "ΑΛΦΑ");
+        const QString folder = w.folder.file("readonly");
+        QVERIFY(QDir().mkdir(folder));
+        const QString path = folder + "/D7-111111114.xml";
+        QFile earlier(path);
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+        earlier.close();
+        const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                              QFile::ReadOther | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(w.folder.path(), readOnly | QFile::WriteOwner));   // traversable
+        QVERIFY(QFile::setPermissions(folder, readOnly));
+
+        Unprivileged user;
+        ModalAnswerer answers;
+        answers.custom(saveAs(path, nullptr, [&] { user.drop(); })).yes().ok();
+        const QStringList windows = w.exportWith(answers);
+        user.restore();
+        QFile::setPermissions(folder, readOnly | QFile::WriteOwner);
+        if (user.refused)
+            QSKIP("run as root without the right to change the effective user");
+        QCOMPARE(windows, (QStringList{kDialogTitle, kApplicationTitle, kApplicationTitle}));
+        QCOMPARE(answers.texts.last(), QStringLiteral("Υπήρξε κάποιο πρόβλημα κατά την προετοιμασία του αρχείου"));
+        QCOMPARE(answers.texts.last(), kExportFailedMessage);
+        QCOMPARE(fileBytes(path), QByteArray("earlier"));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"D7-111111114.xml"});
+    }
+};
+
+D7_TEST_MAIN(ExportTest)
+#include "test_export.moc"
