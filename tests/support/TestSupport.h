@@ -91,7 +91,8 @@ T *Control(const QObject *window, const char *name) {
     return found;
 }
 
-// A main window on the current folder's database, past its welcome screen.
+// A main window on the current folder's database, past its welcome screen,
+// with its help windows.
 std::unique_ptr<d7::TForm1> MakeMainWindow();
 
 // Opens the declaration of a tax number in the window, as the menu command
