@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Draws the welcome-screen pictures (JPEG) with ImageMagick. Run by hand when
-# they change; the results are kept in data/images.
+# Draws the welcome-screen pictures (JPEG) and the program icon (PNG) with
+# ImageMagick. Run by hand when they change; the results are kept in data/images.
 set -euo pipefail
 out=${1:-$(dirname "$0")/../data/images}
 mkdir -p "$out"
@@ -26,3 +26,13 @@ convert -size 150x230 gradient:'#dff1f7'-'#ffffff' \
   -fill '#bfe6f3' -draw 'rectangle 44,120 60,134' -draw 'rectangle 90,120 106,134' \
   -stroke none -fill '#1f5fa8' -draw 'rectangle 10,190 140,200' \
   -quality 92 "$out/welcome.jpg"
+
+# Program icon: a form sheet with a folded corner, a house and "D7", on a
+# transparent ground (PNG, for the windows, the about box and the menus).
+convert -size 128x128 xc:none \
+  -fill white -stroke '#1f5fa8' -strokewidth 6 -draw 'stroke-linejoin round polygon 24,8 84,8 108,32 108,120 24,120' \
+  -fill '#dff1f7' -draw 'stroke-linejoin round polygon 84,8 84,32 108,32' \
+  -stroke none -fill '#309fc0' -draw 'polygon 34,56 62,30 90,56' -draw 'rectangle 42,56 82,80' \
+  -fill white -draw 'rectangle 57,64 67,80' \
+  -fill '#1f5fa8' -font DejaVu-Sans-Bold -pointsize 30 -gravity north -annotate +0+82 'D7' \
+  PNG32:"$out/d7.png"

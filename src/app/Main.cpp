@@ -143,7 +143,7 @@ void TForm1::buildMenu() {
     ConnectCommand(N2, &QAction::triggered, this, [this] { N2Click(); });
     ConnectCommand(N10, &QAction::triggered, this, [this] { ExportDeclaration(*this); });
     // Commands still to be built are greyed, so that none seems to work and does nothing.
-    for (QAction *later : {N13, N4, N5, N7, N91, N9})
+    for (QAction *later : {N4, N5})
         later->setEnabled(false);
 }
 
@@ -293,8 +293,10 @@ bool TForm1::eventFilter(QObject *watched, QEvent *e) {
     // F1 with any modifier, wherever the focus is in this window.
     if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(e)->key() == Qt::Key_F1) {
         auto *w = qobject_cast<QWidget *>(watched);
-        if (w && w->window() == this)
-            return true;   // the manual viewer answers F1 once it exists
+        if (w && w->window() == this) {
+            emit helpKeyPressed();
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, e);
 }

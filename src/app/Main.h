@@ -93,6 +93,10 @@ public:
     Table2Page *TabSheetArray2;
     SummaryPage *TabSheetD7;
 
+signals:
+    // F1 with any modifier, wherever the focus is in this window.
+    void helpKeyPressed();
+
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -5,6 +5,8 @@
 
 #include "app/Dialogs.h"
 #include "app/Main.h"
+#include "help/AboutBox.h"
+#include "help/HelpMenu.h"
 #include "store/Engine.h"
 
 namespace d7 {
@@ -12,6 +14,7 @@ namespace d7 {
 int RunProgram() {
     QApplication::setApplicationName(kApplicationTitle);
     QApplication::setApplicationDisplayName(QString());
+    QApplication::setWindowIcon(ProgramIcon());
     std::unique_ptr<TForm1> form;
     try {
         form = std::make_unique<TForm1>();
@@ -19,6 +22,7 @@ int RunProgram() {
         ShowErrorText(e.text());
         return 1;
     }
+    AttachHelp(*form);
     form->show();
     form->activateWindow();
     return QApplication::exec();

@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "app/Main.h"
+#include "help/HelpMenu.h"
 #include "store/Access.h"
 #include "store/Database.h"
 #include "store/Engine.h"
@@ -164,6 +165,7 @@ std::unique_ptr<d7::TForm1> MakeMainWindow() {
     ModalAnswerer welcome;
     welcome.click(QStringLiteral("Button1"));
     auto form = std::make_unique<d7::TForm1>();
+    d7::AttachHelp(*form);   // as the program does once its main window stands
     return form;
 }
 

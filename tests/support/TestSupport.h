@@ -108,7 +108,8 @@ private:
 qint64 RunInChild(const std::function<void()> &work);
 bool Finish(qint64 child);
 
-// A main window on the current folder's database, past its welcome screen.
+// A main window on the current folder's database, past its welcome screen,
+// with its help windows.
 std::unique_ptr<d7::TForm1> MakeMainWindow();
 
 // Opens the declaration of a tax number in the window, as the menu command
