@@ -19,6 +19,8 @@
 #include "app/Command.h"
 #include "app/Dialogs.h"
 #include "app/Main.h"
+#include "help/AboutBox.h"
+#include "help/HelpMenu.h"
 #include "store/Database.h"
 
 namespace {
@@ -58,8 +60,10 @@ int child(int argc, char **argv, bool program) {
     });
     answer.start(0);
     QApplication::setApplicationName(d7::kApplicationTitle);
+    QApplication::setWindowIcon(d7::ProgramIcon());
     d7::TForm1 form;
     answer.stop();
+    d7::AttachHelp(form);
     form.ShowStartHint = false;
     form.installEventFilter(&watcher);
     form.show();

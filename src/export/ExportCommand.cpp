@@ -80,16 +80,19 @@ UploadDeclaration GatherUploadDeclaration(TForm1 &form) {
 
 void ExportDeclaration(TForm1 &form) {
     // A child still being typed in counts, as for the save button: the file
-    // holds what was checked.
+    // holds what was checked. The general page is then stored as a page
+    // switch would, so that the edits that were checked are the ones written;
+    // all of it one command on the file, with no question open meanwhile.
+    Transaction store(*form.ADOConnection2);
     form.PostChildrenEdit();
     const int code = form.ValidateDeclaration();
+    if (code == 0)
+        form.StoreGeneralData();
+    store.commit();
     if (code != 0) {
         ShowMessageText(SaveMessage(code, QDate::currentDate().year()));
         return;
     }
-    // Stored as a page switch would, so that edits on the general page that
-    // were checked are also the ones written.
-    form.StoreGeneralData();
 
     const QString taxNumber = form.TabSheetGen->StringGridYp->Cells(4, 1);
     const QString path = SaveFileName(QStringLiteral("Επιλέξτε ένα όνομα αρχείου"), QStringLiteral("*.xml"),
