@@ -1,0 +1,207 @@
+// The print pages block by block.
+#include <QRegularExpression>
+
+#include "app/Dialogs.h"
+#include "print/PrintPages.h"
+#include "support/TestSupport.h"
+#include "text/CodePage.h"
+
+using namespace d7;
+using namespace d7test;
+
+namespace {
+
+const QString kTax = QStringLiteral("090000045");
+const QString kNbsp = QStringLiteral("&nbsp;");
+
+QString Text(const QByteArray &page) { return DecodeText(CodePage::Windows1253, page); }
+
+bool IsTableRow(const QString &line) {
+    return line.trimmed().startsWith(QLatin1String("<tr")) && line.endsWith(QLatin1String("</tr>"));
+}
+
+// The cells of each one-line table row, joined by "|": a cell's content, then
+// "{rs}", "{csN}", "{wN}" for its spans and width. A cell without the class
+// "style2" does not count, so that its row no longer matches.
+QStringList TableRows(const QString &page) {
+    static const QRegularExpression cell(
+        QStringLiteral(R"re(<td( rowspan="2")?(?: colspan="(\d)")?(?: width="(\d+)")? class="style2">(.*?)</td>)re"));
+    QStringList rows;
+    for (const QString &line : page.split(QStringLiteral("\r\n"))) {
+        if (!IsTableRow(line))
+            continue;
+        QStringList cells;
+        for (const auto &m : cell.globalMatch(line))
+            cells << m.captured(4) + (m.hasCaptured(1) ? "{rs}" : "") +
+                         (m.hasCaptured(2) ? "{cs" + m.captured(2) + "}" : "") +
+                         (m.hasCaptured(3) ? "{w" + m.captured(3) + "}" : "");
+        rows << cells.join(u'|');
+    }
+    return rows;
+}
+
+// The lines of the body that are not table rows: blocks, captions, tables.
+QStringList Skeleton(const QString &page) {
+    QStringList lines = page.split(QStringLiteral("\r\n"));
+    lines = lines.mid(lines.indexOf(QStringLiteral("<body>")));
+    lines.removeIf(IsTableRow);
+    return lines;
+}
+
+GeneralDataValues SampleGeneralData(int children) {
+    GeneralDataValues v{"Α' ΑΘΗΝΩΝ", "1101", "ΑΡΧΙΚΗ", {"ΠΑΠΑΔΟΠΟΥΛΟΣ & ΣΙΑ", "ΓΙΑΝΝΗΣ", "ΝΙΚΟΛΑΟΣ", kTax},
+                        {"", "", "", "", ""}, {"ΔΙΚΗΓΟΡΟΣ", "<ΝΙΚΟΛΑΟΥ>", "ΠΕΤΡΟΣ", "", "111111111"}, {},
+                        QStringLiteral("ΠΡΩΤΗ ΓΡΑΜΜΗ\nΔΕΥΤΕΡΗ Ő")};
+    for (int i = 1; i <= children; ++i)
+        v.children << StoredRow{1, "ΠΑΠΑΔΟΠΟΥΛΟΣ", QStringLiteral("ΠΑΙΔΙ%1").arg(i), "ΓΙΑΝΝΗΣ", {}, "2001", "", kTax};
+    return v;
+}
+
+// A stored row whose column at position i holds "v" and i, but where changed.
+StoredRow NumberedRow(int columns, const QMap<int, QVariant> &changed = {}) {
+    StoredRow row(columns);
+    for (int i = 0; i < columns; ++i)
+        row[i] = changed.contains(i) ? changed[i] : QVariant(QStringLiteral("v%1").arg(i));
+    return row;
+}
+
+}  // namespace
+
+class PrintTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QVERIFY(!QApplication::activeModalWidget()); }
+
+    void generalDataPage_data() {
+        QTest::addColumn<int>("children");
+        QTest::newRow("no children") << 0;
+        QTest::newRow("three children") << 3;
+    }
+    void generalDataPage() {
+        QFETCH(int, children);
+        const QByteArray bytes = GeneralDataPage(SampleGeneralData(children));
+        QCOMPARE(bytes.count("\n"), bytes.count("\r\n"));
+        QVERIFY(bytes.contains("\xC1\xD6\xCC"));   // ΑΦΜ in code page 1253
+        const QString page = Text(bytes);
+        QVERIFY(page.startsWith("<html>\r\n<head>\r\n<meta http-equiv=\"Content-Type\" content=\"text/html; "
+                                "charset=windows-1253\">\r\n<title></title>\r\n"));
+        QVERIFY(page.contains(QLatin1String("\"Function Disabled!\"")));
+        QVERIFY(page.contains(QLatin1String(".style2 {font-size: 11}")));
+        const QString table = QStringLiteral(R"(<table width="600" border="1">)");
+        QCOMPARE(Skeleton(page),
+                 QStringList({"<body>", kAuthorityName + "<br>", kAuthorityDepartment + "<br>",
+                              "<p><strong>D7: ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΩΝ που υπάρχουν την 1η Ιανουαρίου 2005</strong>", "</p>",
+                              R"(<table width="600" border="1" cellpadding="0" cellspacing="0">)", "</table>",
+                              "<br>ΣΤΟΙΧΕΙΑ ΤΟΥ ΥΠΟΧΡΕΟΥ(Με κεφαλαία)<br>", table, "</table>",
+                              "<br>ΣΤΟΙΧΕΙΑ ΤΗΣ ΣΥΖΥΓΟΥ (Με κεφαλαία)<br>", table, "</table>",
+                              "<br>ΣΤΟΙΧΕΙΑ ΠΡΟΣΤΑΤΕΥΟΜΕΝΩΝ ΤΕΚΝΩΝ ΠΟΥ ΕΧΟΥΝ<br>",
+                              "ΟΠΟΙΟΔΗΠΟΤΕ ΕΜΠΡΑΓΜΑΤΟ ΔΙΚΑΙΩΜΑ ΣΕ ΑΚΙΝΗΤΟ<br>", table, "</table>",
+                              "<br>ΣΤΟΙΧΕΙΑ ΝΟΜΙΜΟΥ ΕΚΠΡΟΣΩΠΟΥ ή ΑΝΤΙΚΛΗΤΟΥ<br>", table, "</table>",
+                              "<br>ΣΗΜΕΙΩΣΕΙΣ ΦΟΡΟΛΟΓΟΥΜΕΝΟΥ<br>", R"(<font class="style2">)", "ΠΡΩΤΗ ΓΡΑΜΜΗ<br>",
+                              "ΔΕΥΤΕΡΗ &#336;", "</font>",
+                              R"(<p class="style2">* Όσα τετραγωνίδια έχουν αστερίσκο θα συμπληρωθούν από την υπηρεσία</p>)",
+                              "</body></html>", ""}));
+        QStringList expected = {
+            "Προς τη Δ.Ο.Υ.:|Α' ΑΘΗΝΩΝ&nbsp;|1101&nbsp;|ΕΙΔΟΣ ΔΗΛΩΣΗΣ:|ΑΡΧΙΚΗ&nbsp;",
+            "ΑΡΙΘΜΟΣ ΦΑΚΕΛΛΟΥ: *||&nbsp;|ΑΡΙΘΜΟΣ ΔΗΛΩΣΗΣ: *|&nbsp;",
+            "ΚΩΔ.ΑΡ. ΙΔΙΟ- ΚΤΗΤΗ{w30}|ΕΠΩΝΥΜΟ ή ΕΠΩΝΥΜΙΑ|ΟΝΟΜΑ|ΕΠΩΝΥΜΟ & ΟΝΟΜΑ ΠΑΤΕΡΑ|ΑΦΜ",
+            "1.|ΠΑΠΑΔΟΠΟΥΛΟΣ &amp; ΣΙΑ&nbsp;|ΓΙΑΝΝΗΣ&nbsp;|ΝΙΚΟΛΑΟΣ&nbsp;|090000045&nbsp;",
+            "ΚΩΔ.ΑΡ. ΙΔΙΟ- ΚΤΗΤΗ{w30}|ΕΠΩΝΥΜΟ (όπως αναγράφεται στην ταυτότητα)|ΟΝΟΜΑ|ΕΠΩΝΥΜΟ & ΟΝΟΜΑ ΠΑΤΕΡΑ|"
+            "ΑΡΙΘΜ. ΤΑΥΤΟΤΗΤΑΣ|ΑΦΜ{w50}",
+            "2.|&nbsp;|&nbsp;|&nbsp;|&nbsp;|&nbsp;",
+            "ΚΩΔ.ΑΡ. ΙΔΙΟ- ΚΤΗΤΗ{w30}|ΕΠΩΝΥΜΟ |ΟΝΟΜΑ|ΕΠΩΝΥΜΟ & ΟΝΟΜΑ ΠΑΤΕΡΑ|ΑΡΙΘΜ. ΤΑΥΤΟ- ΤΗΤΑΣ{w50}|"
+            "ΕΤΟΣ ΓΕΝΝΗΣ.{w50}|ΑΦΜ{w50}"};
+        for (int i = 1; i <= children; ++i)
+            expected << QStringLiteral("%1.|ΠΑΠΑΔΟΠΟΥΛΟΣ&nbsp;|ΠΑΙΔΙ%2&nbsp;|ΓΙΑΝΝΗΣ&nbsp;|&nbsp;|2001&nbsp;|&nbsp;")
+                            .arg(i + 2)
+                            .arg(i);
+        expected << "ΙΔΙΟΤΗΤΑ|ΕΠΩΝΥΜΟ |ΟΝΟΜΑ|ΑΡΙΘΜ. ΤΑΥΤΟΤΗΤΑΣ|ΑΦΜ"
+                 << "ΔΙΚΗΓΟΡΟΣ&nbsp;|&lt;ΝΙΚΟΛΑΟΥ&gt;&nbsp;|ΠΕΤΡΟΣ&nbsp;|&nbsp;|111111111&nbsp;";
+        QCOMPARE(TableRows(page), expected);
+    }
+
+    void tablesPage() {
+        const QString page = Text(TablesPage({NumberedRow(37), NumberedRow(37), NumberedRow(37)},
+                                             {NumberedRow(27), NumberedRow(27)}));
+        const QString authority = kAuthorityName + " - " + kAuthorityDepartment;
+        QVERIFY(page.startsWith("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" "
+                                "\"http://www.w3.org/TR/html4/loose.dtd\">\r\n<html>\r\n<head>\r\n<meta http-equiv="
+                                "\"Content-Type\" content=\"text/html; charset=windows-1253\">\r\n<title>" +
+                                authority + "</title>\r\n"));
+        QVERIFY(page.contains(QLatin1String("\"Function Disabled!\"")));
+        QVERIFY(page.contains(QLatin1String(".style2 {font-size: 9px}")));
+        // The header group comes first in the outer table, so it repeats on every page.
+        const QString table = QStringLiteral(R"(<table width="100%" border="1" cellpadding="0" cellspacing="0">)");
+        QCOMPARE(Skeleton(page),
+                 QStringList({"<body>", R"(<table cellpadding="0" cellspacing="0" width="100%" border="0" >)",
+                              R"(<thead style="display:table-header-group">)", "</thead>", "<tbody>",
+                              R"(<tr><td class="style2"><font size="1">ΠΙΝΑΚΑΣ 1: ΣΤΟΙΧΕΙΑ ΟΙΚΟΠΕΔΩΝ (ΕΝΤΟΣ ΣΧΕΔΙΟΥ ή ΟΙΚΙΣΜΟΥ))",
+                              "ΚΑΙ ΚΤΙΣΜΑΤΩΝ (ΕΝΤΟΣ και ΕΚΤΟΣ ΣΧΕΔΙΟΥ)</font></td></tr>", R"(<tr><td class="style2">)",
+                              table, "</table>", R"(<br><font size="1">ΠΙΝΑΚΑΣ 2: ΣΤΟΙΧΕΙΑ ΑΓΡΟΤΕΜΑΧΙΩΝ</font><br>)", table,
+                              "</table>",
+                              R"(<p class="style2">* Όσα τετραγωνίδια έχουν αστερίσκο συμπληρώνονται από την υπηρεσία</p>)",
+                              "</td></tr>", "</tbody>", "</table>", "</body></html>", ""}));
+        QCOMPARE(page.count(QLatin1String(R"(<tr bgcolor="#CCFFFF" align="center">)")), 4);
+        QCOMPARE(page.count(QLatin1String("\r\n <tr>")), 5);   // each data row a line of its own
+
+        const QString table1Headings =
+            "ΑΡ.<BR>ΤΑΥΤ.<BR>ΑΚΙΝ.<BR>(*){rs}|Α/A{rs}{w30}|<strong>ΔΙΕΥΘΥΝΣΗ ΑΚΙΝΗΤΟΥ</strong>{cs4}|<strong>ΥΠΟΛΟΙΠΟΙ "
+            "ΔΡΟΜΟΙ ΟΙΚΟΔΟΜΙΚΟΥ ΤΕΤΡΑΓΩΝΟΥ<BR>ΠΡΟΣΟΨΕΙΣ</strong>{cs6}|ΑΡ.<BR>ΟΙΚ.<BR>ΤΕΤ.{rs}{w50}|ΚΑΤ.<BR>ΑΚΙ-<BR>ΝΗ-<BR>"
+            "ΤΟΥ{rs}{w50}|ΕΙΔ.<BR>ΣΥΝ.{rs}{w50}|ΟΡΟ<BR>ΦΟΣ{rs}{w50}|<strong>ΚΤΙΣΜΑ</strong>{cs6}|<strong>ΟΙΚΟΠΕΔΟ</strong>"
+            "{cs4}|ΣΥΝ.<BR>ΕΠΙΦΑΝ.<BR>ΚΤΙ-<BR>ΣΜΑΤΩΝ<BR>ΣΤΟ<BR>ΟΙΚ/ΔΟ{rs}{w50}|ΚΩΔ.<BR>ΑΡ.<BR>ΙΔ.{rs}{w50}|ΚΩΔ.<BR>ΜΕΤ/<BR>"
+            "ΛΗΣ{rs}{w50}";
+        const QString table1Second =
+            "ΝΟΜΟΣ{w50}|ΔΗΜΟΣ / ΔΙΑΜ. ή ΚΟΙΝΟΤΗΤΑ{w50}|ΟΔΟΣ -<BR>ΑΡΙΘΜΟΣ{w50}|Π.|ΟΔΟΣ{w50}|Π.|ΟΔΟΣ{w50}|Π.|ΟΔΟΣ{w50}|Π.|"
+            "ΚΥΡΙΟΙ<BR>ΧΩΡΟΙ|ΒΟΗΘ/<BR>ΚΟΙ<BR>ΧΩΡΟΙ|ΕΤΟΣ<BR>ΚΑΤ/<BR>ΥΗΣ|ΕΙΔΟΣ<BR>ΕΜΠ/<BR>ΤΟΥ<BR>ΔΙΚ/<BR>ΤΟΣ|ΠΟΣ.<BR>ΣΥΝ/<BR>"
+            "ΣΙΑΣ<BR>%|ΕΤΟΣ<BR>ΓΕΝ.<BR>ΕΠΙΚ/<BR>ΠΩΤΗ|ΕΠΙΦΑ-<BR>ΝΕΙΑ|ΕΙΔΟΣ<BR>ΕΜΠ/<BR>ΤΟΥ<BR>ΔΙΚ/<BR>ΤΟΣ|ΠΟΣ<BR>ΣΥΝ/<BR>"
+            "ΣΙΑΣ<BR>%|ΕΤΟΣ<BR>ΓΕΝ.<BR>ΕΠΙΚ/<BR>ΠΩΤΗ";
+        const QString table2Headings =
+            "ΑΡ.<BR>ΤΑΥΤ.<BR>ΑΚΙΝ.<BR>(*){rs}|Α/A{rs}{w30}|<strong>ΔΙΕΥΘΥΝΣΕΙΣ ΑΚΙΝΗΤΩΝ</strong>{cs3}|ΠΡΟ-<BR>ΣΟΨΗ ΣΕ "
+            "ΟΔΟ{rs}{w30}|ΑΠΟ-<BR>ΣΤΑΣΗ ΑΠΟ ΘΑΛ.{rs}{w30}|ΑΠΑΛ-<BR>ΛΟΤΡΙ-<BR>ΩΤΕΑ{rs}{w50}|ΑΡΔΕΥ-<BR>ΟΜΕΝΗ{rs}{w50}|<strong>"
+            "ΕΠΙΦΑΝΕΙΑ ΣΕ ΤΕΤΡΑΓΩΝΙΚΑ ΜΕΤΡΑ</strong>{cs7}|ΣΥΝ.<BR>ΕΠΙΦΑΝ.<BR>ΚΤΙ-<BR>ΣΜΑΤΩΝ<BR>ΣΤΟ<BR>ΑΓΡ/ΧΙΟ{rs}{w50}|"
+            "ΕΙΔΟΣ<BR>ΕΜΠ/<BR>ΤΟΥ<BR>ΔΙΚ/<BR>ΤΟΣ{rs}|ΠΟΣ<BR>ΣΥΝ/<BR>ΣΙΑΣ<BR>%{rs}|ΕΤΟΣ<BR>ΓΕΝ.<BR>ΕΠΙΚ/<BR>ΠΩΤΗ{rs}|ΚΩΔ.<BR>"
+            "ΑΡ.<BR>ΙΔ.{rs}{w50}|ΚΩΔ.<BR>ΜΕΤ/<BR>ΛΗΣ{rs}{w50}";
+        const QString table2Second =
+            "ΝΟΜΟΣ{w50}|ΔΗΜΟΣ  / ΔΙΑΜ. ή ΚΟΙΝΟΤΗΤΑ{w50}|ΟΔΟΣ- ΑΡΙΘΜΟΣ ή ΘΕΣΗ{w50}|ΜΟΝΟΕΤΗΣ ΚΑΛΛΙΕΡΓΕΙΑ{w50}|ΠΟΛΥΕΤΗΣ "
+            "ΕΛΙΕΣ{w50}|ΠΟΛΥΕΤΗΣ ΛΟΙΠΕΣ{w50}|ΒΟΣΚΟ<BR>ΤΟΠΟΣ{w50}|ΔΑΣΙΚΗ<BR>ΕΚΤΑΣΗ{w50}|ΜΕΤΑΛ. ή<BR>ΛΑΤΟΜ.|ΥΠ. ΕΚΘΕΣΗ<BR>ή "
+            "ΧΩΡΟΣ <BR>ΣΤΑΘΜ.{w50}";
+        // Each table numbers its own rows from 1.
+        const QString table1Row = "&nbsp;|%1|v1&nbsp;|v3&nbsp;|v5 v7&nbsp;|v8&nbsp;|v9&nbsp;|v11&nbsp;|v12&nbsp;|v14&nbsp;|"
+                                  "v15&nbsp;|v17&nbsp;|v18&nbsp;|v19&nbsp;|v20&nbsp;|v21&nbsp;|v22&nbsp;|v23&nbsp;|v24&nbsp;|"
+                                  "v25&nbsp;|v26&nbsp;|v27&nbsp;|v28&nbsp;|v29&nbsp;|v30&nbsp;|v31&nbsp;|v32&nbsp;|v33&nbsp;|"
+                                  "v35&nbsp;";
+        const QString table2Row = "&nbsp;|%1|v1&nbsp;|v3&nbsp;|v5 v7&nbsp;|v8&nbsp;|v9&nbsp;|v10&nbsp;|v11&nbsp;|v12&nbsp;|"
+                                  "v13&nbsp;|v14&nbsp;|v15&nbsp;|v16&nbsp;|v17&nbsp;|v18&nbsp;|v19&nbsp;|v20&nbsp;|v21&nbsp;|"
+                                  "v22&nbsp;|v23&nbsp;|v25&nbsp;";
+        QCOMPARE(TableRows(page),
+                 QStringList({"<font size=\"1\">" + authority + "</font>", table1Headings, table1Second,
+                              table1Row.arg(1), table1Row.arg(2), table1Row.arg(3), table2Headings, table2Second,
+                              table2Row.arg(1), table2Row.arg(2)}));
+    }
+
+    void tableCells_data() {
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("street alone") << 37 << 7 << QVariant() << 4 << "v5&nbsp;";
+        QTest::newRow("number without street") << 37 << 5 << QVariant() << 4 << kNbsp;
+        QTest::newRow("empty number") << 27 << 7 << QVariant("") << 4 << "v5 &nbsp;";
+        QTest::newRow("null change code") << 37 << 35 << QVariant() << 28 << kNbsp;
+        QTest::newRow("blank mark") << 27 << 10 << QVariant(" ") << 7 << " &nbsp;";
+    }
+    void tableCells() {
+        QFETCH(int, columns);
+        QFETCH(int, position);
+        QFETCH(QVariant, stored);
+        QFETCH(int, cell);
+        QFETCH(QString, expected);
+        const QList<StoredRow> rows = {NumberedRow(columns, {{position, stored}})};
+        const QString page = Text(columns == 37 ? TablesPage(rows, {}) : TablesPage({}, rows));
+        QCOMPARE(TableRows(page).value(columns == 37 ? 3 : 5).split(u'|').value(cell), expected);
+    }
+};
+
+D7_TEST_MAIN(PrintTest)
+#include "test_print.moc"
