@@ -1,7 +1,10 @@
-// The print pages block by block.
+// The print pages block by block, and as tidy and the viewer read them.
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTextCursor>
 
 #include "app/Dialogs.h"
+#include "print/HtmlViewer.h"
 #include "print/PrintPages.h"
 #include "support/TestSupport.h"
 #include "text/CodePage.h"
@@ -200,6 +203,37 @@ private slots:
         const QList<StoredRow> rows = {NumberedRow(columns, {{position, stored}})};
         const QString page = Text(columns == 37 ? TablesPage(rows, {}) : TablesPage({}, rows));
         QCOMPARE(TableRows(page).value(columns == 37 ? 3 : 5).split(u'|').value(cell), expected);
+    }
+
+    // Tidy finds no structural error; the viewer reads the pages as a browser:
+    // decoded by their meta tag, the style sheet inside its comment applied,
+    // a size without unit in pixels.
+    void pagesAsToolsRead() {
+        ScratchFolder folder{QString()};
+        const struct {
+            QByteArray page;
+            const char *value;
+            int pixels;
+        } cases[] = {{GeneralDataPage(SampleGeneralData(3)), "ΠΑΙΔΙ1", 11},
+                     {TablesPage({NumberedRow(37, {{5, "<Α & Β>"}, {1, "ΑΤΤΙΚΗΣ"}})}, {NumberedRow(27)}), "ΑΤΤΙΚΗΣ", 9}};
+        for (const auto &c : cases) {
+            QFile file(folder.file(QStringLiteral("page.htm")));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(c.page) == c.page.size());
+            file.close();
+            QProcess tidy;
+            tidy.start(QStringLiteral("tidy"), {QStringLiteral("-q"), QStringLiteral("-e"), QStringLiteral("-raw"),
+                                                file.fileName()});
+            QVERIFY2(tidy.waitForFinished(30000), "tidy is missing: scripts/install-deps.sh test installs it");
+            const QString report = QString::fromUtf8(tidy.readAllStandardError());
+            QVERIFY2(tidy.exitCode() < 2 && !report.contains(QLatin1String("Error:")), qPrintable(report));
+
+            QTextDocument document;
+            QFont font;
+            font.setPixelSize(20);
+            document.setDefaultFont(font);
+            document.setHtml(ReadHtmlPage(c.page));
+            QCOMPARE(document.find(QString::fromUtf8(c.value)).charFormat().font().pixelSize(), c.pixels);
+        }
     }
 };
 
