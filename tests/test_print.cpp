@@ -1,11 +1,15 @@
-// The print pages block by block, and as tidy and the viewer read them.
+// The print pages block by block, as tidy and the viewer read them, and a
+// PDF that cannot be written.
+#include <QFileDialog>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTextCursor>
+#include <unistd.h>
 
 #include "app/Dialogs.h"
 #include "print/HtmlViewer.h"
 #include "print/PrintPages.h"
+#include "print/PrintPath.h"
 #include "support/TestSupport.h"
 #include "text/CodePage.h"
 
@@ -67,6 +71,34 @@ StoredRow NumberedRow(int columns, const QMap<int, QVariant> &changed = {}) {
         row[i] = changed.contains(i) ? changed[i] : QVariant(QStringLiteral("v%1").arg(i));
     return row;
 }
+
+// Answers the save dialog with a path; keeps its title and the path it proposed.
+void SaveAs(ModalAnswerer &robot, QString &proposed, const QString &path) {
+    robot.custom([&proposed, path](QWidget *w) {
+        auto *dialog = qobject_cast<QFileDialog *>(w);
+        proposed = w->windowTitle() + u'|' + dialog->selectedFiles().value(0);
+        dialog->setDirectory(QFileInfo(path).absolutePath());
+        dialog->selectFile(QFileInfo(path).fileName());
+        static_cast<QDialog *>(dialog)->accept();
+    });
+}
+
+// Runs as an ordinary user while it lives when the tests run as root, whom
+// no folder's permissions would stop.
+class OrdinaryUser {
+public:
+    OrdinaryUser() : root_(geteuid() == 0) {
+        if (root_ && seteuid(65534) != 0)
+            qFatal("cannot drop the effective user");
+    }
+    ~OrdinaryUser() {
+        if (root_ && seteuid(0) != 0)
+            qFatal("cannot restore the effective user");
+    }
+
+private:
+    bool root_;
+};
 
 }  // namespace
 
@@ -234,6 +266,35 @@ private slots:
             document.setHtml(ReadHtmlPage(c.page));
             QCOMPARE(document.find(QString::fromUtf8(c.value)).charFormat().font().pixelSize(), c.pixels);
         }
+    }
+
+    // A PDF that cannot be written is a failure, and an earlier file of that
+    // name stays as it was.
+    void pdfIntoUnwritableFolder() {
+        ScratchFolder folder{QString()};
+        const QString locked = folder.file(QStringLiteral("locked"));
+        QDir().mkdir(locked);
+        QFile earlier(locked + QStringLiteral("/earlier.pdf"));
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+        earlier.close();
+        QFile::setPermissions(folder.path(), QFileDevice::Permissions(0x7755));
+        QFile::setPermissions(locked, QFileDevice::Permissions(0x5555));
+        ModalAnswerer robot;
+        QString proposed;
+        SaveAs(robot, proposed, earlier.fileName());
+        robot.yes().ok();
+        QString saved;
+        {
+            OrdinaryUser user;
+            saved = SavePageAsPdf(QTextDocument(QStringLiteral("ΣΕΛΙΔΑ")), QStringLiteral("D7.pdf"), QPageLayout::Portrait);
+        }
+        QFile::setPermissions(locked, QFileDevice::Permissions(0x7755));
+        QVERIFY(saved.isEmpty());
+        QCOMPARE(robot.texts.mid(1), QStringList({"Είστε σίγουρος ότι θέλετε να αντικαταστήσετε το αρχείο earlier.pdf;",
+                                                  kPrintFailedMessage}));
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+        QCOMPARE(QDir(locked).entryList(QDir::Files), QStringList("earlier.pdf"));
     }
 };
 
