@@ -1,15 +1,28 @@
-// The print pages block by block, as tidy and the viewer read them, and a
-// PDF that cannot be written.
+// The print pages block by block, as tidy and the viewer read them, their
+// previews, printing without a printer, their PDF output, and the folders
+// the pages are written to.
+#include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPrinterInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTextBrowser>
 #include <QTextCursor>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include "app/Dialogs.h"
+#include "app/Main.h"
+#include "app/StringGrid.h"
+#include "pages/general/GeneralPage.h"
 #include "print/HtmlViewer.h"
+#include "print/PrintCommands.h"
 #include "print/PrintPages.h"
 #include "print/PrintPath.h"
+#include "store/Engine.h"
 #include "support/TestSupport.h"
 #include "text/CodePage.h"
 
@@ -72,6 +85,17 @@ StoredRow NumberedRow(int columns, const QMap<int, QVariant> &changed = {}) {
     return row;
 }
 
+// What pdftotext reads from each page of a PDF file.
+QStringList PdfPages(const QString &pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {};
+    QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(u'\f');
+    pages.removeLast();   // after the last page's form feed
+    return pages;
+}
+
 // Answers the save dialog with a path; keeps its title and the path it proposed.
 void SaveAs(ModalAnswerer &robot, QString &proposed, const QString &path) {
     robot.custom([&proposed, path](QWidget *w) {
@@ -80,6 +104,15 @@ void SaveAs(ModalAnswerer &robot, QString &proposed, const QString &path) {
         dialog->setDirectory(QFileInfo(path).absolutePath());
         dialog->selectFile(QFileInfo(path).fileName());
         static_cast<QDialog *>(dialog)->accept();
+    });
+}
+
+// Presses a button of the preview once its answer is given.
+void Press(ModalAnswerer &robot, const char *button, std::function<void(QWidget *)> look = {}) {
+    robot.custom([button, look](QWidget *preview) {
+        QTimer::singleShot(0, Control<QPushButton>(preview, button), &QPushButton::click);
+        if (look)
+            look(preview);
     });
 }
 
@@ -98,6 +131,31 @@ public:
 
 private:
     bool root_;
+};
+
+struct Declaration {
+    ScratchFolder folder;
+    std::unique_ptr<TForm1> form = MakeMainWindow();
+
+    Declaration() { OpenDeclaration(*form, kTax); }
+    ~Declaration() {
+        for (const char *page : {"GD.htm", "Tables.htm"})
+            QFile::remove(QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(page)));
+    }
+    // Rows as the wizards store them, then the declaration opened on them.
+    void storeRows(const char *table, int count, int columns) {
+        Dataset append(form->ADOConnection2.get());
+        append.setCommandText(QStringLiteral("select * from %1 where cd<0").arg(QLatin1String(table)));
+        append.open();
+        for (int r = 1; r <= count; ++r) {
+            append.insert();
+            for (int i = 1; i < columns - 1; ++i)
+                append.setField(i, i == 5 ? QStringLiteral("ΠΑΤΗΣΙΩΝ") : QString::number(r));
+            append.setField(columns - 1, kTax);
+            append.post();
+        }
+        OpenDeclaration(*form, kTax);
+    }
 };
 
 }  // namespace
@@ -266,6 +324,125 @@ private slots:
             document.setHtml(ReadHtmlPage(c.page));
             QCOMPARE(document.find(QString::fromUtf8(c.value)).charFormat().font().pixelSize(), c.pixels);
         }
+    }
+
+    // The general data command: the page as shown, the children as stored,
+    // the preview, its PDF, and printing without a printer.
+    void printGeneralData() {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty())
+            QSKIP("a printer is installed: printing would not fail");
+        Declaration d;
+        GeneralPage &page = *d.form->TabSheetGen;
+        page.ComboBoxDOY->setCurrentIndex(3);
+        page.StringGridYp->setCells(1, 1, QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ"));
+        page.StringGridAnti->setCells(0, 1, QStringLiteral("ΚΗΔΕΜΟΝΑΣ"));
+        page.MemoNotes->setPlainText(QStringLiteral("ΣΗΜΕΙΩΣΗ ΕΝΑ"));
+        Dataset &children = *d.form->ADODataSet4;
+        for (const char *name : {"ΕΛΕΝΗ", "ΝΙΚΟΣ"}) {
+            children.insert();
+            children.setFieldByName(QStringLiteral("Name"), QString::fromUtf8(name));
+            QVERIFY(children.post());
+        }
+        const QString pdf = d.folder.file(QStringLiteral("γενικά.pdf"));
+
+        ModalAnswerer robot;
+        QStringList window;
+        QString proposed;
+        Press(robot, "ButtonPdf", [&](QWidget *w) {
+            const bool fixedMinimiseOnly = w->minimumSize() == w->maximumSize() &&
+                                           (w->windowFlags() & Qt::WindowMinimizeButtonHint) &&
+                                           !(w->windowFlags() & Qt::WindowMaximizeButtonHint);
+            window << w->objectName() << w->windowTitle() << Control<QPushButton>(w, "Button1")->text()
+                   << Control<QPushButton>(w, "ButtonPdf")->text() << QString::number(fixedMinimiseOnly);
+        });
+        SaveAs(robot, proposed, pdf);
+        Press(robot, "Button1");
+        robot.ok();
+        d.form->findChild<QAction *>("N4")->trigger();
+        QCOMPARE(robot.pending(), 0);
+        QCOMPARE(robot.texts.last(), kPrintFailedMessage);
+        QVERIFY(!QApplication::activeModalWidget());   // closed after printing
+        QCOMPARE(window, QStringList({"PrintForm", "Εκτύπωση", "Εκτύπωση", "Αποθήκευση ως PDF", "1"}));
+        QCOMPARE(proposed, "Αποθήκευση ως PDF|" + d.folder.file("D7-" + kTax + "-ΓΕΝΙΚΑ.pdf"));
+
+        // Written into the program's folder; the children dataset left on its first row.
+        QFile written(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("GD.htm")));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(TableRows(Text(written.readAll()))
+                    .contains(QStringLiteral("4.|&nbsp;|ΝΙΚΟΣ&nbsp;|&nbsp;|&nbsp;|&nbsp;|&nbsp;")));
+        QCOMPARE(children.recNo(), 0);
+
+        const QString text = PdfPages(pdf).join(u'\f');
+        for (const QString &expected : QStringList{"ΣΤΟΙΧΕΙΑ ΤΟΥ ΥΠΟΧΡΕΟΥ(Με κεφαλαία)", "ΣΤΟΙΧΕΙΑ ΠΡΟΣΤΑΤΕΥΟΜΕΝΩΝ ΤΕΚΝΩΝ",
+                                        "Προς τη Δ.Ο.Υ.:", "ΠΑΠΑΔΟΠΟΥΛΟΣ", "ΕΛΕΝΗ", "ΚΗΔΕΜΟΝΑΣ", "ΣΗΜΕΙΩΣΗ ΕΝΑ",
+                                        page.ComboBoxDOY->currentText(), page.ComboBoxDOYCodes->currentText()})
+            QVERIFY2(text.contains(expected), qPrintable(expected));
+    }
+
+    // The tables command on a Table 1 long enough for several pages: the
+    // header on every page of its PDF, and the preview open after printing.
+    void printTables() {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty())
+            QSKIP("a printer is installed: printing would not fail");
+        Declaration d;
+        d.storeRows("table1", 150, 37);
+        d.storeRows("table2", 3, 27);
+        d.form->ADODataSet6->moveTo(40);
+        const QString pdf = d.folder.file(QStringLiteral("πίνακες.pdf"));
+
+        ModalAnswerer robot;
+        QStringList window;
+        QString proposed;
+        Press(robot, "ButtonPdf", [&](QWidget *w) {
+            window << w->objectName() << w->windowTitle() << Control<QLabel>(w, "Label1")->text();
+        });
+        SaveAs(robot, proposed, pdf);
+        Press(robot, "Button1");
+        robot.ok().custom([](QWidget *w) { w->close(); });
+        d.form->findChild<QAction *>("N5")->trigger();
+        QCOMPARE(robot.pending(), 0);
+        // Still open after printing: the last answer closed it.
+        QCOMPARE(robot.texts.mid(3), QStringList({kPrintFailedMessage, "PrintTablesForm"}));
+        QCOMPARE(window, QStringList({"PrintTablesForm", "Εκτύπωση Πινάκων",
+                                      "Πατήστε το κουμπί \"Εκτύπωση\", επιλέξτε οριζόντιο προσανατολισμό (landscape) "
+                                      "και μηδενίστε τα περιθώρια δεξιά-αριστερά"}));
+        QCOMPARE(proposed, "Αποθήκευση ως PDF|" + d.folder.file("D7-" + kTax + "-ΠΙΝΑΚΕΣ.pdf"));
+        QCOMPARE(d.form->ADODataSet6->recNo(), 0);
+
+        const QStringList pages = PdfPages(pdf);
+        QVERIFY2(pages.size() >= 3, qPrintable(QString::number(pages.size())));
+        for (const QString &page : pages)
+            QVERIFY(page.contains(kAuthorityName + " - " + kAuthorityDepartment));
+        QVERIFY(pages.first().contains(QStringLiteral("ΠΙΝΑΚΑΣ 1: ΣΤΟΙΧΕΙΑ ΟΙΚΟΠΕΔΩΝ")));
+        QVERIFY(pages.join(u'\f').contains(QStringLiteral("ΠΙΝΑΚΑΣ 2: ΣΤΟΙΧΕΙΑ ΑΓΡΟΤΕΜΑΧΙΩΝ")));
+        QVERIFY(pages.last().contains(QStringLiteral("* Όσα τετραγωνίδια έχουν αστερίσκο συμπληρώνονται από την υπηρεσία")));
+        QCOMPARE(pages.join(u'\f').count(QStringLiteral("ΠΑΤΗΣΙΩΝ")), 150 + 3);
+    }
+
+    // An installed program may not write into its own folder: the page goes
+    // to the current folder, and where neither takes it nothing is shown.
+    void pageFolders_data() {
+        QTest::addColumn<bool>("currentWritable");
+        QTest::newRow("current folder") << true;
+        QTest::newRow("neither") << false;
+    }
+    void pageFolders() {
+        QFETCH(bool, currentWritable);
+        if (geteuid() != 0)
+            QSKIP("only root can run as a user who may not write the program's folder");
+        Declaration d;
+        QFile::setPermissions(d.folder.path(), QFileDevice::Permissions(currentWritable ? 0x7777 : 0x7755));
+        ModalAnswerer robot;
+        robot.custom([](QWidget *w) { w->close(); });
+        {
+            OrdinaryUser user;
+            if (faccessat(AT_FDCWD, QFile::encodeName(QCoreApplication::applicationDirPath()).constData(), W_OK,
+                          AT_EACCESS) == 0)
+                QSKIP("the program's folder is writable by everyone");
+            d.form->findChild<QAction *>("N5")->trigger();
+        }
+        QCOMPARE(robot.texts, QStringList(currentWritable ? "PrintTablesForm" : kPrintPreparationFailedMessage));
+        QCOMPARE(QFile::exists(d.folder.file(QStringLiteral("Tables.htm"))), currentWritable);
     }
 
     // A PDF that cannot be written is a failure, and an earlier file of that

@@ -22,6 +22,7 @@
 #include "pages/table1/Table1Page.h"
 #include "pages/table2/SummaryPage.h"
 #include "pages/table2/Table2Page.h"
+#include "print/PrintCommands.h"
 #include "store/Database.h"
 #include "store/Engine.h"
 
@@ -131,8 +132,10 @@ void TForm1::buildMenu() {
 
     ConnectCommand(N92, &QAction::triggered, this, [this] { N92Click(); });
     ConnectCommand(N2, &QAction::triggered, this, [this] { N2Click(); });
+    ConnectCommand(N4, &QAction::triggered, this, [this] { PrintGeneralData(*this); });
+    ConnectCommand(N5, &QAction::triggered, this, [this] { PrintTables(*this); });
     // Commands still to be built are greyed, so that none seems to work and does nothing.
-    for (QAction *later : {N10, N13, N4, N5, N7, N91, N9})
+    for (QAction *later : {N10, N13, N7, N91, N9})
         later->setEnabled(false);
 }
 
