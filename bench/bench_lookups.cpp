@@ -26,6 +26,7 @@
 #include "store/Database.h"
 #include "store/Engine.h"
 #include "text/CodePage.h"
+#include "BenchSupport.h"
 
 using namespace d7;
 
@@ -184,22 +185,6 @@ void blockByExchangeSort(Dataset &dataset, PairedList &second, const Municipalit
     second.select(0);
 }
 
-struct Timing {
-    double best, median;
-};
-
-Timing measure(int repetitions, const std::function<void()> &run) {
-    QVector<double> ms;
-    for (int i = 0; i < repetitions; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        ms.append(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(ms.begin(), ms.end());
-    return {ms.first(), ms[ms.size() / 2]};
-}
-
 void report(const char *what, const Municipality &m, int rows, Timing t) {
     std::printf("%-36s %6d streets %6d rows  best %9.2f ms  median %9.2f ms\n", what, m.streets, rows, t.best,
                 t.median);
@@ -208,10 +193,9 @@ void report(const char *what, const Municipality &m, int rows, Timing t) {
 }  // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    DefaultToOffscreen();
     QApplication app(argc, argv);
-    const int repetitions = argc > 1 ? std::max(1, atoi(argv[1])) : 9;
+    const int repetitions = Repetitions(argc, argv);
 
     const QList<Municipality> municipalities = {{9001, 1000, 100000}, {9002, 5000, 200000}, {9003, 20000, 300000}};
     QTemporaryDir folder;

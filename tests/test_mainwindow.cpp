@@ -97,10 +97,7 @@ private slots:
                 QCOMPARE(items[i]->objectName(), expected[m].second[i].name);
                 QCOMPARE(items[i]->isSeparator(), expected[m].second[i].caption.isEmpty());
                 QCOMPARE(items[i]->text(), expected[m].second[i].caption);
-                // Only the commands that are built can be chosen.
-                const bool built =
-                    QStringList{"N92", "N10", "N2", "N13", "N7", "N91", "N9"}.contains(items[i]->objectName());
-                QCOMPARE(items[i]->isEnabled(), built || items[i]->isSeparator());
+                QVERIFY(items[i]->isEnabled());   // at all times, before a declaration is open too
             }
         }
     }

@@ -24,6 +24,7 @@
 #include "pages/table1/Table1Page.h"
 #include "pages/table2/SummaryPage.h"
 #include "pages/table2/Table2Page.h"
+#include "print/PrintCommands.h"
 #include "store/Database.h"
 #include "store/Engine.h"
 
@@ -142,9 +143,8 @@ void TForm1::buildMenu() {
     ConnectCommand(N92, &QAction::triggered, this, [this] { N92Click(); });
     ConnectCommand(N2, &QAction::triggered, this, [this] { N2Click(); });
     ConnectCommand(N10, &QAction::triggered, this, [this] { ExportDeclaration(*this); });
-    // Commands still to be built are greyed, so that none seems to work and does nothing.
-    for (QAction *later : {N4, N5})
-        later->setEnabled(false);
+    ConnectCommand(N4, &QAction::triggered, this, [this] { PrintGeneralData(*this); });
+    ConnectCommand(N5, &QAction::triggered, this, [this] { PrintTables(*this); });
 }
 
 void TForm1::buildPages() {

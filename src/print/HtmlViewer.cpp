@@ -12,6 +12,9 @@ HtmlViewer::HtmlViewer(QWidget *parent) : QTextBrowser(parent) {
     setObjectName(QStringLiteral("WebBrowser1"));
     setOpenLinks(true);
     setOpenExternalLinks(false);
+    // As a browser: a word is never split, a table column widens to its
+    // longest word instead.
+    setWordWrapMode(QTextOption::WordWrap);
 }
 
 void HtmlViewer::showFile(const QString &path) {
@@ -42,6 +45,13 @@ QString ReadHtmlPage(const QByteArray &bytes) {
         text = DecodeText(CodePage::Iso8859_7, bytes);
     else
         text = QString::fromUtf8(bytes);
+    // A browser reads a style sheet hidden from older browsers inside an HTML
+    // comment, and a font size without a unit as pixels; the text document
+    // would skip the one and ignore the other.
+    static const QRegularExpression hiddenStyle(QStringLiteral(R"((<style[^>]*>)\s*<!--(.*?)-->\s*(</style>))"),
+                                                QRegularExpression::CaseInsensitiveOption |
+                                                    QRegularExpression::DotMatchesEverythingOption);
+    text.replace(hiddenStyle, QStringLiteral("\\1\\2\\3"));
     static const QRegularExpression unitless(QStringLiteral(R"((font-size\s*:\s*\d+(?:\.\d+)?)(?=\s*[;}"]))"));
     text.replace(unitless, QStringLiteral("\\1px"));
     return text;

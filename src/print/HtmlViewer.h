@@ -17,7 +17,8 @@ public:
 };
 
 // The text of a page as a browser would read it: decoded by the charset its
-// meta tag declares, and a CSS font size without a unit read as pixels.
+// meta tag declares, a style sheet inside an HTML comment read, and a CSS font
+// size without a unit read as pixels.
 QString ReadHtmlPage(const QByteArray &bytes);
 
 }  // namespace d7

@@ -6,7 +6,9 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
 #include <QTextDocument>
+#include <memory>
 
 #include "app/Dialogs.h"
 
@@ -34,7 +36,19 @@ void useA4(QPrinter &printer, QPageLayout::Orientation orientation) {
 bool PrintDocument(const QTextDocument &page, QPrinter &printer) {
     if (!printer.isValid())
         return false;
-    page.print(&printer);
+    // Laid out on pages of the paper's printable size in screen pixels (a
+    // pixel a 96th of an inch) and scaled onto the paper: the print pages size
+    // their fonts and columns in pixels, which the printer's own resolution
+    // would shrink to specks.
+    const std::unique_ptr<QTextDocument> copy(page.clone());
+    const QSizeF paper = printer.pageLayout().paintRect(QPageLayout::Inch).size() * 96;
+    // A page wider than the paper (a table's columns cannot shrink below
+    // their longest words) is shrunk to fit, as browsers print. The width is
+    // measured without pages, which lays a long table out in half the time.
+    copy->setPageSize(QSizeF(paper.width(), -1));
+    const qreal needed = copy->size().width();
+    copy->setPageSize(needed > paper.width() ? paper * (needed / paper.width()) : paper);
+    copy->print(&printer);
     return printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
 }
 
@@ -63,14 +77,29 @@ PrintOutcome PrintWithPageSetup(const QTextDocument &page, QPageLayout::Orientat
 }
 
 bool WritePdf(const QTextDocument &page, const QString &pdfPath, QPageLayout::Orientation orientation) {
+    // Written aside and moved into place: the PDF engine reports a file it
+    // could not open only by not writing it, so an earlier file of the same
+    // name must not pass for the new one, nor be lost to a failed attempt.
+    const QFileInfo target(pdfPath);
+    QTemporaryFile partial(target.absoluteDir().filePath(target.completeBaseName() + QLatin1String(".XXXXXX.part")));
+    if (!partial.open())
+        return false;
+    partial.close();
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdfPath);
+    printer.setOutputFileName(partial.fileName());
     useA4(printer, orientation);
-    if (!PrintDocument(page, printer))
+    if (!PrintDocument(page, printer) || QFileInfo(partial.fileName()).size() == 0)
         return false;
-    // The PDF engine reports a file it could not open only by not writing it.
-    return QFileInfo(pdfPath).size() > 0;
+    if (target.exists() && !QFile::remove(pdfPath))
+        return false;
+    if (!partial.rename(pdfPath))
+        return false;
+    partial.setAutoRemove(false);
+    // A temporary file is private to its owner; a saved PDF is an ordinary file.
+    QFile::setPermissions(pdfPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                                       QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    return true;
 }
 
 QString SavePageAsPdf(const QTextDocument &page, const QString &proposedName,
@@ -78,6 +107,9 @@ QString SavePageAsPdf(const QTextDocument &page, const QString &proposedName,
     const QString path = SaveFileName(QStringLiteral("Αποθήκευση ως PDF"), QStringLiteral("*.pdf"),
                                       QStringLiteral("pdf"), QDir::current().filePath(proposedName));
     if (path.isEmpty())
+        return QString();
+    const QString replace = QStringLiteral("Είστε σίγουρος ότι θέλετε να αντικαταστήσετε το αρχείο ");
+    if (QFileInfo::exists(path) && !AskYesNo(replace + QFileInfo(path).fileName() + u';'))
         return QString();
     bool written;
     {

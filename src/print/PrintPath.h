@@ -27,11 +27,13 @@ PrintOutcome PrintWithPageSetup(const QTextDocument &page, QPageLayout::Orientat
                                 QWidget *parent);
 
 // Writes the page as a PDF file, A4 in the given orientation, as a printer
-// would get it. False when the file could not be written.
+// would get it. False when the file could not be written; a file already at
+// that path is then left as it was.
 bool WritePdf(const QTextDocument &page, const QString &pdfPath, QPageLayout::Orientation orientation);
 
 // Asks where to save the page as PDF (proposing `proposedName` in the current
-// folder) and writes it there; a failure shows the printing failure message.
+// folder), asks before replacing a file, and writes it there; a failure shows
+// the printing failure message.
 // Returns the path written, empty when cancelled or failed.
 QString SavePageAsPdf(const QTextDocument &page, const QString &proposedName,
                       QPageLayout::Orientation orientation);

@@ -1,0 +1,36 @@
+// What the benchmarks share: their start, and a run repeated with its best
+// and median time.
+#pragma once
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QtGlobal>
+#include <QVector>
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+
+struct Timing {
+    double best, median;   // milliseconds
+};
+
+inline Timing measure(int repetitions, const std::function<void()> &run) {
+    QVector<double> ms;
+    for (int i = 0; i < repetitions; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        run();
+        ms.append(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    return {ms.first(), ms[ms.size() / 2]};
+}
+
+// Headless unless told otherwise; call before the application is made.
+inline void DefaultToOffscreen() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// The repetitions asked for on the command line, nine by default.
+inline int Repetitions(int argc, char **argv) { return argc > 1 ? std::max(1, atoi(argv[1])) : 9; }

@@ -1,0 +1,178 @@
+// How long the print pages take to write for declarations of 200, 2,000 and
+// 20,000 rows in Table 1 and as many in Table 2, and what the PDF of the
+// 2,000-row tables page costs.
+//
+//   bench_print [repetitions]
+//
+// Builds a database in a temporary folder with one declaration per size and
+// opens its kept-open datasets as opening the declaration does. A page is
+// timed as its command writes it: rows read from the open datasets, the page
+// written, the file saved. The general data page does not grow with the table
+// rows; it is timed with as many children, to show how it grows. Prints the
+// times in milliseconds (best and median of the repetitions), then the PDF's
+// time and page count.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <sqlite3.h>
+
+#include "print/HtmlViewer.h"
+#include "print/PrintCommands.h"
+#include "print/PrintPages.h"
+#include "print/PrintPath.h"
+#include "store/Database.h"
+#include "store/Engine.h"
+#include "BenchSupport.h"
+
+using namespace d7;
+
+namespace {
+
+const QStringList kStreets = {"ΛΕΩΦΟΡΟΣ ΜΕΣΟΓΕΙΩΝ", "ΠΑΤΗΣΙΩΝ", "ΑΓΙΟΥ ΚΩΝΣΤΑΝΤΙΝΟΥ", "ΕΘΝΙΚΗΣ ΑΝΤΙΣΤΑΣΕΩΣ"};
+
+// A row of a table as a wizard stores it: every column text, the key last.
+QStringList Table1Row(int r) {
+    const QString &street = kStreets[r % 4];
+    return {"ΑΤΤΙΚΗΣ", "01", r % 2 ? "ΑΓΙΑΣ ΠΑΡΑΣΚΕΥΗΣ" : "ΘΕΣΣΑΛΟΝΙΚΗΣ", "0101", street, "1234",
+            QString::number(r % 300 + 1), "X", kStreets[(r + 1) % 4], "1235", "", kStreets[(r + 2) % 4], "1236", "X",
+            "", "", "", "Γ" + QString::number(r % 90), "1", "", "2", "120,50", "15,00", "1985", "1", "100,00000", "",
+            "350,25", "2", "50,00000", "1940", "135,50", "1", "ΣΤΟΝ ΥΠΟΧΡΕΟ", "0"};
+}
+
+QStringList Table2Row(int r) {
+    QStringList row = {"ΜΕΣΣΗΝΙΑΣ", "38", "ΚΑΛΑΜΑΤΑΣ", "3801", "ΘΕΣΗ ΠΕΡΙΒΟΛΙΑ " + QString::number(r), "0", "",
+                       "3",         "500", " ", "X"};
+    for (int i = 12; i <= 19; ++i)
+        row << "1500,00";
+    return row << "1" << "100" << "" << "1" << "ΣΤΟΝ ΥΠΟΧΡΕΟ" << "0";
+}
+
+QStringList ChildRow(int r) {
+    return {"ΠΑΠΑΔΟΠΟΥΛΟΣ", "ΠΑΙΔΙ " + QString::number(r), "ΓΙΑΝΝΗΣ", "ΑΒ " + QString::number(100000 + r), "2005",
+            ""};
+}
+
+// Appends rows to a table whose first column is its row identifier.
+void Append(Connection &c, const char *table, int rows, const std::function<QStringList(int)> &row,
+            const QString &key) {
+    const int columns = int(row(0).size()) + 1;
+    QString sql = QStringLiteral("insert into %1 values (NULL").arg(QLatin1String(table));
+    for (int i = 0; i < columns; ++i)
+        sql += QStringLiteral(", ?");
+    sql += u')';
+    sqlite3_stmt *st = nullptr;
+    if (sqlite3_prepare_v2(c.handle(), sql.toUtf8().constData(), -1, &st, nullptr) != SQLITE_OK)
+        throw EngineError(QString::fromUtf8(sqlite3_errmsg(c.handle())));
+    for (int r = 1; r <= rows; ++r) {
+        QStringList values = row(r);
+        values << key;
+        for (int i = 0; i < values.size(); ++i)
+            sqlite3_bind_text(st, i + 1, values[i].toUtf8().constData(), -1, SQLITE_TRANSIENT);
+        if (sqlite3_step(st) != SQLITE_DONE)
+            throw EngineError(QString::fromUtf8(sqlite3_errmsg(c.handle())));
+        sqlite3_reset(st);
+    }
+    sqlite3_finalize(st);
+}
+
+void Report(const char *what, int rows, qint64 bytes, Timing t) {
+    std::printf("%-12s %6d rows %10lld bytes  best %9.2f ms  median %9.2f ms\n", what, rows, bytes, t.best, t.median);
+}
+
+Dataset *Opened(Connection &c, const QString &sql) {
+    auto *d = new Dataset(&c);
+    d->setCommandText(sql);
+    d->open();
+    return d;
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    DefaultToOffscreen();
+    QApplication app(argc, argv);
+    const int repetitions = Repetitions(argc, argv);
+    const int sizes[] = {200, 2000, 20000};
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("bench.mdb"));
+    try {
+        CreateDatabase(path, kDatabasePassword);
+        Connection c;
+        c.open(path, kDatabasePassword, Connection::Mode::ReadWrite);
+        c.execute(QStringLiteral("BEGIN"));
+        for (int n : sizes) {
+            const QString key = QString::number(n);
+            Append(c, "table1", n, Table1Row, key);
+            Append(c, "table2", n, Table2Row, key);
+            Append(c, "children", n, ChildRow, key);
+        }
+        c.execute(QStringLiteral("COMMIT"));
+
+        GeneralDataValues general;
+        general.taxOfficeName = QStringLiteral("ΑΓΙΑΣ ΠΑΡΑΣΚΕΥΗΣ");
+        general.taxOfficeCode = QStringLiteral("1129");
+        general.declarationType = QStringLiteral("ΑΡΧΙΚΗ");
+        general.taxpayer = QStringList{"ΠΑΠΑΔΟΠΟΥΛΟΣ", "ΓΙΑΝΝΗΣ", "ΝΙΚΟΛΑΟΣ", "090000045"};
+        general.spouse = QStringList{"ΠΑΠΑΔΟΠΟΥΛΟΥ", "ΜΑΡΙΑ", "ΓΕΩΡΓΙΟΣ", "Χ 123456", "111111111"};
+        general.representative = QStringList{"", "", "", "", ""};
+        general.notes = QStringLiteral("ΣΗΜΕΙΩΣΕΙΣ");
+        const QStringList here = {folder.path()};
+
+        QString tables2000;
+        for (int n : sizes) {
+            const QString key = QStringLiteral("'%1'").arg(n);
+            Dataset *table1 = Opened(c, "select * from table1 where AFMYpox=" + key);
+            Dataset *table2 = Opened(c, "select * from table2 where AFMYpox=" + key);
+            Dataset *children = Opened(c, "select * from children where AFMYpox=" + key);
+            QString written;
+            const Timing tables = measure(repetitions, [&] {
+                written = WritePrintPage(QStringLiteral("Tables.htm"),
+                                         TablesPage(DatasetRows(*table1), DatasetRows(*table2)), here);
+            });
+            Report("Tables.htm", n, QFileInfo(written).size(), tables);
+            if (n == 2000) {
+                tables2000 = folder.filePath(QStringLiteral("Tables-2000.htm"));
+                QFile::copy(written, tables2000);
+            }
+            const Timing gd = measure(repetitions, [&] {
+                general.children = DatasetRows(*children);
+                written = WritePrintPage(QStringLiteral("GD.htm"), GeneralDataPage(general), here);
+            });
+            Report("GD.htm", n, QFileInfo(written).size(), gd);
+            delete table1;
+            delete table2;
+            delete children;
+        }
+
+        // The tables page of 2,000 rows as the PDF button writes it.
+        QElapsedTimer timer;
+        timer.start();
+        HtmlViewer viewer;
+        viewer.showFile(tables2000);
+        const double loaded = timer.nsecsElapsed() / 1e6;
+        timer.restart();
+        const QString pdf = folder.filePath(QStringLiteral("Tables.pdf"));
+        if (!WritePdf(*viewer.document(), pdf, QPageLayout::Landscape)) {
+            std::fprintf(stderr, "the PDF could not be written\n");
+            return 1;
+        }
+        const double printed = timer.nsecsElapsed() / 1e6;
+        QFile file(pdf);
+        file.open(QIODevice::ReadOnly);
+        const QByteArray bytes = file.readAll();
+        static const QRegularExpression page(QStringLiteral(R"(/Type\s*/Page\b)"));
+        std::printf("\nTables.htm of 2000 + 2000 rows: shown in the viewer in %.0f ms, PDF written in %.0f ms, "
+                    "%lld pages, %lld bytes\n",
+                    loaded, printed, qint64(QString::fromLatin1(bytes).count(page)), qint64(bytes.size()));
+    } catch (const EngineError &e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.text()));
+        return 1;
+    }
+    return 0;
+}

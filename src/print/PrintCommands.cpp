@@ -1,0 +1,99 @@
+#include "print/PrintCommands.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QSaveFile>
+
+#include "app/Dialogs.h"
+#include "app/Main.h"
+#include "app/StringGrid.h"
+#include "pages/general/GeneralPage.h"
+#include "print/PrintPages.h"
+#include "print/PrintPreview.h"
+#include "store/Engine.h"
+
+namespace d7 {
+
+const QString kPrintPreparationFailedMessage =
+    QStringLiteral("Υπήρξε κάποιο πρόβλημα κατά την προετοιμασία της εκτύπωσης");
+
+namespace {
+
+QStringList RowCells(const StringGrid *grid, int fromColumn, int toColumn) {
+    QStringList cells;
+    for (int c = fromColumn; c <= toColumn; ++c)
+        cells << grid->Cells(c, 1);
+    return cells;
+}
+
+GeneralDataValues GatherGeneralData(TForm1 &form) {
+    const GeneralPage &page = *form.TabSheetGen;
+    GeneralDataValues values;
+    values.taxOfficeName = page.ComboBoxDOY->currentText();
+    values.taxOfficeCode = page.ComboBoxDOYCodes->currentText();
+    values.declarationType = page.ComboBoxType->currentText();
+    values.taxpayer = RowCells(page.StringGridYp, 1, 4);
+    values.spouse = RowCells(page.StringGridYpWife, 1, 5);
+    values.representative = RowCells(page.StringGridAnti, 0, 4);
+    values.children = DatasetRows(*form.ADODataSet4);
+    values.notes = page.MemoNotes->toPlainText();
+    return values;
+}
+
+template <class Preview>
+void ShowPrintPage(TForm1 &form, const QString &fileName, const QByteArray &page) {
+    const QString path = WritePrintPage(fileName, page, PrintPageFolders());
+    if (path.isEmpty()) {
+        ShowMessageText(kPrintPreparationFailedMessage);
+        return;
+    }
+    Preview preview(path, form.CurrentTaxNumber, &form);
+    if (!preview.pageShown()) {
+        ShowMessageText(kPrintPreparationFailedMessage);
+        return;
+    }
+    preview.exec();
+}
+
+}  // namespace
+
+QList<StoredRow> DatasetRows(Dataset &rows) {
+    QList<StoredRow> out;
+    if (!rows.isActive())
+        return out;
+    rows.first();
+    out.reserve(rows.recordCount());
+    for (int r = 0; r < rows.recordCount(); ++r) {
+        StoredRow row(rows.fieldCount());
+        for (int c = 0; c < row.size(); ++c)
+            row[c] = rows.value(r, c);
+        out << row;
+    }
+    return out;
+}
+
+QStringList PrintPageFolders() { return {QCoreApplication::applicationDirPath(), QDir::currentPath()}; }
+
+QString WritePrintPage(const QString &fileName, const QByteArray &page, const QStringList &folders) {
+    for (const QString &folder : folders) {
+        // Written aside and renamed into place: a page cut short never
+        // replaces a whole one.
+        QSaveFile file(QDir(folder).filePath(fileName));
+        if (file.open(QIODevice::WriteOnly) && file.write(page) == page.size() && file.commit())
+            return file.fileName();
+    }
+    return QString();
+}
+
+void PrintGeneralData(TForm1 &form) {  // N4Click
+    ShowPrintPage<GeneralDataPreview>(form, QStringLiteral("GD.htm"), GeneralDataPage(GatherGeneralData(form)));
+}
+
+void PrintTables(TForm1 &form) {  // N5Click
+    ShowPrintPage<TablesPreview>(form, QStringLiteral("Tables.htm"),
+                                 TablesPage(DatasetRows(*form.ADODataSet6), DatasetRows(*form.ADODataSet7)));
+}
+
+}  // namespace d7
