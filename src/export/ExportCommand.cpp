@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <exception>
@@ -94,10 +95,15 @@ void ExportDeclaration(TForm1 &form) {
         return;
     }
 
+    // The dialog starts in the program's folder; an installed program's folder
+    // belongs to the system, so then in the current one, which holds the
+    // user's database.
+    QString folder = QCoreApplication::applicationDirPath();
+    if (!QFileInfo(folder).isWritable())
+        folder = QDir::currentPath();
     const QString taxNumber = form.TabSheetGen->StringGridYp->Cells(4, 1);
     const QString path = SaveFileName(QStringLiteral("Επιλέξτε ένα όνομα αρχείου"), QStringLiteral("*.xml"),
-                                      QStringLiteral("xml"),
-                                      QCoreApplication::applicationDirPath() + QStringLiteral("/D7-") + taxNumber);
+                                      QStringLiteral("xml"), folder + QStringLiteral("/D7-") + taxNumber);
     if (path.isEmpty())
         return;
     const QFileInfo chosen(path);
