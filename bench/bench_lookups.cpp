@@ -20,9 +20,9 @@
 #include <functional>
 #include <sqlite3.h>
 
-#include "app/PairedList.h"
-#include "pages/table1/LocationLookups.h"
-#include "pages/table1/StreetNames.h"
+#include "widgets/PairedList.h"
+#include "pages/wizard/LocationLookups.h"
+#include "pages/wizard/StreetNames.h"
 #include "store/Database.h"
 #include "store/Engine.h"
 #include "text/CodePage.h"

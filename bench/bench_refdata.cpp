@@ -12,8 +12,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/PairedList.h"
-#include "pages/table1/LocationLookups.h"
+#include "widgets/PairedList.h"
+#include "pages/wizard/LocationLookups.h"
 #include "store/Database.h"
 #include "store/Engine.h"
 

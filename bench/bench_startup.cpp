@@ -16,8 +16,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include "app/Command.h"
-#include "app/Dialogs.h"
+#include "widgets/Command.h"
+#include "widgets/Dialogs.h"
 #include "app/Main.h"
 #include "help/AboutBox.h"
 #include "help/HelpMenu.h"

@@ -1,4 +1,4 @@
-#include "app/Command.h"
+#include "widgets/Command.h"
 #include "app/Program.h"
 
 int main(int argc, char **argv) {

@@ -2,7 +2,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 
-#include "pages/table1/StreetNames.h"
+#include "pages/wizard/StreetNames.h"
 #include "store/Database.h"
 #include "store/Engine.h"
 #include "support/TestSupport.h"

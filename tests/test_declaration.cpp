@@ -7,10 +7,10 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include "app/DataGrid.h"
-#include "app/DataNavigator.h"
+#include "widgets/DataGrid.h"
+#include "widgets/DataNavigator.h"
 #include "app/Main.h"
-#include "app/StringGrid.h"
+#include "widgets/StringGrid.h"
 #include "app/TaxNumber.h"
 #include "pages/general/GeneralPage.h"
 #include "store/Database.h"

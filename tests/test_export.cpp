@@ -14,7 +14,7 @@
 #include <unistd.h>
 
 #include "app/Main.h"
-#include "app/StringGrid.h"
+#include "widgets/StringGrid.h"
 #include "export/ExportCommand.h"
 #include "export/UploadFile.h"
 #include "pages/general/GeneralPage.h"

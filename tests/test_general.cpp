@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/DataGrid.h"
-#include "app/DataNavigator.h"
-#include "app/Dialogs.h"
+#include "widgets/DataGrid.h"
+#include "widgets/DataNavigator.h"
+#include "widgets/Dialogs.h"
 #include "app/Main.h"
-#include "app/StringGrid.h"
+#include "widgets/StringGrid.h"
 #include "app/TaxNumber.h"
 #include "pages/general/GeneralPage.h"
 #include "pages/general/Validation.h"

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <unistd.h>
 
-#include "app/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "app/Main.h"
 #include "help/AboutBox.h"
 #include "help/DesktopEntry.h"

@@ -7,8 +7,8 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 
-#include "app/Dialogs.h"
-#include "app/InputRules.h"
+#include "widgets/Dialogs.h"
+#include "widgets/InputRules.h"
 #include "support/TestSupport.h"
 
 using namespace d7;

@@ -2,9 +2,9 @@
 #include <QComboBox>
 #include <QRandomGenerator>
 
-#include "app/PairedList.h"
-#include "pages/table1/LocationLookups.h"
-#include "pages/table1/WizardSupport.h"
+#include "widgets/PairedList.h"
+#include "pages/wizard/LocationLookups.h"
+#include "pages/wizard/WizardSupport.h"
 #include "store/Database.h"
 #include "store/Engine.h"
 #include "support/TestSupport.h"

@@ -10,12 +10,12 @@
 #include <QTextEdit>
 #include <QToolButton>
 
-#include "app/DataGrid.h"
-#include "app/DataNavigator.h"
+#include "widgets/DataGrid.h"
+#include "widgets/DataNavigator.h"
 #include "app/Main.h"
 #include "app/MessageUnit.h"
 #include "app/Program.h"
-#include "app/StringGrid.h"
+#include "widgets/StringGrid.h"
 #include "store/Database.h"
 #include "store/Engine.h"
 #include "support/TestSupport.h"

@@ -14,9 +14,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "app/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "app/Main.h"
-#include "app/StringGrid.h"
+#include "widgets/StringGrid.h"
 #include "pages/general/GeneralPage.h"
 #include "print/HtmlViewer.h"
 #include "print/PrintCommands.h"

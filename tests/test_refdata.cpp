@@ -3,8 +3,8 @@
 #include <QComboBox>
 #include <QFile>
 
-#include "app/PairedList.h"
-#include "pages/table1/LocationLookups.h"
+#include "widgets/PairedList.h"
+#include "pages/wizard/LocationLookups.h"
 #include "store/Database.h"
 #include "store/Engine.h"
 #include "support/TestSupport.h"

@@ -11,10 +11,10 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include "app/DataGrid.h"
-#include "app/DataNavigator.h"
+#include "widgets/DataGrid.h"
+#include "widgets/DataNavigator.h"
 #include "app/Main.h"
-#include "app/StringGrid.h"
+#include "widgets/StringGrid.h"
 #include "pages/general/GeneralPage.h"
 #include "pages/table1/Table1Page.h"
 #include "pages/table2/Table2Page.h"

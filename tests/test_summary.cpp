@@ -3,10 +3,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/DataGrid.h"
-#include "app/DataNavigator.h"
+#include "widgets/DataGrid.h"
+#include "widgets/DataNavigator.h"
 #include "app/Main.h"
-#include "pages/table2/SummaryPage.h"
+#include "pages/summary/SummaryPage.h"
 #include "store/Access.h"
 #include "store/Engine.h"
 #include "support/TestSupport.h"

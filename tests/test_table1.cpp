@@ -9,10 +9,10 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "app/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "app/Main.h"
-#include "app/PairedList.h"
-#include "app/StringGrid.h"
+#include "widgets/PairedList.h"
+#include "widgets/StringGrid.h"
 #include "pages/general/GeneralPage.h"
 #include "pages/table1/Table1Answers.h"
 #include "pages/table1/Table1Page.h"

@@ -10,14 +10,14 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "app/DataGrid.h"
-#include "app/Dialogs.h"
+#include "widgets/DataGrid.h"
+#include "widgets/Dialogs.h"
 #include "app/Main.h"
-#include "app/PairedList.h"
-#include "app/StringGrid.h"
+#include "widgets/PairedList.h"
+#include "widgets/StringGrid.h"
 #include "pages/general/GeneralPage.h"
 #include "pages/table1/Table1Page.h"
-#include "pages/table1/WizardSupport.h"
+#include "pages/wizard/WizardSupport.h"
 #include "pages/table2/Table2Page.h"
 #include "store/Engine.h"
 #include "support/TestSupport.h"

@@ -16,7 +16,7 @@
 #include <cstdio>
 #include <sqlite3.h>
 
-#include "pages/table1/StreetNames.h"
+#include "pages/wizard/StreetNames.h"
 #include "store/Database.h"
 #include "store/Engine.h"
 #include "text/CodePage.h"

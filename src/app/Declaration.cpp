@@ -4,14 +4,14 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
-#include "app/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "app/Main.h"
-#include "app/StringGrid.h"
+#include "widgets/StringGrid.h"
 #include "app/TaxNumber.h"
 #include "pages/general/GeneralPage.h"
 #include "pages/general/Validation.h"
 #include "pages/table1/Table1Page.h"
-#include "pages/table1/WizardSupport.h"
+#include "pages/wizard/WizardSupport.h"
 #include "pages/table2/Table2Page.h"
 #include "store/Access.h"
 #include "store/Engine.h"

@@ -12,17 +12,17 @@
 #include <QVBoxLayout>
 #include <future>
 
-#include "app/Command.h"
-#include "app/DataGrid.h"
-#include "app/Dialogs.h"
+#include "widgets/Command.h"
+#include "widgets/DataGrid.h"
+#include "widgets/Dialogs.h"
 #include "app/KeyLed.h"
 #include "app/MessageUnit.h"
-#include "app/PairedList.h"
+#include "widgets/PairedList.h"
 #include "export/ExportCommand.h"
 #include "pages/general/GeneralPage.h"
 #include "pages/general/Validation.h"
 #include "pages/table1/Table1Page.h"
-#include "pages/table2/SummaryPage.h"
+#include "pages/summary/SummaryPage.h"
 #include "pages/table2/Table2Page.h"
 #include "print/PrintCommands.h"
 #include "store/Database.h"

@@ -6,8 +6,8 @@
 #include <QScreen>
 #include <QTextEdit>
 
-#include "app/Command.h"
-#include "app/Dialogs.h"
+#include "widgets/Command.h"
+#include "widgets/Dialogs.h"
 #include "store/Resources.h"
 
 namespace d7 {

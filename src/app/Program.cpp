@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <memory>
 
-#include "app/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "app/Main.h"
 #include "help/AboutBox.h"
 #include "help/HelpMenu.h"

@@ -7,9 +7,9 @@
 #include <QSaveFile>
 #include <exception>
 
-#include "app/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "app/Main.h"
-#include "app/StringGrid.h"
+#include "widgets/StringGrid.h"
 #include "pages/general/GeneralPage.h"
 #include "pages/general/Validation.h"
 #include "store/Access.h"

@@ -9,7 +9,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "store/Resources.h"
 
 namespace d7 {

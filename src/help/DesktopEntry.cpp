@@ -6,7 +6,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#include "app/Dialogs.h"
+#include "widgets/Dialogs.h"
 
 namespace d7 {
 

@@ -2,7 +2,7 @@
 
 #include <QAction>
 
-#include "app/Command.h"
+#include "widgets/Command.h"
 #include "app/Main.h"
 #include "help/AboutBox.h"
 #include "help/DesktopEntry.h"

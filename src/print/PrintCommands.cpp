@@ -6,9 +6,9 @@
 #include <QPlainTextEdit>
 #include <QSaveFile>
 
-#include "app/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "app/Main.h"
-#include "app/StringGrid.h"
+#include "widgets/StringGrid.h"
 #include "pages/general/GeneralPage.h"
 #include "print/PrintPages.h"
 #include "print/PrintPreview.h"

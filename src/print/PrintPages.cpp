@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "app/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "text/CodePage.h"
 
 namespace d7 {

@@ -10,7 +10,7 @@
 #include <QTextDocument>
 #include <memory>
 
-#include "app/Dialogs.h"
+#include "widgets/Dialogs.h"
 
 namespace d7 {
 

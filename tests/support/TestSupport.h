@@ -12,7 +12,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/Command.h"
+#include "widgets/Command.h"
 
 class QTabWidget;
 

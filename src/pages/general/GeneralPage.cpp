@@ -8,14 +8,14 @@
 #include <QStyle>
 #include <QToolButton>
 
-#include "app/Command.h"
-#include "app/StandardIcons.h"
-#include "app/DataGrid.h"
-#include "app/Named.h"
-#include "app/Dialogs.h"
-#include "app/DataNavigator.h"
-#include "app/InputRules.h"
-#include "app/StringGrid.h"
+#include "widgets/Command.h"
+#include "widgets/StandardIcons.h"
+#include "widgets/DataGrid.h"
+#include "widgets/Named.h"
+#include "widgets/Dialogs.h"
+#include "widgets/DataNavigator.h"
+#include "widgets/InputRules.h"
+#include "widgets/StringGrid.h"
 #include "app/Main.h"
 #include "pages/general/TaxOffices.h"
 #include "pages/general/Validation.h"

@@ -1,7 +1,7 @@
 // The Table 1 row being composed by its wizard; owned by the main window.
 #pragma once
 
-#include "pages/table1/LocationAnswers.h"
+#include "pages/wizard/LocationAnswers.h"
 
 namespace d7 {
 

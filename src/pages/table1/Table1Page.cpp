@@ -10,15 +10,15 @@
 #include <QTabWidget>
 #include <tuple>
 
-#include "app/Named.h"
-#include "app/Command.h"
-#include "app/InputRules.h"
+#include "widgets/Named.h"
+#include "widgets/Command.h"
+#include "widgets/InputRules.h"
 #include "app/Main.h"
-#include "app/PairedList.h"
-#include "pages/table1/LocationSteps.h"
-#include "pages/table1/StepLayout.h"
+#include "widgets/PairedList.h"
+#include "pages/wizard/LocationSteps.h"
+#include "pages/wizard/StepLayout.h"
 #include "pages/table1/Table1Answers.h"
-#include "pages/table1/WizardSupport.h"
+#include "pages/wizard/WizardSupport.h"
 
 namespace d7 {
 

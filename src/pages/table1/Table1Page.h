@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "pages/table1/LocationLookups.h"
+#include "pages/wizard/LocationLookups.h"
 #include "pages/table1/Table1Record.h"
 
 class QCheckBox;

@@ -9,14 +9,14 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "app/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "app/Main.h"
-#include "app/PairedList.h"
-#include "pages/table1/LocationSteps.h"
+#include "widgets/PairedList.h"
+#include "pages/wizard/LocationSteps.h"
 #include "pages/table1/Table1Answers.h"
 #include "pages/table1/Table1Page.h"
 #include "pages/table1/Table1Summary.h"
-#include "pages/table1/WizardSupport.h"
+#include "pages/wizard/WizardSupport.h"
 
 namespace d7 {
 

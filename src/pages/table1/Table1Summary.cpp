@@ -1,7 +1,7 @@
 #include "pages/table1/Table1Summary.h"
 
 #include "pages/table1/Table1Answers.h"
-#include "pages/table1/WizardSupport.h"
+#include "pages/wizard/WizardSupport.h"
 
 namespace d7 {
 

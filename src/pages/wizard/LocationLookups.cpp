@@ -1,12 +1,12 @@
-#include "pages/table1/LocationLookups.h"
+#include "pages/wizard/LocationLookups.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QSet>
 #include <algorithm>
 
-#include "app/PairedList.h"
-#include "pages/table1/StreetNames.h"
+#include "widgets/PairedList.h"
+#include "pages/wizard/StreetNames.h"
 #include "store/Engine.h"
 #include "text/CodePage.h"
 

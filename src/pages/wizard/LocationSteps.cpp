@@ -1,14 +1,14 @@
-#include "pages/table1/LocationSteps.h"
+#include "pages/wizard/LocationSteps.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/Dialogs.h"
-#include "app/PairedList.h"
-#include "pages/table1/LocationAnswers.h"
-#include "pages/table1/LocationLookups.h"
+#include "widgets/Dialogs.h"
+#include "widgets/PairedList.h"
+#include "pages/wizard/LocationAnswers.h"
+#include "pages/wizard/LocationLookups.h"
 
 namespace d7 {
 

@@ -1,11 +1,11 @@
-#include "app/DataNavigator.h"
+#include "widgets/DataNavigator.h"
 
 #include <QHBoxLayout>
 #include <QStyle>
 #include <QToolButton>
 
-#include "app/Command.h"
-#include "app/StandardIcons.h"
+#include "widgets/Command.h"
+#include "widgets/StandardIcons.h"
 #include "store/Engine.h"
 
 namespace d7 {

@@ -5,7 +5,7 @@
 #include <QList>
 #include <QWidget>
 
-#include "app/DataGrid.h"
+#include "widgets/DataGrid.h"
 
 class QLabel;
 class QPushButton;

@@ -7,7 +7,7 @@
 #include <QObject>
 #include <exception>
 
-#include "app/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "store/Engine.h"
 
 namespace d7 {

@@ -1,4 +1,4 @@
-#include "app/StandardIcons.h"
+#include "widgets/StandardIcons.h"
 
 #include <QApplication>
 #include <QHash>

@@ -1,15 +1,15 @@
-#include "pages/table2/SummaryPage.h"
+#include "pages/summary/SummaryPage.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/Command.h"
-#include "app/DataNavigator.h"
-#include "app/Dialogs.h"
+#include "widgets/Command.h"
+#include "widgets/DataNavigator.h"
+#include "widgets/Dialogs.h"
 #include "app/Main.h"
-#include "app/Named.h"
+#include "widgets/Named.h"
 #include "store/Engine.h"
 
 namespace d7 {

@@ -1,11 +1,11 @@
-#include "app/InputRules.h"
+#include "widgets/InputRules.h"
 
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <functional>
 
-#include "app/Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "text/DecimalText.h"
 
 namespace d7 {

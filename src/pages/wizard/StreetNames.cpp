@@ -1,4 +1,4 @@
-#include "pages/table1/StreetNames.h"
+#include "pages/wizard/StreetNames.h"
 
 #include "text/CodePage.h"
 

@@ -1,4 +1,4 @@
-#include "pages/table1/WizardSupport.h"
+#include "pages/wizard/WizardSupport.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -8,9 +8,9 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "app/Command.h"
-#include "app/Dialogs.h"
-#include "app/InputRules.h"
+#include "widgets/Command.h"
+#include "widgets/Dialogs.h"
+#include "widgets/InputRules.h"
 #include "store/Engine.h"
 #include "text/DecimalText.h"
 

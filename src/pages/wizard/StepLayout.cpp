@@ -1,4 +1,4 @@
-#include "pages/table1/StepLayout.h"
+#include "pages/wizard/StepLayout.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -8,8 +8,8 @@
 #include <QTabWidget>
 #include <algorithm>
 
-#include "app/Named.h"
-#include "app/StandardIcons.h"
+#include "widgets/Named.h"
+#include "widgets/StandardIcons.h"
 
 namespace d7 {
 

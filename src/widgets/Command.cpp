@@ -1,4 +1,4 @@
-#include "app/Command.h"
+#include "widgets/Command.h"
 
 namespace d7 {
 

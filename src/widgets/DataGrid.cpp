@@ -1,4 +1,4 @@
-#include "app/DataGrid.h"
+#include "widgets/DataGrid.h"
 
 #include <QComboBox>
 #include <algorithm>
@@ -7,9 +7,9 @@
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
-#include "app/Command.h"
-#include "app/Dialogs.h"
-#include "app/InputRules.h"
+#include "widgets/Command.h"
+#include "widgets/Dialogs.h"
+#include "widgets/InputRules.h"
 #include "store/Engine.h"
 
 namespace d7 {

@@ -1,12 +1,12 @@
-#include "app/StringGrid.h"
+#include "widgets/StringGrid.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
-#include "app/Dialogs.h"
-#include "app/InputRules.h"
+#include "widgets/Dialogs.h"
+#include "widgets/InputRules.h"
 
 namespace d7 {
 

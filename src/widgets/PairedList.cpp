@@ -1,4 +1,4 @@
-#include "app/PairedList.h"
+#include "widgets/PairedList.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
