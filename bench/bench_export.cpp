@@ -20,7 +20,7 @@
 #include <cstdio>
 #include <sqlite3.h>
 
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "export/ExportCommand.h"
 #include "export/UploadFile.h"
 #include "store/Database.h"
@@ -35,25 +35,25 @@ const QString kTaxNumber = QStringLiteral("111111114");
 class Statement {
 public:
     Statement(sqlite3 *db, const char *sql) {
-        if (sqlite3_prepare_v2(db, sql, -1, &st_, nullptr) != SQLITE_OK)
+        if (sqlite3_prepare_v2(db, sql, -1, &m_st, nullptr) != SQLITE_OK)
             throw EngineError(QString::fromUtf8(sqlite3_errmsg(db)));
     }
-    ~Statement() { sqlite3_finalize(st_); }
+    ~Statement() { sqlite3_finalize(m_st); }
     void run(const QStringList &values) {
         for (int i = 0; i < values.size(); ++i) {
             const QByteArray t = values[i].toUtf8();
             if (values[i].isNull())
-                sqlite3_bind_null(st_, i + 1);
+                sqlite3_bind_null(m_st, i + 1);
             else
-                sqlite3_bind_text(st_, i + 1, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+                sqlite3_bind_text(m_st, i + 1, t.constData(), int(t.size()), SQLITE_TRANSIENT);
         }
-        if (sqlite3_step(st_) != SQLITE_DONE)
-            throw EngineError(QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(st_))));
-        sqlite3_reset(st_);
+        if (sqlite3_step(m_st) != SQLITE_DONE)
+            throw EngineError(QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_st))));
+        sqlite3_reset(m_st);
     }
 
 private:
-    sqlite3_stmt *st_ = nullptr;
+    sqlite3_stmt *m_st = nullptr;
 };
 
 QString placeholders(int n) {
@@ -119,11 +119,11 @@ Times measure(int rows, int repetitions) {
     closer.start(10);
     Times t{};
     {
-        TForm1 form;
+        MainWindow form;
         closer.stop();
-        form.CurrentTaxNumber = kTaxNumber;
-        form.PageControl1->setEnabled(true);
-        form.LoadDeclaration();
+        form.m_currentTaxNumber = kTaxNumber;
+        form.m_pages->setEnabled(true);
+        form.loadDeclaration();
 
         QVector<double> gather, write, save, total;
         const QString path = dir.filePath(QStringLiteral("D7-111111114.xml"));

@@ -67,21 +67,21 @@ QByteArray streetName(QRandomGenerator &rng) {
 class Inserter {
 public:
     Inserter(sqlite3 *db, const char *sql) {
-        if (sqlite3_prepare_v2(db, sql, -1, &st_, nullptr) != SQLITE_OK)
+        if (sqlite3_prepare_v2(db, sql, -1, &m_st, nullptr) != SQLITE_OK)
             throw EngineError(QString::fromUtf8(sqlite3_errmsg(db)));
     }
-    ~Inserter() { sqlite3_finalize(st_); }
-    void text(int i, const QByteArray &t) { sqlite3_bind_text(st_, i, t.constData(), int(t.size()), SQLITE_TRANSIENT); }
-    void blob(int i, const QByteArray &b) { sqlite3_bind_blob(st_, i, b.constData(), int(b.size()), SQLITE_TRANSIENT); }
-    void number(int i, qint64 n) { sqlite3_bind_int64(st_, i, n); }
+    ~Inserter() { sqlite3_finalize(m_st); }
+    void text(int i, const QByteArray &t) { sqlite3_bind_text(m_st, i, t.constData(), int(t.size()), SQLITE_TRANSIENT); }
+    void blob(int i, const QByteArray &b) { sqlite3_bind_blob(m_st, i, b.constData(), int(b.size()), SQLITE_TRANSIENT); }
+    void number(int i, qint64 n) { sqlite3_bind_int64(m_st, i, n); }
     void run() {
-        if (sqlite3_step(st_) != SQLITE_DONE)
-            throw EngineError(QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(st_))));
-        sqlite3_reset(st_);
+        if (sqlite3_step(m_st) != SQLITE_DONE)
+            throw EngineError(QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_st))));
+        sqlite3_reset(m_st);
     }
 
 private:
-    sqlite3_stmt *st_ = nullptr;
+    sqlite3_stmt *m_st = nullptr;
 };
 
 void fillDatabase(Connection &c, const QList<Municipality> &municipalities) {

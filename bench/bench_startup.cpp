@@ -18,7 +18,7 @@
 
 #include "widgets/Command.h"
 #include "widgets/Dialogs.h"
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "help/AboutBox.h"
 #include "help/HelpMenu.h"
 #include "store/Database.h"
@@ -61,10 +61,10 @@ int child(int argc, char **argv, bool program) {
     answer.start(0);
     QApplication::setApplicationName(d7::kApplicationTitle);
     QApplication::setWindowIcon(d7::ProgramIcon());
-    d7::TForm1 form;
+    d7::MainWindow form;
     answer.stop();
     d7::AttachHelp(form);
-    form.ShowStartHint = false;
+    form.m_showStartHint = false;
     form.installEventFilter(&watcher);
     form.show();
     return QApplication::exec();

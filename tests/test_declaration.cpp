@@ -9,7 +9,7 @@
 
 #include "widgets/DataGrid.h"
 #include "widgets/DataNavigator.h"
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "widgets/StringGrid.h"
 #include "app/TaxNumber.h"
 #include "pages/general/GeneralPage.h"
@@ -40,7 +40,7 @@ int expectedCheckDigit(const QString &digits) {
 }
 
 
-void open(TForm1 &form, const QString &number, ModalAnswerer &robot) {
+void open(MainWindow &form, const QString &number, ModalAnswerer &robot) {
     robot.type(number);
     form.findChild<QAction *>("N92")->trigger();
     QTRY_COMPARE(robot.pending(), 0);
@@ -49,9 +49,9 @@ void open(TForm1 &form, const QString &number, ModalAnswerer &robot) {
 // A main window on a scratch copy of the database, with the first declaration open.
 struct Session {
     ScratchFolder folder;
-    std::unique_ptr<TForm1> form = MakeMainWindow();
+    std::unique_ptr<MainWindow> form = MakeMainWindow();
     ModalAnswerer robot;
-    GeneralPage &page = *form->TabSheetGen;
+    GeneralPage &page = *form->m_generalPage;
     Session() { open(*form, kFirst, robot); }
 };
 
@@ -103,8 +103,8 @@ private slots:
         auto form = MakeMainWindow();
         ModalAnswerer robot;
         robot.type("111111111").ok().cancel().ok();
-        form->N92Click();
-        form->N92Click();
+        form->openDeclaration();
+        form->openDeclaration();
         QCOMPARE(robot.texts, QStringList({"Δώστε ΑΦΜ Υπόχρεου. Αν έχουν ήδη περαστεί στοιχεία για αυτόν τον ΑΦΜ, "
                                            "αυτά θα εμφανιστούν στην οθόνη.",
                                            "Μη έγκυρος ΑΦΜ. Παρακαλώ προσπαθήστε ξανά",
@@ -112,8 +112,8 @@ private slots:
                                            "αυτά θα εμφανιστούν στην οθόνη.",
                                            "Μη έγκυρος ΑΦΜ. Παρακαλώ προσπαθήστε ξανά"}));
         QCOMPARE(robot.titles.first(), QStringLiteral("Δώστε ΑΦΜ Υπόχρεου"));
-        QVERIFY(!form->PageControl1->isEnabled());
-        QCOMPARE(form->CurrentTaxNumber, QString());
+        QVERIFY(!form->m_pages->isEnabled());
+        QCOMPARE(form->m_currentTaxNumber, QString());
         QVERIFY(StoredRows("select * from citizendata").isEmpty());
     }
 
@@ -122,16 +122,16 @@ private slots:
         auto form = MakeMainWindow();
         ModalAnswerer robot;
         open(*form, kFirst, robot);
-        QVERIFY(form->PageControl1->isEnabled());
-        QCOMPARE(form->CurrentTaxNumber, kFirst);
+        QVERIFY(form->m_pages->isEnabled());
+        QCOMPARE(form->m_currentTaxNumber, kFirst);
         QCOMPARE(StoredRows("select * from citizendata"), QList<QStringList>({{"<null>", "<null>", "<null>", kFirst}}));
         auto *yp = form->findChild<StringGrid *>("StringGridYp");
         QCOMPARE(yp->Cells(4, 1), kFirst);
         QCOMPARE(yp->Cells(1, 1), QString());
-        QVERIFY(form->ADODataSet4->isActive());
-        QCOMPARE(form->ADODataSet4->commandText(), "select * from children where AFMYpox='" + kFirst + "'");
-        QCOMPARE(form->ADODataSet6->commandText(), "select * from table1 where AFMYpox='" + kFirst + "'");
-        QCOMPARE(form->ADODataSet7->commandText(), "select * from table2 where AFMYpox='" + kFirst + "'");
+        QVERIFY(form->m_childrenData->isActive());
+        QCOMPARE(form->m_childrenData->commandText(), "select * from children where AFMYpox='" + kFirst + "'");
+        QCOMPARE(form->m_table1Rows->commandText(), "select * from table1 where AFMYpox='" + kFirst + "'");
+        QCOMPARE(form->m_table2Rows->commandText(), "select * from table2 where AFMYpox='" + kFirst + "'");
         // opening it again stores the page and loads it again; no second row
         yp->setCells(1, 1, QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ"));
         open(*form, kFirst, robot);
@@ -150,9 +150,9 @@ private slots:
         page.ComboBoxDOYChange(5);
         page.ComboBoxType->setCurrentIndex(1);
         page.MemoNotes->setPlainText(QStringLiteral("ΓΡΑΜΜΗ 1\nΓΡΑΜΜΗ 2"));
-        form->ADODataSet4->insert();
-        form->ADODataSet4->setFieldByName("Surname", QStringLiteral("ΠΑΙΔΙ"));
-        QVERIFY(form->ADODataSet4->post());
+        form->m_childrenData->insert();
+        form->m_childrenData->setFieldByName("Surname", QStringLiteral("ΠΑΙΔΙ"));
+        QVERIFY(form->m_childrenData->post());
 
         open(*form, kSecond, robot);   // stores the first silently
         QCOMPARE(page.StringGridYp->Cells(1, 1), QString());
@@ -161,7 +161,7 @@ private slots:
         QCOMPARE(page.ComboBoxDOY->currentIndex(), 0);
         QCOMPARE(page.ComboBoxType->currentIndex(), 0);
         QCOMPARE(page.MemoNotes->toPlainText(), QString());
-        QCOMPARE(form->ADODataSet4->recordCount(), 0);
+        QCOMPARE(form->m_childrenData->recordCount(), 0);
         page.StringGridYp->setCells(1, 1, QStringLiteral("ΒΗΤΑ"));
 
         open(*form, kFirst, robot);
@@ -173,8 +173,8 @@ private slots:
         QCOMPARE(page.ComboBoxDOYCodes->currentIndex(), 5);
         QCOMPARE(page.ComboBoxType->currentIndex(), 1);
         QCOMPARE(page.MemoNotes->toPlainText(), QStringLiteral("ΓΡΑΜΜΗ 1\nΓΡΑΜΜΗ 2"));
-        QCOMPARE(form->ADODataSet4->recordCount(), 1);
-        QCOMPARE(form->ADODataSet4->textByName("AFMYpox"), kFirst);
+        QCOMPARE(form->m_childrenData->recordCount(), 1);
+        QCOMPARE(form->m_childrenData->textByName("AFMYpox"), kFirst);
         QCOMPARE(StoredRows("select * from citizendata order by afm"),
                  QList<QStringList>({{"ΒΗΤΑ", "", "", kSecond}, {"ΑΛΦΑ", "", "", kFirst}}));
         QCOMPARE(StoredRows("select * from citizendata where afm='" + kSecond + "'").size(), 1);
@@ -187,13 +187,13 @@ private slots:
         Session session;
         auto &[folder, form, robot, page] = session;
         page.StringGridYpWife->setCells(2, 1, QStringLiteral("ΜΑΡΙΑ"));
-        form->StoreGeneralData();
+        form->storeGeneralData();
         QCOMPARE(StoredRows("select * from wifedata"), QList<QStringList>({{"", "ΜΑΡΙΑ", "", "", "", kFirst}}));
         QCOMPARE(StoredRows("select * from generaldata"),
                  QList<QStringList>({{"ΑΓ. ΔΗΜΗΤΡΙΟΥ", "1129", "0", "<null>", "", kFirst}}));
         // a spouse whose cells are all emptied loses the row
         page.StringGridYpWife->setCells(2, 1, QString());
-        form->StoreGeneralData();
+        form->storeGeneralData();
         QVERIFY(StoredRows("select * from wifedata").isEmpty());
         QVERIFY(StoredRows("select * from ekprosopos").isEmpty());
 
@@ -206,9 +206,9 @@ private slots:
             c.execute("UPDATE citizendata SET Name=NULL, Surname='ΓΑΜΑ'");
         }
         page.MemoNotes->setPlainText(QStringLiteral("ΠΑΛΙΟ"));
-        form->ClearGeneralPage();
+        form->clearGeneralPage();
         page.StringGridYp->setCells(2, 1, QStringLiteral("ΠΡΙΝ"));
-        form->LoadDeclaration();
+        form->loadDeclaration();
         QCOMPARE(page.ComboBoxDOY->currentIndex(), -1);
         QCOMPARE(page.ComboBoxDOYCodes->currentText(), QStringLiteral("4511"));
         QCOMPARE(page.MemoNotes->toPlainText(), QString());
@@ -228,16 +228,16 @@ private slots:
             c.execute("CREATE TRIGGER refuse BEFORE INSERT ON citizendata BEGIN SELECT RAISE(ABORT, 'full'); END");
         }
         robot.type(kSecond).ok();
-        form->N92Click();
+        form->openDeclaration();
         QCOMPARE(robot.texts.last(),
                  QStringLiteral("Υπήρξε κάποιο πρόβλημα κατά την αποθήκευση του ΑΦΜ.Παρακαλώ προσπαθήστε ξανά."));
-        QCOMPARE(form->CurrentTaxNumber, kFirst);
-        QVERIFY(form->PageControl1->isEnabled());
-        QCOMPARE(form->PageControl1->currentIndex(), 3);
+        QCOMPARE(form->m_currentTaxNumber, kFirst);
+        QVERIFY(form->m_pages->isEnabled());
+        QCOMPARE(form->m_pages->currentIndex(), 3);
         QCOMPARE(page.StringGridYp->Cells(1, 1), QStringLiteral("ΑΛΦΑ"));
         // the page is still the first declaration's, and is stored under its number
         page.StringGridYp->setCells(2, 1, QStringLiteral("ΝΙΚΟΣ"));
-        form->StoreGeneralData();
+        form->storeGeneralData();
         QCOMPARE(StoredRows("select * from citizendata"), QList<QStringList>({{"ΑΛΦΑ", "ΝΙΚΟΣ", "", kFirst}}));
         QVERIFY(StoredRows("select * from generaldata where afmypox='" + kSecond + "'").isEmpty());
     }
@@ -252,10 +252,10 @@ private slots:
         auto form = MakeMainWindow();
         ModalAnswerer robot;
         robot.type(kFirst).ok();
-        form->N92Click();
+        form->openDeclaration();
         QTRY_COMPARE(robot.pending(), 0);
-        QVERIFY(!form->PageControl1->isEnabled());
-        QCOMPARE(form->CurrentTaxNumber, QString());
+        QVERIFY(!form->m_pages->isEnabled());
+        QCOMPARE(form->m_currentTaxNumber, QString());
     }
 
     void pageSwitchValidatesAndStores() {
@@ -264,15 +264,15 @@ private slots:
         // surname empty: the message of the page switch, back on page 0, stored all the same
         page.MemoNotes->setPlainText(QStringLiteral("ΣΗΜΕΙΩΣΗ"));
         robot.ok();
-        form->PageControl1->setCurrentIndex(2);
+        form->m_pages->setCurrentIndex(2);
         QCOMPARE(robot.texts.last(), QStringLiteral("Πρέπει να δηλώσετε οπωσδήποτε Επώνυμο ή Επωνυμία Υπόχρεου."));
-        QCOMPARE(form->PageControl1->currentIndex(), 0);
+        QCOMPARE(form->m_pages->currentIndex(), 0);
         QCOMPARE(StoredRows("select Notes from generaldata"), QList<QStringList>({{"ΣΗΜΕΙΩΣΗ"}}));
         // an invalid spouse number: the page-switch wording
         page.StringGridYp->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
         page.StringGridYpWife->setCells(1, 1, QStringLiteral("ΣΥΖΥΓΟΣ"));
         robot.ok();
-        form->PageControl1->setCurrentIndex(1);
+        form->m_pages->setCurrentIndex(1);
         QCOMPARE(robot.texts.last(),
                  QStringLiteral("Όλα τα ΑΦΜ των ατόμων που δηλώνετε στη σελίδα Γενικών Στοιχείων είναι ΥΠΟΧΡΕΩΤΙΚΑ. "
                                 "Έχετε δηλώσει κενό ή λανθασμένο ΑΦΜ Συζύγου. Διορθώστε το για να για να "
@@ -282,16 +282,16 @@ private slots:
         // Table 2 validates and stores the same way
         page.StringGridYpWife->setCells(5, 1, kSecond);
         const int shown = robot.texts.size();
-        form->PageControl1->setCurrentIndex(1);
-        QCOMPARE(form->PageControl1->currentIndex(), 1);
+        form->m_pages->setCurrentIndex(1);
+        QCOMPARE(form->m_pages->currentIndex(), 1);
         page.StringGridYp->setCells(2, 1, QStringLiteral("ΝΙΚΟΣ"));   // not on screen, but the page holds it
-        form->PageControl1->setCurrentIndex(2);
-        QCOMPARE(form->PageControl1->currentIndex(), 2);
+        form->m_pages->setCurrentIndex(2);
+        QCOMPARE(form->m_pages->currentIndex(), 2);
         QCOMPARE(robot.texts.size(), shown);
         QCOMPARE(StoredRows("select Name from citizendata"), QList<QStringList>({{"ΝΙΚΟΣ"}}));
         // choosing page 0 never validates nor stores, even when invalid
         page.StringGridYp->setCells(1, 1, QString());
-        form->PageControl1->setCurrentIndex(0);
+        form->m_pages->setCurrentIndex(0);
         QCOMPARE(robot.texts.size(), shown);
         QCOMPARE(StoredRows("select Surname from citizendata"), QList<QStringList>({{"ΑΛΦΑ"}}));
     }
@@ -304,9 +304,9 @@ private slots:
             auto form = MakeMainWindow();
             ModalAnswerer robot;
             open(*form, kFirst, robot);
-            GeneralPage &page = *form->TabSheetGen;
+            GeneralPage &page = *form->m_generalPage;
             page.StringGridYp->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
-            form->ShowStartHint = false;
+            form->m_showStartHint = false;
             form->show();
             QApplication::setActiveWindow(form.get());
             QVERIFY(QTest::qWaitForWindowActive(form.get()));
@@ -323,10 +323,10 @@ private slots:
             TypeText(editor, QStringLiteral("ΠΑΙΔΙ"));
             // the child is posted first, so the check sees it: it has no tax number yet
             robot.ok();
-            form->PageControl1->setCurrentIndex(1);
+            form->m_pages->setCurrentIndex(1);
             QTRY_COMPARE(robot.pending(), 0);
             QVERIFY(robot.texts.last().contains(QStringLiteral("ΑΦΜ Προστατευόμενου Τέκνου")));
-            QCOMPARE(form->PageControl1->currentIndex(), 0);
+            QCOMPARE(form->m_pages->currentIndex(), 0);
             QCOMPARE(StoredRows("select Surname, AFMYpox from children"),
                      QList<QStringList>({{"ΠΑΙΔΙ", kFirst}}));
 
@@ -354,8 +354,8 @@ private slots:
             auto form = MakeMainWindow();
             ModalAnswerer robot;
             open(*form, kFirst, robot);
-            GeneralPage &page = *form->TabSheetGen;
-            form->ShowStartHint = false;
+            GeneralPage &page = *form->m_generalPage;
+            form->m_showStartHint = false;
             form->show();
             QApplication::setActiveWindow(form.get());
             QVERIFY(QTest::qWaitForWindowActive(form.get()));
@@ -389,11 +389,11 @@ private slots:
             auto form = MakeMainWindow();
             ModalAnswerer robot;
             open(*form, kFirst, robot);
-            form->TabSheetGen->StringGridYp->setCells(1, 1, QStringLiteral("ΤΕΛΟΣ"));
+            form->m_generalPage->StringGridYp->setCells(1, 1, QStringLiteral("ΤΕΛΟΣ"));
             form->close();
-            QVERIFY(!form->ADODataSet4->isActive());
-            QVERIFY(!form->ADOConnection1->isOpen());
-            QVERIFY(!form->ADOConnection2->isOpen());
+            QVERIFY(!form->m_childrenData->isActive());
+            QVERIFY(!form->m_referenceConnection->isOpen());
+            QVERIFY(!form->m_declarationConnection->isOpen());
         }
         QCOMPARE(StoredRows("select Surname from citizendata"), QList<QStringList>({{"ΤΕΛΟΣ"}}));
     }

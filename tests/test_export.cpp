@@ -13,7 +13,7 @@
 #include <QXmlStreamReader>
 #include <unistd.h>
 
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "widgets/StringGrid.h"
 #include "export/ExportCommand.h"
 #include "export/UploadFile.h"
@@ -207,23 +207,23 @@ void closeUnexpected(QWidget *w) { w->close(); }
 // kPerson open and loaded.
 struct Window {
     ScratchFolder folder;
-    std::unique_ptr<TForm1> form = MakeMainWindow();
-    GeneralPage &page = *form->TabSheetGen;
+    std::unique_ptr<MainWindow> form = MakeMainWindow();
+    GeneralPage &page = *form->m_generalPage;
 
     void open() {
         OpenDeclaration(*form, kPerson);
-        form->LoadDeclaration();
+        form->loadDeclaration();
     }
     // Runs the menu command with the answers given (an unexpected window is
     // closed) and returns the captions of the windows that came up.
     QStringList exportWith(ModalAnswerer &answers) {
         answers.custom(closeUnexpected);
-        form->N10->trigger();
+        form->m_exportAction->trigger();
         return answers.titles;
     }
     QString target(const QString &name = QStringLiteral("D7-111111114.xml")) const { return folder.file(name); }
     void addChild(const QStringList &values) {
-        Dataset &c = *form->ADODataSet4;
+        Dataset &c = *form->m_childrenData;
         c.insert();
         for (int i = 0; i < values.size(); ++i)
             c.setField(i + 1, values[i]);
@@ -525,11 +525,11 @@ private slots:
     void fullDeclaration() {
         Window w;
         {   // another declaration's rows come first, so that stored keys are not ordinals
-            storeRow(*w.form->ADOConnection2, "table1", kTable1Rows[0], kOtherDeclaration);
-            storeRow(*w.form->ADOConnection2, "table2", kTable2Rows[0], kOtherDeclaration);
+            storeRow(*w.form->m_declarationConnection, "table1", kTable1Rows[0], kOtherDeclaration);
+            storeRow(*w.form->m_declarationConnection, "table2", kTable2Rows[0], kOtherDeclaration);
         }
         w.open();
-        QVERIFY(w.form->N10->isEnabled());
+        QVERIFY(w.form->m_exportAction->isEnabled());
         GeneralPage &page = w.page;
         page.ComboBoxDOY->setCurrentIndex(page.ComboBoxDOY->findText("ΑΘΗΝΩΝ Α'"));
         page.ComboBoxDOYChange(page.ComboBoxDOY->currentIndex());
@@ -548,18 +548,18 @@ private slots:
         w.addChild({"ΔΕΛΤΑ", "ΆΝΝΑ", "ΙΩΑΝΝΗΣ", "", "2015", "090000008"});
         for (const QStringList &row : kTable1Rows) {
             QCOMPARE(row.size(), 35);
-            storeRow(*w.form->ADOConnection2, "table1", row, kPerson);
+            storeRow(*w.form->m_declarationConnection, "table1", row, kPerson);
         }
         for (const QStringList &row : kTable2Rows) {
             QCOMPARE(row.size(), 25);
-            storeRow(*w.form->ADOConnection2, "table2", row, kPerson);
+            storeRow(*w.form->m_declarationConnection, "table2", row, kPerson);
         }
-        Reopen(*w.form->ADODataSet6, DeclarationQuery("select * from table1 where AFMYpox='", kPerson));
-        Reopen(*w.form->ADODataSet7, DeclarationQuery("select * from table2 where AFMYpox='", kPerson));
+        Reopen(*w.form->m_table1Rows, DeclarationQuery("select * from table1 where AFMYpox='", kPerson));
+        Reopen(*w.form->m_table2Rows, DeclarationQuery("select * from table2 where AFMYpox='", kPerson));
         // the grids stand on later rows
-        w.form->ADODataSet4->moveTo(1);
-        w.form->ADODataSet6->moveTo(2);
-        w.form->ADODataSet7->moveTo(1);
+        w.form->m_childrenData->moveTo(1);
+        w.form->m_table1Rows->moveTo(2);
+        w.form->m_table2Rows->moveTo(1);
 
         // A name typed without suffix gets ".xml".
         SaveDialogSeen seen;
@@ -586,10 +586,10 @@ private slots:
             "Notes", "ΠΡΩΤΗ ΓΡΑΜΜΗ: ΑΞΙΑ < 100 € & ΑΝΩ\nΔΕΥΤΕΡΗ ΓΡΑΜΜΗ ]]> ΤΕΛΟΣ")));
 
         // the kept-open datasets end on their first row; the one-row dataset is closed
-        QCOMPARE(w.form->ADODataSet4->recNo(), 0);
-        QCOMPARE(w.form->ADODataSet6->recNo(), 0);
-        QCOMPARE(w.form->ADODataSet7->recNo(), 0);
-        QVERIFY(!w.form->ADODataSet3->isActive());
+        QCOMPARE(w.form->m_childrenData->recNo(), 0);
+        QCOMPARE(w.form->m_table1Rows->recNo(), 0);
+        QCOMPARE(w.form->m_table2Rows->recNo(), 0);
+        QVERIFY(!w.form->m_personRowData->isActive());
     }
 
     // Only what validation asks for: the person liable's surname and number.
@@ -611,12 +611,12 @@ private slots:
         Window w;
         w.open();
         w.page.StringGridYp->setCells(1, 1, "ΠΡΩΤΟ");
-        w.form->StoreGeneralData();
+        w.form->storeGeneralData();
         w.page.StringGridYp->setCells(1, 1, "ΔΕΥΤΕΡΟ");
         w.page.StringGridYpWife->setCells(1, 1, "ΣΥΖΥΓΟΣ");
         w.page.StringGridYpWife->setCells(5, 1, "100000090");
         w.page.MemoNotes->setPlainText("ΝΕΑ ΣΗΜΕΙΩΣΗ");
-        Dataset &children = *w.form->ADODataSet4;
+        Dataset &children = *w.form->m_childrenData;
         children.insert();
         children.setFieldByName("Surname", "ΠΑΙΔΙ");
         children.setFieldByName("AFM", "123456783");   // not posted yet

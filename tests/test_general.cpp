@@ -9,7 +9,7 @@
 #include "widgets/DataGrid.h"
 #include "widgets/DataNavigator.h"
 #include "widgets/Dialogs.h"
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "widgets/StringGrid.h"
 #include "app/TaxNumber.h"
 #include "pages/general/GeneralPage.h"
@@ -51,14 +51,14 @@ int count(const QString &sql) {
 
 struct Page {
     ScratchFolder folder;
-    std::unique_ptr<TForm1> form = MakeMainWindow();
-    GeneralPage &page = *form->TabSheetGen;
+    std::unique_ptr<MainWindow> form = MakeMainWindow();
+    GeneralPage &page = *form->m_generalPage;
     Page() {
         OpenDeclaration(*form, kPerson);
-        form->LoadDeclaration();
+        form->loadDeclaration();
     }
     void addChild(const QString &surname, const QString &afm, const QString &year = {}) {
-        Dataset &c = *form->ADODataSet4;
+        Dataset &c = *form->m_childrenData;
         c.insert();
         c.setFieldByName("Surname", surname);
         c.setFieldByName("AFM", afm);
@@ -67,7 +67,7 @@ struct Page {
         QVERIFY(c.post());
     }
     void addTable1Row(const QString &owner) {
-        Dataset rows(form->ADOConnection2.get());
+        Dataset rows(form->m_declarationConnection.get());
         rows.setCommandText("select * from table1 where cd<0");
         rows.open();
         rows.insert();
@@ -76,7 +76,7 @@ struct Page {
         rows.post();
     }
     void addTable2Row(const QString &owner) {
-        Dataset rows(form->ADOConnection2.get());
+        Dataset rows(form->m_declarationConnection.get());
         rows.setCommandText("select * from table2 where cd<0");
         rows.open();
         rows.insert();
@@ -190,24 +190,24 @@ private slots:
         p.addChild("Α", kSpouse);
         p.addChild("Β", kSpouse, "1700");
         p.addChild("Γ", kSpouse);
-        QCOMPARE(p.form->ValidateDeclaration(), 6);
-        QCOMPARE(p.form->ADODataSet4->recNo(), 1);
+        QCOMPARE(p.form->validateDeclaration(), 6);
+        QCOMPARE(p.form->m_childrenData->recNo(), 1);
         QCOMPARE(p.page.DBGrid1->currentIndex().row(), 1);
-        p.form->ADODataSet4->moveTo(1);
-        p.form->ADODataSet4->edit();
-        p.form->ADODataSet4->setFieldByName("YearOfBirth", "2000");
-        QVERIFY(p.form->ADODataSet4->post());
-        QCOMPARE(p.form->ValidateDeclaration(), 0);
-        QCOMPARE(p.form->ADODataSet4->recNo(), 0);
+        p.form->m_childrenData->moveTo(1);
+        p.form->m_childrenData->edit();
+        p.form->m_childrenData->setFieldByName("YearOfBirth", "2000");
+        QVERIFY(p.form->m_childrenData->post());
+        QCOMPARE(p.form->validateDeclaration(), 0);
+        QCOMPARE(p.form->m_childrenData->recNo(), 0);
         // A check that fails before the children leaves the grid where it is.
-        p.form->ADODataSet4->moveTo(2);
+        p.form->m_childrenData->moveTo(2);
         p.page.StringGridYp->setCells(1, 1, QString());
-        QCOMPARE(p.form->ValidateDeclaration(), 5);
-        QCOMPARE(p.form->ADODataSet4->recNo(), 2);
+        QCOMPARE(p.form->validateDeclaration(), 5);
+        QCOMPARE(p.form->m_childrenData->recNo(), 2);
         p.page.StringGridYp->setCells(1, 1, "ΑΛΦΑ");
         p.page.StringGridYpWife->setCells(5, 1, "123");
-        QCOMPARE(p.form->ValidateDeclaration(), 2);
-        QCOMPARE(p.form->ADODataSet4->recNo(), 2);
+        QCOMPARE(p.form->validateDeclaration(), 2);
+        QCOMPARE(p.form->m_childrenData->recNo(), 2);
     }
 
     void saveRefusedByValidation() {
@@ -283,7 +283,7 @@ private slots:
 
     void childrenRowRule() {
         Page p;
-        Dataset &c = *p.form->ADODataSet4;
+        Dataset &c = *p.form->m_childrenData;
         // all columns null: refused silently, the row stays in editing
         c.insert();
         QVERIFY(!c.post());
@@ -301,21 +301,21 @@ private slots:
         QCOMPARE(count("select * from children where AFMYpox='" + kPerson + "' and YearOfBirth='1990'"), 1);
         // the validation then reports the missing child tax number
         p.page.StringGridYp->setCells(1, 1, "ΑΛΦΑ");
-        QCOMPARE(p.form->ValidateDeclaration(), 4);
+        QCOMPARE(p.form->validateDeclaration(), 4);
     }
 
     void navigatorPostsAndCancels() {
         Page p;
         auto *nav = p.form->findChild<DataNavigator *>("DBNavigator1");
         nav->button(DataNavigator::Button::Insert)->click();
-        QCOMPARE(p.form->ADODataSet4->state(), Dataset::State::Insert);
+        QCOMPARE(p.form->m_childrenData->state(), Dataset::State::Insert);
         QCOMPARE(p.page.DBGrid1->model()->rowCount(), 1);
         p.page.DBGrid1->model()->setData(p.page.DBGrid1->model()->index(0, 0), "ΠΑΙΔΙ", Qt::EditRole);
         nav->button(DataNavigator::Button::Post)->click();
         QCOMPARE(count("select * from children where Surname='ΠΑΙΔΙ'"), 1);
         p.page.DBGrid1->model()->setData(p.page.DBGrid1->model()->index(0, 1), "ΟΝΟΜΑ", Qt::EditRole);
         nav->button(DataNavigator::Button::Cancel)->click();
-        QCOMPARE(p.form->ADODataSet4->textByName("Name"), QString());
+        QCOMPARE(p.form->m_childrenData->textByName("Name"), QString());
         QCOMPARE(count("select * from children where Name is not null"), 0);
     }
 
@@ -324,7 +324,7 @@ private slots:
     void navigatorButtonsWithNothingToActOn() {
         Page p;
         DataNavigator *nav = p.page.DBNavigator1;
-        Dataset &c = *p.form->ADODataSet4;
+        Dataset &c = *p.form->m_childrenData;
         ModalAnswerer robot;
         robot.yes().ok().ok();
         nav->button(DataNavigator::Button::Delete)->click();
@@ -339,7 +339,7 @@ private slots:
         QCOMPARE(robot.texts, QStringList());
         QCOMPARE(count("select * from children"), 1);
         // a row being inserted into an empty grid is still dropped by Delete, after the question
-        p.form->ADODataSet4->remove();
+        p.form->m_childrenData->remove();
         nav->button(DataNavigator::Button::Insert)->click();
         QCOMPARE(c.state(), Dataset::State::Insert);
         nav->button(DataNavigator::Button::Delete)->click();
@@ -353,13 +353,13 @@ private slots:
     // what was typed, cancel drops it.
     void navigatorActsOnTheCellBeingTyped() {
         Page p;
-        p.form->ShowStartHint = false;
+        p.form->m_showStartHint = false;
         p.form->show();
         QApplication::setActiveWindow(p.form.get());
         QVERIFY(QTest::qWaitForWindowActive(p.form.get()));
         DataNavigator *nav = p.page.DBNavigator1;
         DataGrid *grid = p.page.DBGrid1;
-        Dataset &c = *p.form->ADODataSet4;
+        Dataset &c = *p.form->m_childrenData;
         auto typeInto = [&](int row, int column, const QString &text) {
             grid->setFocus();
             grid->setCurrentIndex(grid->model()->index(row, column));
@@ -414,8 +414,8 @@ private slots:
             p.addTable1Row(o);
         for (const QString &o : table2Owners)
             p.addTable2Row(o);
-        p.form->LoadDeclaration();
-        p.form->ADODataSet4->moveTo(1);
+        p.form->loadDeclaration();
+        p.form->m_childrenData->moveTo(1);
         ModalAnswerer robot;
         for (QChar a : answers)
             a == 'y' ? robot.yes() : robot.no();
@@ -426,7 +426,7 @@ private slots:
             QVERIFY(robot.texts[i].startsWith("Έχετε δηλώσει στοιχεία ακινήτων τα οποία ανήκουν στο/στα τέκνα σας."));
         QCOMPARE(count("select * from children where Surname='ΔΕΥΤΕΡΟ'"), deleted ? 0 : 1);
         QCOMPARE(count("select * from children"), deleted ? 1 : 2);
-        QCOMPARE(p.form->ADODataSet6->recNo(), table1Owners.isEmpty() ? -1 : 0);
+        QCOMPARE(p.form->m_table1Rows->recNo(), table1Owners.isEmpty() ? -1 : 0);
     }
 
     void taxOfficeCodesFollowTheChosenPlace() {
@@ -449,7 +449,7 @@ private slots:
 
     void gridKeyRules() {
         Page p;
-        p.form->ShowStartHint = false;
+        p.form->m_showStartHint = false;
         p.form->show();
         QApplication::setActiveWindow(p.form.get());
         QVERIFY(QTest::qWaitForWindowActive(p.form.get()));
@@ -497,7 +497,7 @@ private slots:
         QTest::keyClick(grid, 'Z');
         QCOMPARE(BeepCount(), beeps + 4);
         QTest::keyClick(grid->findChild<QLineEdit *>(), Qt::Key_Return);
-        QTRY_COMPARE(p.form->ADODataSet4->textByName("Surname"), QStringLiteral("Z"));
+        QTRY_COMPARE(p.form->m_childrenData->textByName("Surname"), QStringLiteral("Z"));
     }
 };
 

@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 #include "widgets/Dialogs.h"
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "help/AboutBox.h"
 #include "help/DesktopEntry.h"
 #include "help/TopicWindow.h"
@@ -31,16 +31,16 @@ void writeFile(const QString &path, const QByteArray &bytes) {
 
 class HelpTest : public QObject {
     Q_OBJECT
-    QTemporaryDir home_;
-    QString desktop_;
+    QTemporaryDir m_home;
+    QString m_desktop;
 
 private slots:
     void initTestCase() {
         // The desktop is the one the XDG user folders of a home of our own name.
-        qputenv("HOME", home_.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", home_.filePath("config").toUtf8());
-        writeFile(home_.filePath("config/user-dirs.dirs"), "XDG_DESKTOP_DIR=\"$HOME/Επιφάνεια εργασίας\"\n");
-        desktop_ = home_.filePath("Επιφάνεια εργασίας");
+        qputenv("HOME", m_home.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", m_home.filePath("config").toUtf8());
+        writeFile(m_home.filePath("config/user-dirs.dirs"), "XDG_DESKTOP_DIR=\"$HOME/Επιφάνεια εργασίας\"\n");
+        m_desktop = m_home.filePath("Επιφάνεια εργασίας");
     }
     void topicWindows_data() {
         QTest::addColumn<int>("kind");
@@ -123,7 +123,7 @@ private slots:
         QFETCH(QString, page);
         ScratchFolder folder;
         auto form = MakeMainWindow();
-        form->ShowStartHint = false;
+        form->m_showStartHint = false;
         form->show();
         auto *w = Control<TopicWindow>(form.get(), command == "N91" ? "HelpD7" : "UserManual");
         QVERIFY(!w->isVisible());   // made at start-up, shown on request
@@ -185,7 +185,7 @@ private slots:
         auto form = MakeMainWindow();
         ModalAnswerer robot;
         robot.ok();
-        const QString entry = desktop_ + "/D7-ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΩΝ.desktop";
+        const QString entry = m_desktop + "/D7-ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΩΝ.desktop";
         const QString expected = "[Desktop Entry]\nType=Application\nName=D7-ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΩΝ\n"
                                  "Exec=\"" + QCoreApplication::applicationFilePath() + "\"\nPath=" + work +
                                  "/\nIcon=" + QCoreApplication::applicationDirPath() + "/d7.png\nTerminal=false\n";
@@ -198,22 +198,22 @@ private slots:
             QCOMPARE(QString::fromUtf8(file.readAll()), expected);
             QVERIFY(file.permissions() & QFileDevice::ExeOwner);
         }
-        QCOMPARE(QDir(desktop_).entryList(QDir::Files), QStringList{QFileInfo(entry).fileName()});
+        QCOMPARE(QDir(m_desktop).entryList(QDir::Files), QStringList{QFileInfo(entry).fileName()});
         QVERIFY(robot.texts.isEmpty());
         QCOMPARE(QProcess::execute("desktop-file-validate", {entry}), 0);
 
         // A desktop the user may not write on; root may write anywhere, so the
         // command runs as nobody (the home made readable to all).
         QFile::remove(entry);
-        QFile::setPermissions(home_.path(), QFile::permissions(home_.path()) | QFile::ExeOther | QFile::ReadOther);
-        QFile::setPermissions(desktop_, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+        QFile::setPermissions(m_home.path(), QFile::permissions(m_home.path()) | QFile::ExeOther | QFile::ReadOther);
+        QFile::setPermissions(m_desktop, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
         const bool root = geteuid() == 0;
         QVERIFY(!root || seteuid(65534) == 0);
         Control<QAction>(form.get(), "N13")->trigger();
         QVERIFY(!root || seteuid(0) == 0);
-        QFile::setPermissions(desktop_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(m_desktop, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(robot.texts, QStringList{"Υπήρξε κάποιο πρόβλημα κατά τη δημιουργία της συντόμευσης"});
-        QVERIFY(QDir(desktop_).isEmpty());
+        QVERIFY(QDir(m_desktop).isEmpty());
     }
 };
 

@@ -1,9 +1,9 @@
-// CapsLock under a real X server: on while the program runs, off when it ends,
+// capsLock under a real X server: on while the program runs, off when it ends,
 // untouched when it already has the wanted state.
 #include <QProcess>
 
-#include "app/KeyLed.h"
-#include "app/Main.h"
+#include "app/KeyboardLock.h"
+#include "app/MainWindow.h"
 #include "app/Program.h"
 #include "store/Database.h"
 #include "store/Engine.h"
@@ -29,39 +29,39 @@ bool capsSeenFromOutside() {
 class KeyLedTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QVERIFY2(TKeyLed::Available(), "this test needs an X server"); }
+    void initTestCase() { QVERIFY2(KeyboardLock::available(), "this test needs an X server"); }
 
     void onWhileRunningOffAtClose() {
-        TKeyLed led;
+        KeyboardLock led;
         led.setCapsLock(false);
-        QVERIFY(!led.CapsLock());
+        QVERIFY(!led.capsLock());
         ScratchFolder folder;
         auto form = MakeMainWindow();
-        QVERIFY(form->KeyLed1->CapsLock());
+        QVERIFY(form->m_keyboardLock->capsLock());
         QVERIFY(capsSeenFromOutside());
-        QCOMPARE(form->KeyLed1->changeCount(), 1);
+        QCOMPARE(form->m_keyboardLock->changeCount(), 1);
         form->close();
-        QVERIFY(!led.CapsLock());
+        QVERIFY(!led.capsLock());
         QVERIFY(!capsSeenFromOutside());
-        QCOMPARE(form->KeyLed1->changeCount(), 2);
+        QCOMPARE(form->m_keyboardLock->changeCount(), 2);
     }
 
     void untouchedWhenAlreadyInTheWantedState() {
-        TKeyLed led;
+        KeyboardLock led;
         led.setCapsLock(true);
         ScratchFolder folder;
         auto form = MakeMainWindow();
-        QCOMPARE(form->KeyLed1->changeCount(), 0);   // already on: no toggle
-        QVERIFY(form->KeyLed1->CapsLock());
+        QCOMPARE(form->m_keyboardLock->changeCount(), 0);   // already on: no toggle
+        QVERIFY(form->m_keyboardLock->capsLock());
         led.setCapsLock(false);                      // the user turned it off meanwhile
         form.reset();                                // shut-down without close
-        QVERIFY(!led.CapsLock());
+        QVERIFY(!led.capsLock());
     }
 
     // A start-up that fails after the lock was turned on (here a database
     // without its floor list) leaves the keyboard as a shut-down would.
     void failedStartUpTurnsItOffAgain() {
-        TKeyLed led;
+        KeyboardLock led;
         led.setCapsLock(false);
         ScratchFolder folder;
         {
@@ -73,11 +73,11 @@ private slots:
         robot.ok();
         QCOMPARE(RunProgram(), 1);
         QCOMPARE(robot.texts, QStringList({"no such table: doy_ap_floor"}));
-        QVERIFY(!led.CapsLock());
+        QVERIFY(!led.capsLock());
     }
 
     void repeatedSetsChangeOnce() {
-        TKeyLed led;
+        KeyboardLock led;
         led.setCapsLock(false);
         const int before = led.changeCount();
         led.setCapsLock(true);

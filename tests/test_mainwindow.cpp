@@ -12,8 +12,8 @@
 
 #include "widgets/DataGrid.h"
 #include "widgets/DataNavigator.h"
-#include "app/Main.h"
-#include "app/MessageUnit.h"
+#include "app/MainWindow.h"
+#include "app/WelcomeScreen.h"
 #include "app/Program.h"
 #include "widgets/StringGrid.h"
 #include "store/Database.h"
@@ -51,7 +51,7 @@ private slots:
         }
         QVERIFY(!pages->isEnabled());
         QCOMPARE(pages->currentIndex(), 0);
-        QCOMPARE(form->CurrentTaxNumber, QString());
+        QCOMPARE(form->m_currentTaxNumber, QString());
 
         auto *status = form->findChild<QStatusBar *>("StatusBar1");
         QCOMPARE(status->height(), 19);
@@ -59,10 +59,10 @@ private slots:
                  QStringLiteral("ΠΡΟΣΟΧΗ - ΟΛΑ ΤΑ ΣΤΟΙΧΕΙΑ ΠΡΕΠΕΙ ΝΑ ΣΥΜΠΛΗΡΩΘΟΥΝ ΜΕ ΚΕΦΑΛΑΙΑ"));
         for (int i = 1; i <= 7; ++i)
             QVERIFY(form->findChild<Dataset *>(QStringLiteral("ADODataSet%1").arg(i)));
-        QCOMPARE(form->ADODataSet4->commandText(), QStringLiteral("select * from children where AFMYpox='0'"));
-        QCOMPARE(form->ADODataSet6->commandText(), QStringLiteral("select * from table1 where AFMYpox='0'"));
-        QCOMPARE(form->ADODataSet7->commandText(), QStringLiteral("SELECT * FROM TABLE2 where AFMYpox='0'"));
-        QVERIFY(!form->ADODataSet4->isActive());
+        QCOMPARE(form->m_childrenData->commandText(), QStringLiteral("select * from children where AFMYpox='0'"));
+        QCOMPARE(form->m_table1Rows->commandText(), QStringLiteral("select * from table1 where AFMYpox='0'"));
+        QCOMPARE(form->m_table2Rows->commandText(), QStringLiteral("SELECT * FROM TABLE2 where AFMYpox='0'"));
+        QVERIFY(!form->m_childrenData->isActive());
     }
 
     void menuInOrder() {
@@ -123,8 +123,8 @@ private slots:
         QCOMPARE(items("ComboBoxFloor").size(), items("ComboBoxFloorCD").size());
         QVERIFY(!form->findChild<QComboBox *>("ComboBox2")->isVisibleTo(form.get()));
         // the reference datasets are closed again
-        QVERIFY(!form->ADODataSet1->isActive());
-        QVERIFY(!form->ADODataSet2->isActive());
+        QVERIFY(!form->m_locationLookupData->isActive());
+        QVERIFY(!form->m_referenceListData->isActive());
     }
 
     void generalPageControls() {
@@ -168,26 +168,26 @@ private slots:
 
     void welcomeScreen() {
         ScratchFolder folder;
-        TFormMessage welcome;
+        WelcomeScreen welcome;
         QCOMPARE(welcome.windowTitle(), QStringLiteral("D7: ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΩΝ"));
         QCOMPARE(welcome.size(), QSize(586, 412));
-        QCOMPARE(welcome.Heading->text(),
+        QCOMPARE(welcome.m_heading->text(),
                  QStringLiteral("Καλωσήλθατε στην Ηλεκτρονική Συμπλήρωση και Υποβολή της Δήλωσης D7"));
-        QVERIFY(welcome.Heading->font().bold());
-        QCOMPARE(welcome.Button1->text(), QStringLiteral("Πατήστε εδώ για να συνεχίσετε"));
-        QCOMPARE(welcome.Band->height(), 17);
-        QCOMPARE(welcome.Band->palette().color(QPalette::Window), QColor(48, 159, 192));
-        for (QLabel *picture : {welcome.ImageLeft, welcome.ImageRight, welcome.Picture})
+        QVERIFY(welcome.m_heading->font().bold());
+        QCOMPARE(welcome.m_continueButton->text(), QStringLiteral("Πατήστε εδώ για να συνεχίσετε"));
+        QCOMPARE(welcome.m_band->height(), 17);
+        QCOMPARE(welcome.m_band->palette().color(QPalette::Window), QColor(48, 159, 192));
+        for (QLabel *picture : {welcome.m_leftEmblem, welcome.m_rightEmblem, welcome.m_picture})
             QVERIFY(!picture->pixmap().isNull());   // decoded by the JPEG reader
-        QVERIFY(welcome.AuthorityLeft->font().bold());
-        QVERIFY(welcome.RichEdit1->isReadOnly());
-        QCOMPARE(welcome.RichEdit1->frameShape(), QFrame::NoFrame);
-        QCOMPARE(welcome.RichEdit1->document()->blockCount(), 5);
+        QVERIFY(welcome.m_leftAuthority->font().bold());
+        QVERIFY(welcome.m_welcomeText->isReadOnly());
+        QCOMPARE(welcome.m_welcomeText->frameShape(), QFrame::NoFrame);
+        QCOMPARE(welcome.m_welcomeText->document()->blockCount(), 5);
 
         // shown modally while the main window is made; its button closes it
         ModalAnswerer robot;
         robot.click("Button1");
-        auto form = std::make_unique<TForm1>();
+        auto form = std::make_unique<MainWindow>();
         QCOMPARE(robot.titles, QStringList({"D7: ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΩΝ"}));
         QCOMPARE(robot.texts, QStringList({"FormMessage"}));
     }
@@ -211,19 +211,19 @@ private slots:
         QApplication::setActiveWindow(form.get());
         QTest::qWait(100);
         QCOMPARE(robot.texts.size(), 1);
-        QVERIFY(!form->ShowStartHint);
+        QVERIFY(!form->m_showStartHint);
     }
 
     void exitClosesAndShutsDown() {
         ScratchFolder folder;
         auto form = MakeMainWindow();
         form->show();
-        form->ShowStartHint = false;
+        form->m_showStartHint = false;
         form->findChild<QAction *>("N2")->trigger();
         QVERIFY(!form->isVisible());
         // nothing was open, so nothing was stored; both connections are closed
-        QVERIFY(!form->ADOConnection1->isOpen());
-        QVERIFY(!form->ADOConnection2->isOpen());
+        QVERIFY(!form->m_referenceConnection->isOpen());
+        QVERIFY(!form->m_declarationConnection->isOpen());
         Connection c;
         c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::Read);
         Dataset ds(&c);
@@ -285,13 +285,13 @@ private slots:
         robot.ok();
         bool after = false;
         RunCommand([&] {
-            form->ADODataSet3->setCommandText("select * from no_such_table");
-            form->ADODataSet3->open();
+            form->m_personRowData->setCommandText("select * from no_such_table");
+            form->m_personRowData->open();
             after = true;
         });
         QVERIFY(!after);
         QCOMPARE(robot.texts, QStringList({"no such table: no_such_table"}));
-        QVERIFY(form->ADOConnection2->isOpen());
+        QVERIFY(form->m_declarationConnection->isOpen());
     }
 };
 

@@ -15,7 +15,7 @@
 #include <unistd.h>
 
 #include "widgets/Dialogs.h"
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "widgets/StringGrid.h"
 #include "pages/general/GeneralPage.h"
 #include "print/HtmlViewer.h"
@@ -120,22 +120,22 @@ void Press(ModalAnswerer &robot, const char *button, std::function<void(QWidget 
 // no folder's permissions would stop.
 class OrdinaryUser {
 public:
-    OrdinaryUser() : root_(geteuid() == 0) {
-        if (root_ && seteuid(65534) != 0)
+    OrdinaryUser() : m_root(geteuid() == 0) {
+        if (m_root && seteuid(65534) != 0)
             qFatal("cannot drop the effective user");
     }
     ~OrdinaryUser() {
-        if (root_ && seteuid(0) != 0)
+        if (m_root && seteuid(0) != 0)
             qFatal("cannot restore the effective user");
     }
 
 private:
-    bool root_;
+    bool m_root;
 };
 
 struct Declaration {
     ScratchFolder folder;
-    std::unique_ptr<TForm1> form = MakeMainWindow();
+    std::unique_ptr<MainWindow> form = MakeMainWindow();
 
     Declaration() { OpenDeclaration(*form, kTax); }
     ~Declaration() {
@@ -144,7 +144,7 @@ struct Declaration {
     }
     // Rows as the wizards store them, then the declaration opened on them.
     void storeRows(const char *table, int count, int columns) {
-        Dataset append(form->ADOConnection2.get());
+        Dataset append(form->m_declarationConnection.get());
         append.setCommandText(QStringLiteral("select * from %1 where cd<0").arg(QLatin1String(table)));
         append.open();
         for (int r = 1; r <= count; ++r) {
@@ -314,12 +314,12 @@ private slots:
         if (!QPrinterInfo::availablePrinterNames().isEmpty())
             QSKIP("a printer is installed: printing would not fail");
         Declaration d;
-        GeneralPage &page = *d.form->TabSheetGen;
+        GeneralPage &page = *d.form->m_generalPage;
         page.ComboBoxDOY->setCurrentIndex(3);
         page.StringGridYp->setCells(1, 1, QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ"));
         page.StringGridAnti->setCells(0, 1, QStringLiteral("ΚΗΔΕΜΟΝΑΣ"));
         page.MemoNotes->setPlainText(QStringLiteral("ΣΗΜΕΙΩΣΗ ΕΝΑ"));
-        Dataset &children = *d.form->ADODataSet4;
+        Dataset &children = *d.form->m_childrenData;
         for (const char *name : {"ΕΛΕΝΗ", "ΝΙΚΟΣ"}) {
             children.insert();
             children.setFieldByName(QStringLiteral("Name"), QString::fromUtf8(name));
@@ -369,7 +369,7 @@ private slots:
         Declaration d;
         d.storeRows("table1", 150, 37);
         d.storeRows("table2", 3, 27);
-        d.form->ADODataSet6->moveTo(40);
+        d.form->m_table1Rows->moveTo(40);
         const QString pdf = d.folder.file(QStringLiteral("πίνακες.pdf"));
 
         ModalAnswerer robot;
@@ -389,7 +389,7 @@ private slots:
                                       "Πατήστε το κουμπί \"Εκτύπωση\", επιλέξτε οριζόντιο προσανατολισμό (landscape) "
                                       "και μηδενίστε τα περιθώρια δεξιά-αριστερά"}));
         QCOMPARE(proposed, "Αποθήκευση ως PDF|" + d.folder.file("D7-" + kTax + "-ΠΙΝΑΚΕΣ.pdf"));
-        QCOMPARE(d.form->ADODataSet6->recNo(), 0);
+        QCOMPARE(d.form->m_table1Rows->recNo(), 0);
 
         const QStringList pages = PdfPages(pdf);
         QVERIFY2(pages.size() >= 3, qPrintable(QString::number(pages.size())));

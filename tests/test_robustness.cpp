@@ -13,7 +13,7 @@
 
 #include "widgets/DataGrid.h"
 #include "widgets/DataNavigator.h"
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "widgets/StringGrid.h"
 #include "pages/general/GeneralPage.h"
 #include "pages/table1/Table1Page.h"
@@ -35,12 +35,12 @@ const QString kSecond = QStringLiteral("100000090");
 // the menu, as the user does.
 struct Session {
     ScratchFolder folder;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 
     Session() { start(); }
     void start() {
         form = MakeMainWindow();
-        form->ShowStartHint = false;
+        form->m_showStartHint = false;
         form->show();
         activate();
     }
@@ -55,7 +55,7 @@ struct Session {
         QTRY_COMPARE(robot.pending(), 0);
         activate();
     }
-    GeneralPage &general() const { return *form->TabSheetGen; }
+    GeneralPage &general() const { return *form->m_generalPage; }
     DataGrid *children() const { return general().DBGrid1; }
     void navigator(DataNavigator::Button b) { general().DBNavigator1->button(b)->click(); }
     // Keys as the user presses them, into whatever holds the focus.
@@ -90,7 +90,7 @@ struct Session {
     // Chooses another page as the user does, its rule (validation, silent store) included.
     void page(int index) {
         ModalAnswerer robot;
-        form->PageControl1->setCurrentIndex(index);
+        form->m_pages->setCurrentIndex(index);
         QCOMPARE(robot.texts, QStringList());
     }
     void typeCell(StringGrid *grid, int column, const QString &text) {
@@ -151,7 +151,7 @@ struct Session {
         fill("EditPercentageOik", "100");
         press("BitBtn41");
         press("BitBtn31");
-        QCOMPARE(form->TabSheetArray1->PageControl2->currentWidget()->objectName(), QStringLiteral("Step20"));
+        QCOMPARE(form->m_table1Page->PageControl2->currentWidget()->objectName(), QStringLiteral("Step20"));
         pick("ComboBoxToWhomBelongs", owner);
         QCOMPARE(press("BitBtn57", {{Answer::Yes}}).size(), 1);
     }
@@ -201,7 +201,7 @@ private slots:
         s.navigator(DataNavigator::Button::Insert);
         s.typeInto(1, 0, "ΒΗΤΑ");
         s.key(Qt::Key_Up);
-        QCOMPARE(s.form->ADODataSet4->state(), Dataset::State::Browse);
+        QCOMPARE(s.form->m_childrenData->state(), Dataset::State::Browse);
         const QStringList second = {"ΒΗΤΑ", "<null>", "<null>", "<null>", "<null>", "<null>", kFirst};
         QCOMPARE(StoredRows("select * from children"), QList<QStringList>({first, second}));
         QCOMPARE(s.children()->currentIndex().row(), 0);
@@ -221,7 +221,7 @@ private slots:
         s.key(Qt::Key_Tab);
         s.type("100000090");
         s.key(Qt::Key_Tab);
-        QCOMPARE(s.form->ADODataSet4->state(), Dataset::State::Browse);
+        QCOMPARE(s.form->m_childrenData->state(), Dataset::State::Browse);
         expected[1][4] = "2001";
         expected[1][5] = "100000090";
         QCOMPARE(StoredRows("select * from children"), expected);
@@ -254,7 +254,7 @@ private slots:
                 } else {
                     robot.ok();
                     s.form->setActivePage(0);
-                    s.form->PageControl1->setCurrentIndex(3);
+                    s.form->m_pages->setCurrentIndex(3);
                 }
                 QTest::qWait(50);
                 return robot.texts.mid(saveButton ? 1 : 0);
@@ -263,7 +263,7 @@ private slots:
             QCOMPARE(store(), QStringList({"full"}));
             QCOMPARE(StoredRows("select Surname from citizendata"), QList<QStringList>({{"<null>"}}));
             QCOMPARE(StoredRows("select count(*) from children"), QList<QStringList>({{"0"}}));
-            QCOMPARE(s.form->ADODataSet4->state(), Dataset::State::Insert);
+            QCOMPARE(s.form->m_childrenData->state(), Dataset::State::Insert);
             QCOMPARE(s.shown(0, 0), QStringLiteral("ΠΑΙΔΙ"));
 
             onFile("DROP TRIGGER refuse");
@@ -288,17 +288,17 @@ private slots:
             s.page(2);
             s.press("Button3");
             s.press("BitBtn44");
-            QVERIFY(!s.form->Table1Answers.PrefectureCode.isEmpty());
-            QVERIFY(!s.form->Table2Answers.PrefectureCode.isEmpty());
+            QVERIFY(!s.form->m_table1Answers.PrefectureCode.isEmpty());
+            QVERIFY(!s.form->m_table2Answers.PrefectureCode.isEmpty());
             s.open(next);
-            const Table1Page &t1 = *s.form->TabSheetArray1;
-            const Table2Page &t2 = *s.form->TabSheetArray2;
+            const Table1Page &t1 = *s.form->m_table1Page;
+            const Table2Page &t2 = *s.form->m_table2Page;
             QVERIFY(!t1.PageControl2->isVisibleTo(s.form.get()) && !t1.PageControl2->isEnabled());
             QVERIFY(!t2.PageControl3->isVisibleTo(s.form.get()) && !t2.PageControl3->isEnabled());
             QVERIFY(t1.Button2->isEnabled() && !t1.btnCancel->isEnabled());
             QVERIFY(t2.Button3->isEnabled() && !t2.Button1->isEnabled());
             QCOMPARE(t1.RichEdit1->toPlainText() + t2.RichEdit2->toPlainText(), QString());
-            QCOMPARE(s.form->Table1Answers.PrefectureCode + s.form->Table2Answers.PrefectureCode, QString());
+            QCOMPARE(s.form->m_table1Answers.PrefectureCode + s.form->m_table2Answers.PrefectureCode, QString());
         }
     }
 
@@ -353,8 +353,8 @@ private slots:
         s.page(2);
         s.table2Row(2);                                        // the first child
         s.page(3);
-        QCOMPARE(s.form->ADODataSet6->recordCount(), 1);
-        QCOMPARE(s.form->ADODataSet7->recordCount(), 1);
+        QCOMPARE(s.form->m_table1Rows->recordCount(), 1);
+        QCOMPARE(s.form->m_table2Rows->recordCount(), 1);
 
         // The second child is deleted after both warnings.
         s.page(0);
@@ -384,7 +384,7 @@ private slots:
         QCOMPARE(s.generalShown(), QStringList({"", "", "", kSecond, "", "", "", "", "", "", "", "", "", "", "",
                                                 "ΑΓ. ΔΗΜΗΤΡΙΟΥ", "1129"}));
         QCOMPARE(s.childrenShown(), QStringList());
-        QCOMPARE(s.form->ADODataSet6->recordCount(), 0);
+        QCOMPARE(s.form->m_table1Rows->recordCount(), 0);
         s.typeCell(g.StringGridYp, 1, "ΔΕΥΤΕΡΗ");
         s.page(1);
         s.table1Row("ΑΛΛΟΣ", "ΑΛΛΗ", 0);
@@ -397,8 +397,8 @@ private slots:
             QCOMPARE(s.childrenShown(), children);
             QCOMPARE(StoredRows("select * from table1 where AFMYpox='" + kFirst + "'"), table1);
             QCOMPARE(StoredRows("select * from table2 where AFMYpox='" + kFirst + "'"), table2);
-            QCOMPARE(s.form->ADODataSet6->recordCount(), 1);
-            QCOMPARE(s.form->ADODataSet7->recordCount(), 1);
+            QCOMPARE(s.form->m_table1Rows->recordCount(), 1);
+            QCOMPARE(s.form->m_table2Rows->recordCount(), 1);
             s.form->close();
             s.start();
         }

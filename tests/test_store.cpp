@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <unistd.h>
 
-#include "app/Main.h"
+#include "app/MainWindow.h"
 
 #include "store/Access.h"
 #include "store/Database.h"

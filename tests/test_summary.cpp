@@ -5,7 +5,7 @@
 
 #include "widgets/DataGrid.h"
 #include "widgets/DataNavigator.h"
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "pages/summary/SummaryPage.h"
 #include "store/Access.h"
 #include "store/Engine.h"
@@ -21,7 +21,7 @@ const QString kOtherTax = QStringLiteral("111111111");
 
 struct Summary {
     ScratchFolder folder;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
     DataGrid *table1Grid, *table2Grid;
 
     Summary() {
@@ -32,7 +32,7 @@ struct Summary {
     }
     // Rows as a wizard would append them, then the declaration opened on them.
     void addRow(const char *table, const QString &tax, const QString &prefecture) {
-        Dataset append(form->ADOConnection2.get());
+        Dataset append(form->m_declarationConnection.get());
         append.setCommandText(QStringLiteral("select * from %1 where cd<0").arg(QLatin1String(table)));
         append.open();
         append.insert();
@@ -41,7 +41,7 @@ struct Summary {
         append.post();
     }
     QStringList stored(const char *table) const {
-        Dataset rows(form->ADOConnection2.get());
+        Dataset rows(form->m_declarationConnection.get());
         rows.setCommandText(QStringLiteral("select NOMOSDESC, AFMYpox from %1").arg(QLatin1String(table)));
         rows.open();
         QStringList l;
@@ -117,8 +117,8 @@ private slots:
                               "TOTALMM=ΣΥΝ. ΕΠΙΦΑΝ. ΚΤΙΣΜΑΤΩΝ", "TYPEOFOWN=ΕΙΔΟΣ ΕΜΠ. ΔΙΚ/ΤΟΣ",
                               "PERCENTAGE=ΠΟΣ. ΣΥΝ/ΣΙΑΣ", "YEAROFBIRTHEPIK=ΕΤΟΣ ΓΕΝ. ΕΠΙΚ/ΤΗ",
                               "OWNERCODE=ΚΩΔ.ΑΡΙΘΜΟΣ ΙΔΙΟΚΤΗΤΗ", "CHANGE=ΚΩΔ. ΜΕΤΑΒΟΛΗΣ"}));
-        QCOMPARE(s.table1Grid->datasetModel()->dataset(), s.form->ADODataSet6);
-        QCOMPARE(s.table2Grid->datasetModel()->dataset(), s.form->ADODataSet7);
+        QCOMPARE(s.table1Grid->datasetModel()->dataset(), s.form->m_table1Rows);
+        QCOMPARE(s.table2Grid->datasetModel()->dataset(), s.form->m_table2Rows);
         for (const DataGrid *grid : {s.table1Grid, s.table2Grid}) {
             QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
             QCOMPARE(grid->selectionBehavior(), QAbstractItemView::SelectRows);
@@ -142,7 +142,7 @@ private slots:
 
         // the selected row is the dataset's current row
         s.table2Grid->setCurrentIndex(s.table2Grid->model()->index(1, 3));
-        QCOMPARE(s.form->ADODataSet7->recNo(), 1);
+        QCOMPARE(s.form->m_table2Rows->recNo(), 1);
         QCOMPARE(s.remove("Button5", false), QStringList({"Είστε σίγουρος;"}));
         QCOMPARE(s.shown(s.table2Grid).size(), 2);
 
@@ -166,7 +166,7 @@ private slots:
         s.remove("Button4", true);
         QCOMPARE(s.shown(s.table1Grid), QStringList({"Α", "Γ"}));
         QCOMPARE(s.selectedRow(s.table1Grid), 1);   // the new last row
-        QCOMPARE(s.form->ADODataSet6->recNo(), 1);
+        QCOMPARE(s.form->m_table1Rows->recNo(), 1);
         QCOMPARE(s.stored("table1").size(), 2);
     }
 
@@ -187,7 +187,7 @@ private slots:
         Summary s;
         s.addRow("table2", kTax, "ΚΡΑΤΗΜΕΝΟ");
         OpenDeclaration(*s.form, kTax);
-        s.form->ADOConnection2->execute(
+        s.form->m_declarationConnection->execute(
             "CREATE TRIGGER keep BEFORE DELETE ON TABLE2 BEGIN SELECT RAISE(ABORT, 'rows are kept'); END");
         QCOMPARE(s.remove("Button5", true), QStringList({"Είστε σίγουρος;", "rows are kept"}));
         QCOMPARE(s.shown(s.table2Grid), QStringList({"ΚΡΑΤΗΜΕΝΟ"}));
@@ -199,7 +199,7 @@ private slots:
         OpenDeclaration(*s.form, kTax);
         QCOMPARE(s.table1Grid->model()->rowCount(), 0);
         s.addRow("table1", kTax, "ΝΕΟ");
-        Reopen(*s.form->ADODataSet6, DeclarationQuery("select * from table1 where AFMYpox='", kTax));
+        Reopen(*s.form->m_table1Rows, DeclarationQuery("select * from table1 where AFMYpox='", kTax));
         QCOMPARE(s.shown(s.table1Grid), QStringList({"ΝΕΟ"}));
         QCOMPARE(s.selectedRow(s.table1Grid), 0);
         // another declaration replaces both lists

@@ -10,7 +10,7 @@
 #include <QTabWidget>
 
 #include "widgets/Dialogs.h"
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "widgets/PairedList.h"
 #include "widgets/StringGrid.h"
 #include "pages/general/GeneralPage.h"
@@ -44,30 +44,30 @@ int thisYear() { return QDate::currentDate().year(); }
 // A main window on the fixture database with a declaration open on the Table 1 page.
 struct Wizard {
     ScratchFolder folder;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
     Table1Page *page = nullptr;
 
     explicit Wizard(int declarationKind = 0, bool spouse = false, int children = 0) {
         form = MakeMainWindow();
-        form->ShowStartHint = false;
+        form->m_showStartHint = false;
         OpenDeclaration(*form, kTax);
-        form->TabSheetGen->ComboBoxType->setCurrentIndex(declarationKind);
+        form->m_generalPage->ComboBoxType->setCurrentIndex(declarationKind);
         if (spouse)
-            form->TabSheetGen->StringGridYpWife->setCells(1, 1, QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΥ"));
+            form->m_generalPage->StringGridYpWife->setCells(1, 1, QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΥ"));
         for (int n = 1; n <= children; ++n) {
-            form->ADODataSet4->insert();
-            form->ADODataSet4->setFieldByName(QStringLiteral("Surname"), QStringLiteral("ΠΑΙΔΙ %1").arg(n));
-            form->ADODataSet4->setFieldByName(QStringLiteral("AFMYpox"), kTax);
-            form->ADODataSet4->post();
+            form->m_childrenData->insert();
+            form->m_childrenData->setFieldByName(QStringLiteral("Surname"), QStringLiteral("ΠΑΙΔΙ %1").arg(n));
+            form->m_childrenData->setFieldByName(QStringLiteral("AFMYpox"), kTax);
+            form->m_childrenData->post();
         }
         form->show();
         QApplication::setActiveWindow(form.get());
         {
             // Shown directly: the rule of switching pages (validation, storing) is not under test here.
-            const QSignalBlocker quiet(form->PageControl1);
-            form->PageControl1->setCurrentIndex(1);
+            const QSignalBlocker quiet(form->m_pages);
+            form->m_pages->setCurrentIndex(1);
         }
-        page = form->TabSheetArray1;
+        page = form->m_table1Page;
     }
 
     template <class T = QWidget>
@@ -88,7 +88,7 @@ struct Wizard {
     void tick(const char *box, bool ticked = true) { get<QCheckBox>(box)->setChecked(ticked); }
     QString step() const { return page->PageControl2->currentWidget()->objectName(); }
     QStringList summary() const { return page->RichEdit1->toPlainText().split(QLatin1Char('\n')); }
-    const Table1Answers &answers() const { return form->Table1Answers; }
+    const Table1Answers &answers() const { return form->m_table1Answers; }
 
     // Prefecture ΑΘΗΝΩΝ, municipality ΑΘΗΝΑΙΩΝ, street ΑΚΑΔΗΜΙΑΣ number 12; on Step4.
     void listedStreet() {
@@ -156,7 +156,7 @@ struct Wizard {
 
     // The declaration's stored Table 1 rows, each as 37 texts (NULL marked).
     QList<QStringList> storedRows() const {
-        Dataset rows(form->ADOConnection2.get());
+        Dataset rows(form->m_declarationConnection.get());
         rows.setCommandText(QStringLiteral("select * from table1"));
         rows.open();
         QList<QStringList> out;
@@ -370,9 +370,9 @@ private slots:
         QVERIFY(!w.page->PageControl2->isVisible());
         QVERIFY(w.get("Button2")->isEnabled() && !w.get("btnCancel")->isEnabled());
         QCOMPARE(w.step(), QStringLiteral("Step1"));
-        QCOMPARE(w.form->ADODataSet6->commandText(), QStringLiteral("select * from table1 where AFMYpox='123456789'"));
-        QCOMPARE(w.form->ADODataSet6->recordCount(), 1);
-        QVERIFY(!w.form->ADODataSet5->isActive());
+        QCOMPARE(w.form->m_table1Rows->commandText(), QStringLiteral("select * from table1 where AFMYpox='123456789'"));
+        QCOMPARE(w.form->m_table1Rows->recordCount(), 1);
+        QVERIFY(!w.form->m_newRowData->isActive());
     }
 
     void noStreetsKnownAndPlotOnly() {
@@ -836,7 +836,7 @@ private slots:
         QCOMPARE(w.storedRows().size(), 0);
         QCOMPARE(w.step(), QStringLiteral("Step20"));
         QVERIFY(w.page->PageControl2->isVisible());
-        QVERIFY(!w.form->ADODataSet5->isEditing());
+        QVERIFY(!w.form->m_newRowData->isEditing());
         // Pressing "Αποθήκευση" again, once the fault is gone, stores one whole row.
         other.execute(QStringLiteral("DROP TRIGGER refuse_rows"));
         QVERIFY(!w.store("BitBtn57").isEmpty());

@@ -12,7 +12,7 @@
 
 #include "widgets/DataGrid.h"
 #include "widgets/Dialogs.h"
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "widgets/PairedList.h"
 #include "widgets/StringGrid.h"
 #include "pages/general/GeneralPage.h"
@@ -48,12 +48,12 @@ struct Outcome {
 // A main window with an open declaration, its Table 2 page at hand.
 struct Wizard {
     ScratchFolder folder;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
     Table2Page *page;
 
     explicit Wizard(int declarationKind = 0) {
         form = MakeMainWindow();
-        page = form->TabSheetArray2;
+        page = form->m_table2Page;
         OpenDeclaration(*form, kTax);
         form->findChild<QComboBox *>("ComboBoxType")->setCurrentIndex(declarationKind);
     }
@@ -102,13 +102,13 @@ struct Wizard {
         }
     }
     void addChild(const QString &surname) {
-        form->ADODataSet4->insert();
-        form->ADODataSet4->setFieldByName("Surname", surname);
-        form->ADODataSet4->setFieldByName("AFMYpox", kTax);
-        form->ADODataSet4->post();
+        form->m_childrenData->insert();
+        form->m_childrenData->setFieldByName("Surname", surname);
+        form->m_childrenData->setFieldByName("AFMYpox", kTax);
+        form->m_childrenData->post();
     }
     QVector<QVector<QVariant>> storedRows() const {
-        Dataset rows(form->ADOConnection2.get());
+        Dataset rows(form->m_declarationConnection.get());
         rows.setCommandText("select * from table2");
         rows.open();
         QVector<QVector<QVariant>> all;
@@ -121,13 +121,13 @@ struct Wizard {
         return all;
     }
     void showPage() {
-        form->ShowStartHint = false;
+        form->m_showStartHint = false;
         form->show();
         QApplication::setActiveWindow(form.get());
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         // shown as is: the page-switch rule would check the (empty) general data first
-        QSignalBlocker quiet(form->PageControl1);
-        form->PageControl1->setCurrentIndex(2);
+        QSignalBlocker quiet(form->m_pages);
+        form->m_pages->setCurrentIndex(2);
     }
 };
 
@@ -286,7 +286,7 @@ private slots:
     // same summary box and the same type for questions and hints.
     void bothWizardsLookAlike() {
         Wizard z;
-        const Table1Page *one = z.form->TabSheetArray1;
+        const Table1Page *one = z.form->m_table1Page;
         const Table2Page *two = z.page;
         const std::pair<const char *, const char *> twins[] = {
             {"Button2", "Button3"},     {"btnCancel", "Button1"}, {"Label101", "Label102"},
@@ -351,7 +351,7 @@ private slots:
             QCOMPARE(z.step(), 2);
         }
         // The same on the Table 1 steps, which share the mechanism.
-        QTabWidget *steps1 = z.form->TabSheetArray1->PageControl2;
+        QTabWidget *steps1 = z.form->m_table1Page->PageControl2;
         const int at = steps1->currentIndex();
         QTest::keyClick(steps1, Qt::Key_Tab, Qt::ControlModifier);
         QTest::keyClick(steps1, Qt::Key_PageDown, Qt::ControlModifier);
@@ -376,7 +376,7 @@ private slots:
     // An initial declaration: listed municipality and street, twelve steps, store with the warning.
     void initialDeclarationStoresItsRow() {
         Wizard z;
-        z.form->TabSheetGen->StringGridYpWife->setCells(3, 1, QStringLiteral("ΓΕΩΡΓΙΟΥ ΝΙΚΟΣ"));
+        z.form->m_generalPage->StringGridYpWife->setCells(3, 1, QStringLiteral("ΓΕΩΡΓΙΟΥ ΝΙΚΟΣ"));
         for (const char *child : {"Α", "Β", "Γ"})
             z.addChild(QString::fromUtf8(child));
         z.press("Button3");
@@ -445,7 +445,7 @@ private slots:
         robot.yes();
         z.w<QPushButton>("BitBtn58")->click();
         QCOMPARE(robot.texts, QStringList{kQuestion + "\r" + summary + "\r" + rule(44) + "\r" + kWarning});
-        QCOMPARE(z.form->Table2Answers.OwnerCode, QStringLiteral("4"));
+        QCOMPARE(z.form->m_table2Answers.OwnerCode, QStringLiteral("4"));
 
         const auto rows = z.storedRows();
         QCOMPARE(rows.size(), 1);
@@ -552,8 +552,8 @@ private slots:
         z.edit("EditStreet2")->setText(QStringLiteral("ΑΓΙΟΣ ΓΕΩΡΓΙΟΣ"));
         z.edit("EditNo2")->setText("7");
         z.next("BitBtn61");
-        QCOMPARE(z.form->Table2Answers.StreetCode, QStringLiteral("0"));
-        QCOMPARE(z.form->Table2Answers.MunicipalityCode, QStringLiteral("1010"));
+        QCOMPARE(z.form->m_table2Answers.StreetCode, QStringLiteral("0"));
+        QCOMPARE(z.form->m_table2Answers.MunicipalityCode, QStringLiteral("1010"));
 
         // Back to a municipality with streets: the list again, the typed fields emptied
         z.next("BitBtn47");
@@ -570,16 +570,16 @@ private slots:
         QVERIFY(z.page->ComboBoxDromos2->isHidden() && !z.page->EditStreet2->isHidden());
         z.edit("EditStreet2")->setText(QStringLiteral("ΝΕΑ ΟΔΟΣ"));
         z.next("BitBtn61");
-        QCOMPARE(z.form->Table2Answers.StreetCode, QStringLiteral("0"));
-        QCOMPARE(z.form->Table2Answers.StreetName, QStringLiteral("ΝΕΑ ΟΔΟΣ"));
-        QCOMPARE(z.form->Table2Answers.MunicipalityCode, QStringLiteral("1005"));
+        QCOMPARE(z.form->m_table2Answers.StreetCode, QStringLiteral("0"));
+        QCOMPARE(z.form->m_table2Answers.StreetName, QStringLiteral("ΝΕΑ ΟΔΟΣ"));
+        QCOMPARE(z.form->m_table2Answers.MunicipalityCode, QStringLiteral("1005"));
         // unticked, the chosen street is read with its code
         z.next("BitBtn47");
         z.w<QCheckBox>("CheckBox6")->setChecked(false);
         z.list("ComboBoxDromos2")->setCurrentIndex(2);
         z.next("BitBtn61");
-        QCOMPARE(z.form->Table2Answers.StreetName, QStringLiteral("ΑΚΑΔΗΜΙΑΣ"));
-        QCOMPARE(z.form->Table2Answers.StreetCode, QStringLiteral("1"));
+        QCOMPARE(z.form->m_table2Answers.StreetName, QStringLiteral("ΑΚΑΔΗΜΙΑΣ"));
+        QCOMPARE(z.form->m_table2Answers.StreetCode, QStringLiteral("1"));
     }
 
     void locationRefusals() {
@@ -644,12 +644,12 @@ private slots:
         QVERIFY(z.refuses("BitBtn63", kDistanceMessage, true));
         z.edit("EditDistanceFromSea")->setText("800");
         z.next("BitBtn63");
-        QCOMPARE(z.form->Table2Answers.DistanceFromSea, QStringLiteral("800"));
+        QCOMPARE(z.form->m_table2Answers.DistanceFromSea, QStringLiteral("800"));
         z.next("BitBtn49");
         z.edit("EditDistanceFromSea")->clear();
         z.next("BitBtn63");
         QCOMPARE(z.step(), 6);
-        QCOMPARE(z.form->Table2Answers.DistanceFromSea, QString());
+        QCOMPARE(z.form->m_table2Answers.DistanceFromSea, QString());
 
         // A lone comma confirmed with Enter is emptied before it is compared.
         z.showPage();
@@ -676,27 +676,27 @@ private slots:
         QVERIFY(z.refuses("BitBtn65", "Πρέπει να εισάγετε στοιχεία σε ένα τουλάχιστον πεδίο", false));
         for (const QString &area : areas)
             QCOMPARE(z.edit(qPrintable(area))->text(), QString());
-        QCOMPARE(z.form->Table2Answers.MonoMM, QString());
+        QCOMPARE(z.form->m_table2Answers.MonoMM, QString());
         // pasted text that is not a number is refused and left for the user to correct
         z.edit("EditMMDasiki")->setText("0,5");
         z.edit("EditMMMetal")->setText("12 στρ.");
         QVERIFY(z.refuses("BitBtn65", "Το πεδίο πρέπει να περιέχει αριθμό. Παρακαλώ διορθώστε το", true));
         QCOMPARE(z.edit("EditMMMetal")->text(), QStringLiteral("12 στρ."));
         QCOMPARE(z.form->focusWidget(), static_cast<QWidget *>(z.edit("EditMMMetal")));
-        QCOMPARE(z.form->Table2Answers.MMDasiki, QString());
+        QCOMPARE(z.form->m_table2Answers.MMDasiki, QString());
         z.edit("EditMMMetal")->clear();
         z.next("BitBtn65");
-        QCOMPARE(z.form->Table2Answers.MMDasiki, QStringLiteral("0,5"));
+        QCOMPARE(z.form->m_table2Answers.MMDasiki, QStringLiteral("0,5"));
         z.edit("EdittotalMM2")->setText("1.200");
         QVERIFY(z.refuses("BitBtn66", "Το πεδίο πρέπει να περιέχει αριθμό. Παρακαλώ διορθώστε το", true));
         // the buildings' total: a lone comma is emptied, a zero stays
         z.edit("EdittotalMM2")->setText(",");
         z.next("BitBtn66");
-        QCOMPARE(z.form->Table2Answers.TotalMM, QString());
+        QCOMPARE(z.form->m_table2Answers.TotalMM, QString());
         z.next("BitBtn52");
         z.edit("EdittotalMM2")->setText("0");
         z.next("BitBtn66");
-        QCOMPARE(z.form->Table2Answers.TotalMM, QStringLiteral("0"));
+        QCOMPARE(z.form->m_table2Answers.TotalMM, QStringLiteral("0"));
     }
 
     void percentageBoundaries() {
@@ -708,11 +708,11 @@ private slots:
             QVERIFY2(z.refuses("BitBtn68", kPercentageMessage, true), refused);
             QCOMPARE(z.form->focusWidget(), static_cast<QWidget *>(z.edit("EditPercentage2")));
         }
-        QCOMPARE(z.form->Table2Answers.Percentage, QString());
+        QCOMPARE(z.form->m_table2Answers.Percentage, QString());
         z.edit("EditPercentage2")->setText("100");
         z.next("BitBtn68");
         QCOMPARE(z.step(), 12);   // full ownership: no year
-        QCOMPARE(z.form->Table2Answers.Percentage, QStringLiteral("100"));
+        QCOMPARE(z.form->m_table2Answers.Percentage, QStringLiteral("100"));
     }
 
     void yearBoundaries() {
@@ -738,7 +738,7 @@ private slots:
             z.edit("EditYearOfBirthEpik2")->setText(accepted);
             z.next("BitBtn69");
             QCOMPARE(z.step(), 12);
-            QCOMPARE(z.form->Table2Answers.YearOfBirthEpik, accepted);
+            QCOMPARE(z.form->m_table2Answers.YearOfBirthEpik, accepted);
             z.next("BitBtn55");
         }
     }
@@ -754,13 +754,13 @@ private slots:
         z.next("BitBtn48");
         QCOMPARE(z.step(), 4);
         QCOMPARE(z.page->RichEdit2->toPlainText(), summary);
-        QVERIFY(!z.form->Table2Answers.Expropriable);
-        QCOMPARE(z.form->Table2Answers.DistanceFromSea, QString());
+        QVERIFY(!z.form->m_table2Answers.Expropriable);
+        QCOMPARE(z.form->m_table2Answers.DistanceFromSea, QString());
         // forward again re-runs the steps with what the controls hold
         z.next("BitBtn62");
         z.next("BitBtn63");
         z.next("BitBtn64");
-        QVERIFY(z.form->Table2Answers.Expropriable);
+        QVERIFY(z.form->m_table2Answers.Expropriable);
         QVERIFY(z.page->RichEdit2->toPlainText().contains(QStringLiteral("ΑΠΟΣΤΑΣΗ ΑΠΟ ΘΑΛΑΣΣΑ: \t\t15\n")));
     }
 
@@ -779,7 +779,7 @@ private slots:
     void failedStoreKeepsTheWizard() {
         Wizard z;
         z.reach(12);
-        z.form->ADOConnection2->execute(
+        z.form->m_declarationConnection->execute(
             "CREATE TRIGGER no_room BEFORE INSERT ON TABLE2 BEGIN SELECT RAISE(ABORT, 'disk full'); END");
         {
             ModalAnswerer robot;
@@ -792,11 +792,11 @@ private slots:
         QVERIFY(z.storedRows().isEmpty());
         QCOMPARE(z.step(), 12);
         QVERIFY(!z.page->PageControl3->isHidden() && z.page->Button1->isEnabled());
-        QCOMPARE(z.form->Table2Answers.MonoMM, QStringLiteral("1000"));
-        QCOMPARE(z.form->Table2Answers.OwnerCode, QStringLiteral("1"));
-        QVERIFY(!z.form->ADODataSet5->isEditing());
+        QCOMPARE(z.form->m_table2Answers.MonoMM, QStringLiteral("1000"));
+        QCOMPARE(z.form->m_table2Answers.OwnerCode, QStringLiteral("1"));
+        QVERIFY(!z.form->m_newRowData->isEditing());
 
-        z.form->ADOConnection2->execute("DROP TRIGGER no_room");
+        z.form->m_declarationConnection->execute("DROP TRIGGER no_room");
         ModalAnswerer robot;
         robot.yes();
         z.w<QPushButton>("BitBtn58")->click();
@@ -805,15 +805,15 @@ private slots:
         QCOMPARE(rows.size(), 1);
         QCOMPARE(columnsOf(rows[0]).at(11), QStringLiteral("1000"));
         QVERIFY(z.page->PageControl3->isHidden());
-        QCOMPARE(z.form->ADODataSet7->recordCount(), 1);
+        QCOMPARE(z.form->m_table2Rows->recordCount(), 1);
     }
 
     // Once the row is stored, a failing reopen of the kept-open rows is shown as
     // the error it is and the store counts as done: a second try would store it twice.
     void failedReopenIsNotAFailedStore() {
         Wizard z;
-        Dataset append(z.form->ADOConnection2.get());
-        Dataset keptOpen(z.form->ADOConnection2.get());
+        Dataset append(z.form->m_declarationConnection.get());
+        Dataset keptOpen(z.form->m_declarationConnection.get());
         ModalAnswerer robot;
         robot.ok();
         const bool stored = StoreWizardRow(append, "select * from table2 where cd<0", {{1, kTax}, {2, "ΑΘΗΝΩΝ"}},
@@ -842,17 +842,17 @@ private slots:
         QVERIFY(z.page->PageControl3->isHidden() && z.page->Label86->isHidden());
         QVERIFY(z.page->Button3->isEnabled() && !z.page->Button1->isEnabled());
         QCOMPARE(z.step(), 1);
-        QCOMPARE(z.form->Table2Answers.DistanceFromSea, QStringLiteral("40"));   // kept until the next start
+        QCOMPARE(z.form->m_table2Answers.DistanceFromSea, QStringLiteral("40"));   // kept until the next start
 
         z.addChild(QStringLiteral("ΝΕΟ"));   // the owner list follows the general page at each start
         z.press("Button3");
-        QCOMPARE(z.form->Table2Answers.DistanceFromSea, QString());
-        QCOMPARE(z.form->Table2Answers.StreetName, QString());
-        QCOMPARE(z.form->Table2Answers.FrontageCode, QString());
+        QCOMPARE(z.form->m_table2Answers.DistanceFromSea, QString());
+        QCOMPARE(z.form->m_table2Answers.StreetName, QString());
+        QCOMPARE(z.form->m_table2Answers.FrontageCode, QString());
         QCOMPARE(z.edit("EditDistanceFromSea")->text(), QString());
         QVERIFY(!z.w<QCheckBox>("CheckBox7")->isChecked() && !z.page->ComboBoxProsopsi->isHidden());
         QCOMPARE(z.list("ComboBox25")->currentText(), QStringLiteral("OXI"));
-        QVERIFY(!z.w<QCheckBox>("CheckBox8")->isChecked() && !z.form->Table2Answers.MunicipalityTyped);
+        QVERIFY(!z.w<QCheckBox>("CheckBox8")->isChecked() && !z.form->m_table2Answers.MunicipalityTyped);
         QVERIFY(!z.page->ComboBoxDimos2->isHidden() && z.page->EditUserDimos2->isHidden());
         QCOMPARE(z.edit("EditUserDimos2")->text(), QString());
         QCOMPARE(entries(z.list("ComboBox18")), QStringList({"ΣΤΟΝ ΥΠΟΧΡΕΟ", "ΣΤΟ 1 ΠΑΙΔΙ"}));

@@ -197,10 +197,10 @@ void claim(QHash<Key, int> &seen, const Key &key, const Table &t, const Row &r, 
 
 class Writer {
 public:
-    explicit Writer(sqlite3 *db) : db_(db) {}
+    explicit Writer(sqlite3 *db) : m_db(db) {}
     void exec(const char *sql) {
         char *msg = nullptr;
-        if (sqlite3_exec(db_, sql, nullptr, nullptr, &msg) != SQLITE_OK) {
+        if (sqlite3_exec(m_db, sql, nullptr, nullptr, &msg) != SQLITE_OK) {
             const QString text = QString::fromUtf8(msg);
             sqlite3_free(msg);
             throw EngineError(text);
@@ -208,8 +208,8 @@ public:
     }
     void insert(const char *sql, const QVector<QVariant> &values) {
         sqlite3_stmt *st = nullptr;
-        if (sqlite3_prepare_v2(db_, sql, -1, &st, nullptr) != SQLITE_OK)
-            throw EngineError(QString::fromUtf8(sqlite3_errmsg(db_)));
+        if (sqlite3_prepare_v2(m_db, sql, -1, &st, nullptr) != SQLITE_OK)
+            throw EngineError(QString::fromUtf8(sqlite3_errmsg(m_db)));
         for (int i = 0; i < values.size(); ++i) {
             const QVariant &v = values[i];
             if (v.typeId() == QMetaType::LongLong) {
@@ -225,11 +225,11 @@ public:
         const int rc = sqlite3_step(st);
         sqlite3_finalize(st);
         if (rc != SQLITE_DONE)
-            throw EngineError(QString::fromUtf8(sqlite3_errmsg(db_)));
+            throw EngineError(QString::fromUtf8(sqlite3_errmsg(m_db)));
     }
 
 private:
-    sqlite3 *db_;
+    sqlite3 *m_db;
 };
 
 struct Reference {

@@ -5,7 +5,7 @@
 #include <QTabWidget>
 
 #include "widgets/Dialogs.h"
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "widgets/StringGrid.h"
 #include "app/TaxNumber.h"
 #include "pages/general/GeneralPage.h"
@@ -52,9 +52,9 @@ void loadCells(const Dataset &row, int firstPosition, StringGrid *grid, int from
 
 }  // namespace
 
-void TForm1::N92Click() {
+void MainWindow::openDeclaration() {
     if (declarationOpen())
-        StoreGeneralData();
+        storeGeneralData();
     const QString text = InputBox(
         QStringLiteral("Δώστε ΑΦΜ Υπόχρεου"),
         QStringLiteral("Δώστε ΑΦΜ Υπόχρεου. Αν έχουν ήδη περαστεί στοιχεία για αυτόν τον ΑΦΜ, αυτά θα εμφανιστούν στην οθόνη."),
@@ -64,48 +64,48 @@ void TForm1::N92Click() {
         return;
     }
 
-    const QString previousNumber = CurrentTaxNumber;
+    const QString previousNumber = m_currentTaxNumber;
     const bool wasOpen = declarationOpen();
-    const int previousPage = PageControl1->currentIndex();
-    PageControl1->setEnabled(true);
+    const int previousPage = m_pages->currentIndex();
+    m_pages->setEnabled(true);
     setActivePage(0);
-    CurrentTaxNumber = text;
+    m_currentTaxNumber = text;
     try {
-        ADODataSet3->close();
-        ADODataSet3->setCommandText(DeclarationQuery(QStringLiteral("select * from citizendata where AFM='"), text));
-        ADODataSet3->open();
-        ADODataSet3->first();
-        if (ADODataSet3->recordCount() == 0) {
-            Transaction creation(*ADOConnection2);
-            ADODataSet3->insert();
-            ADODataSet3->setField(4, text);
-            ADODataSet3->post();
+        m_personRowData->close();
+        m_personRowData->setCommandText(DeclarationQuery(QStringLiteral("select * from citizendata where AFM='"), text));
+        m_personRowData->open();
+        m_personRowData->first();
+        if (m_personRowData->recordCount() == 0) {
+            Transaction creation(*m_declarationConnection);
+            m_personRowData->insert();
+            m_personRowData->setField(4, text);
+            m_personRowData->post();
             creation.commit();
         }
     } catch (const std::exception &) {
         // The declaration that was open stays open and shown, and nothing is
         // stored under the number that could not be created.
         try {
-            ADODataSet3->cancel();
+            m_personRowData->cancel();
         } catch (const std::exception &) {
         }
-        ADODataSet3->close();
-        CurrentTaxNumber = previousNumber;
-        PageControl1->setEnabled(wasOpen);
+        m_personRowData->close();
+        m_currentTaxNumber = previousNumber;
+        m_pages->setEnabled(wasOpen);
         setActivePage(previousPage);
         ShowMessageText(
             QStringLiteral("Υπήρξε κάποιο πρόβλημα κατά την αποθήκευση του ΑΦΜ.Παρακαλώ προσπαθήστε ξανά."));
         return;
     }
-    ADODataSet3->close();
-    TabSheetArray1->abandonRow();
-    TabSheetArray2->abandonRow();
-    ClearGeneralPage();
-    LoadDeclaration();
+    m_personRowData->close();
+    m_table1Page->abandonRow();
+    m_table2Page->abandonRow();
+    clearGeneralPage();
+    loadDeclaration();
 }
 
-void TForm1::ClearGeneralPage() {
-    GeneralPage &page = *TabSheetGen;
+void MainWindow::clearGeneralPage() {
+    GeneralPage &page = *m_generalPage;
     page.ComboBoxDOY->setCurrentIndex(0);
     page.ComboBoxDOYCodes->setCurrentIndex(0);
     page.ComboBoxType->setCurrentIndex(0);
@@ -118,12 +118,12 @@ void TForm1::ClearGeneralPage() {
     page.MemoNotes->clear();
 }
 
-void TForm1::LoadDeclaration() {
-    GeneralPage &page = *TabSheetGen;
-    const QString &tax = CurrentTaxNumber;
+void MainWindow::loadDeclaration() {
+    GeneralPage &page = *m_generalPage;
+    const QString &tax = m_currentTaxNumber;
 
     // The tax office name and its code are looked up each in its own list.
-    LoadOneRow(*ADODataSet3, DeclarationQuery(QStringLiteral("select * from generaldata where AFMYpox='"), tax),
+    LoadOneRow(*m_personRowData, DeclarationQuery(QStringLiteral("select * from generaldata where AFMYpox='"), tax),
                [&](const Dataset &row) {
                    if (!row.isNull(1))
                        page.ComboBoxDOY->setCurrentIndex(
@@ -136,31 +136,31 @@ void TForm1::LoadDeclaration() {
                    if (!row.isNull(5))
                        page.MemoNotes->setPlainText(row.text(5));
                });
-    LoadOneRow(*ADODataSet3, DeclarationQuery(QStringLiteral("select * from citizendata where afm='"), tax),
+    LoadOneRow(*m_personRowData, DeclarationQuery(QStringLiteral("select * from citizendata where afm='"), tax),
                [&](const Dataset &row) { loadCells(row, 1, page.StringGridYp, 1, 4); });
-    LoadOneRow(*ADODataSet3, DeclarationQuery(QStringLiteral("select * from wifedata where afmypox='"), tax),
+    LoadOneRow(*m_personRowData, DeclarationQuery(QStringLiteral("select * from wifedata where afmypox='"), tax),
                [&](const Dataset &row) { loadCells(row, 1, page.StringGridYpWife, 1, 5); });
-    Reopen(*ADODataSet4, DeclarationQuery(QStringLiteral("select * from children where AFMYpox='"), tax));
-    LoadOneRow(*ADODataSet3, DeclarationQuery(QStringLiteral("select * from ekprosopos where afmypox='"), tax),
+    Reopen(*m_childrenData, DeclarationQuery(QStringLiteral("select * from children where AFMYpox='"), tax));
+    LoadOneRow(*m_personRowData, DeclarationQuery(QStringLiteral("select * from ekprosopos where afmypox='"), tax),
                [&](const Dataset &row) { loadCells(row, 1, page.StringGridAnti, 0, 4); });
-    Reopen(*ADODataSet6, DeclarationQuery(QStringLiteral("select * from table1 where AFMYpox='"), tax));
-    Reopen(*ADODataSet7, DeclarationQuery(QStringLiteral("select * from table2 where AFMYpox='"), tax));
+    Reopen(*m_table1Rows, DeclarationQuery(QStringLiteral("select * from table1 where AFMYpox='"), tax));
+    Reopen(*m_table2Rows, DeclarationQuery(QStringLiteral("select * from table2 where AFMYpox='"), tax));
 }
 
-void TForm1::StoreGeneralData() {
-    Transaction store(*ADOConnection2);
-    PostChildrenEdit();
-    StoreTaxpayerRow();
-    StoreSpouseRow();
-    StoreGeneralRow();
-    StoreRepresentativeRow();
+void MainWindow::storeGeneralData() {
+    Transaction store(*m_declarationConnection);
+    postPendingChild();
+    storeTaxpayerRow();
+    storeSpouseRow();
+    storeGeneralRow();
+    storeRepresentativeRow();
     store.commit();
 }
 
-void TForm1::StoreTaxpayerRow() {
-    StoreOneRow(*ADODataSet3,
-                DeclarationQuery(QStringLiteral("select * from citizendata where afm='"), CurrentTaxNumber),
-                cells(TabSheetGen->StringGridYp, 1, 4, 1));
+void MainWindow::storeTaxpayerRow() {
+    StoreOneRow(*m_personRowData,
+                DeclarationQuery(QStringLiteral("select * from citizendata where afm='"), m_currentTaxNumber),
+                cells(m_generalPage->StringGridYp, 1, 4, 1));
 }
 
 namespace {
@@ -179,36 +179,36 @@ void storePersonRow(Dataset &dataset, const StringGrid *grid, int fromColumn, in
 }
 }  // namespace
 
-void TForm1::StoreSpouseRow() {
-    storePersonRow(*ADODataSet3, TabSheetGen->StringGridYpWife, 1, 5,
-                   QStringLiteral("select * from wifedata where afmypox='"), CurrentTaxNumber);
+void MainWindow::storeSpouseRow() {
+    storePersonRow(*m_personRowData, m_generalPage->StringGridYpWife, 1, 5,
+                   QStringLiteral("select * from wifedata where afmypox='"), m_currentTaxNumber);
 }
 
-void TForm1::StoreGeneralRow() {
-    const GeneralPage &page = *TabSheetGen;
-    StoreOneRow(*ADODataSet3,
-                DeclarationQuery(QStringLiteral("select * from generaldata where afmypox='"), CurrentTaxNumber),
+void MainWindow::storeGeneralRow() {
+    const GeneralPage &page = *m_generalPage;
+    StoreOneRow(*m_personRowData,
+                DeclarationQuery(QStringLiteral("select * from generaldata where afmypox='"), m_currentTaxNumber),
                 {{1, page.ComboBoxDOY->currentText()},
                  {2, page.ComboBoxDOYCodes->currentText()},
                  {3, page.ComboBoxType->currentIndex()},
                  {5, page.MemoNotes->toPlainText()},
-                 {6, CurrentTaxNumber}});
+                 {6, m_currentTaxNumber}});
 }
 
-void TForm1::StoreRepresentativeRow() {
-    storePersonRow(*ADODataSet3, TabSheetGen->StringGridAnti, 0, 4,
-                   QStringLiteral("select * from ekprosopos where afmypox='"), CurrentTaxNumber);
+void MainWindow::storeRepresentativeRow() {
+    storePersonRow(*m_personRowData, m_generalPage->StringGridAnti, 0, 4,
+                   QStringLiteral("select * from ekprosopos where afmypox='"), m_currentTaxNumber);
 }
 
-int TForm1::ValidateDeclaration() {
-    GeneralPage &page = *TabSheetGen;
+int MainWindow::validateDeclaration() {
+    GeneralPage &page = *m_generalPage;
     DeclarationSnapshot d;
     d.surname = page.StringGridYp->Cells(1, 1);
     d.taxNumber = page.StringGridYp->Cells(4, 1);
     d.spouse = rowCells(page.StringGridYpWife, 1, 5);
     d.representative = rowCells(page.StringGridAnti, 0, 4);
     d.currentYear = QDate::currentDate().year();
-    Dataset &children = *ADODataSet4;
+    Dataset &children = *m_childrenData;
     if (children.isActive() && children.recordCount() > 0) {
         const int afm = children.fieldIndex(QStringLiteral("AFM"));
         const int year = children.fieldIndex(QStringLiteral("YearOfBirth"));
@@ -223,12 +223,12 @@ int TForm1::ValidateDeclaration() {
     return result.code;
 }
 
-QStringList TForm1::OwnerList() const {
-    const bool spouse = !allEmpty(TabSheetGen->StringGridYpWife, 1, 5);
-    const int children = ADODataSet4->isActive() ? ADODataSet4->recordCount() : 0;
+QStringList MainWindow::ownerList() const {
+    const bool spouse = !allEmpty(m_generalPage->StringGridYpWife, 1, 5);
+    const int children = m_childrenData->isActive() ? m_childrenData->recordCount() : 0;
     return OwnerListItems(spouse, children);
 }
 
-int TForm1::DeclarationKind() const { return TabSheetGen->ComboBoxType->currentIndex(); }
+int MainWindow::declarationKind() const { return m_generalPage->ComboBoxType->currentIndex(); }
 
 }  // namespace d7

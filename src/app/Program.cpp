@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "widgets/Dialogs.h"
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "help/AboutBox.h"
 #include "help/HelpMenu.h"
 #include "store/Engine.h"
@@ -15,9 +15,9 @@ int RunProgram() {
     QApplication::setApplicationName(kApplicationTitle);
     QApplication::setApplicationDisplayName(QString());
     QApplication::setWindowIcon(ProgramIcon());
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
     try {
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
     } catch (const EngineError &e) {
         ShowErrorText(e.text());
         return 1;

@@ -8,7 +8,7 @@
 #include <exception>
 
 #include "widgets/Dialogs.h"
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "widgets/StringGrid.h"
 #include "pages/general/GeneralPage.h"
 #include "pages/general/Validation.h"
@@ -65,30 +65,30 @@ UploadRows readRows(Dataset &dataset) {
 
 }  // namespace
 
-UploadDeclaration GatherUploadDeclaration(TForm1 &form) {
-    const QString &tax = form.CurrentTaxNumber;
-    Dataset &oneRow = *form.ADODataSet3;
+UploadDeclaration GatherUploadDeclaration(MainWindow &form) {
+    const QString &tax = form.m_currentTaxNumber;
+    Dataset &oneRow = *form.m_personRowData;
     UploadDeclaration d;
     d.general = readFirstRow(oneRow, QStringLiteral("select * from generaldata where AFMYpox='"), tax);
     d.taxpayer = readFirstRow(oneRow, QStringLiteral("select * from citizendata where AFM='"), tax);
     d.spouse = readFirstRow(oneRow, QStringLiteral("select * from wifedata where AFMYpox='"), tax);
-    d.children = readRows(*form.ADODataSet4);
+    d.children = readRows(*form.m_childrenData);
     d.representative = readFirstRow(oneRow, QStringLiteral("select * from ekprosopos where AFMYpox='"), tax);
-    d.table1 = readRows(*form.ADODataSet6);
-    d.table2 = readRows(*form.ADODataSet7);
+    d.table1 = readRows(*form.m_table1Rows);
+    d.table2 = readRows(*form.m_table2Rows);
     return d;
 }
 
-void ExportDeclaration(TForm1 &form) {
+void ExportDeclaration(MainWindow &form) {
     // A child still being typed in counts, as for the save button: the file
     // holds what was checked. The general page is then stored as a page
     // switch would, so that the edits that were checked are the ones written;
     // all of it one command on the file, with no question open meanwhile.
-    Transaction store(*form.ADOConnection2);
-    form.PostChildrenEdit();
-    const int code = form.ValidateDeclaration();
+    Transaction store(*form.m_declarationConnection);
+    form.postPendingChild();
+    const int code = form.validateDeclaration();
     if (code == 0)
-        form.StoreGeneralData();
+        form.storeGeneralData();
     store.commit();
     if (code != 0) {
         ShowMessageText(SaveMessage(code, QDate::currentDate().year()));
@@ -101,7 +101,7 @@ void ExportDeclaration(TForm1 &form) {
     QString folder = QCoreApplication::applicationDirPath();
     if (!QFileInfo(folder).isWritable())
         folder = QDir::currentPath();
-    const QString taxNumber = form.TabSheetGen->StringGridYp->Cells(4, 1);
+    const QString taxNumber = form.m_generalPage->StringGridYp->Cells(4, 1);
     const QString path = SaveFileName(QStringLiteral("Επιλέξτε ένα όνομα αρχείου"), QStringLiteral("*.xml"),
                                       QStringLiteral("xml"), folder + QStringLiteral("/D7-") + taxNumber);
     if (path.isEmpty())

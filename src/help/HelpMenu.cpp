@@ -3,7 +3,7 @@
 #include <QAction>
 
 #include "widgets/Command.h"
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "help/AboutBox.h"
 #include "help/DesktopEntry.h"
 #include "help/TopicWindow.h"
@@ -14,43 +14,43 @@ namespace {
 
 class HelpMenu : public QObject {
 public:
-    explicit HelpMenu(TForm1 &form)
+    explicit HelpMenu(MainWindow &form)
         : QObject(&form),
-          form_(form),
-          manual_(new TopicWindow(kUserManual, HelpFolder(), &form)),
-          formHelp_(new TopicWindow(kFormHelp, HelpFolder(), &form)) {
-        ConnectCommand(form.N7, &QAction::triggered, this, [this] { showManual(); });
-        ConnectCommand(form.N91, &QAction::triggered, this, [this] { showFormHelp(); });
-        ConnectCommand(form.N9, &QAction::triggered, this, [this] { showAbout(); });
-        ConnectCommand(form.N13, &QAction::triggered, this, [] { CreateDesktopShortcut(); });
-        connect(&form, &TForm1::helpKeyPressed, this, [this] { showManualOnUsage(); });
+          m_form(form),
+          m_manual(new TopicWindow(kUserManual, HelpFolder(), &form)),
+          m_formHelp(new TopicWindow(kFormHelp, HelpFolder(), &form)) {
+        ConnectCommand(form.m_manualAction, &QAction::triggered, this, [this] { showManual(); });
+        ConnectCommand(form.m_formHelpAction, &QAction::triggered, this, [this] { showFormHelp(); });
+        ConnectCommand(form.m_aboutAction, &QAction::triggered, this, [this] { showAbout(); });
+        ConnectCommand(form.m_shortcutAction, &QAction::triggered, this, [] { CreateDesktopShortcut(); });
+        connect(&form, &MainWindow::helpKeyPressed, this, [this] { showManualOnUsage(); });
     }
 
 private:
     // N7Click: always back to the installation instructions.
     void showManual() {
-        manual_->showTopic(0);
-        manual_->bringUp();
+        m_manual->showTopic(0);
+        m_manual->bringUp();
     }
     // F1: the instructions for use.
     void showManualOnUsage() {
-        manual_->showTopic(1);
-        manual_->bringUp();
+        m_manual->showTopic(1);
+        m_manual->bringUp();
     }
     // N91Click: on whatever topic was chosen last.
-    void showFormHelp() { formHelp_->bringUp(); }
+    void showFormHelp() { m_formHelp->bringUp(); }
     // N9Click: a new box each time.
     void showAbout() {
-        AboutBox box(&form_);
+        AboutBox box(&m_form);
         box.exec();
     }
 
-    TForm1 &form_;
-    TopicWindow *manual_, *formHelp_;
+    MainWindow &m_form;
+    TopicWindow *m_manual, *m_formHelp;
 };
 
 }  // namespace
 
-void AttachHelp(TForm1 &form) { new HelpMenu(form); }
+void AttachHelp(MainWindow &form) { new HelpMenu(form); }
 
 }  // namespace d7

@@ -3,10 +3,10 @@
 
 namespace d7 {
 
-class TForm1;
+class MainWindow;
 
 // Creates the manual and form-help windows (hidden, each on its first page,
 // kept for the life of the main window) and gives the commands their work.
-void AttachHelp(TForm1 &form);
+void AttachHelp(MainWindow &form);
 
 }  // namespace d7

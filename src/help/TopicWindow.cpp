@@ -50,7 +50,7 @@ void TopicLabel::mouseReleaseEvent(QMouseEvent *event) {
 }
 
 TopicWindow::TopicWindow(const TopicWindowKind &kind, const QString &helpFolder, QWidget *parent)
-    : QWidget(parent), kind_(kind), helpFolder_(helpFolder) {
+    : QWidget(parent), m_kind(kind), m_helpFolder(helpFolder) {
     setObjectName(QString::fromLatin1(kind.windowName));
     setWindowTitle(kind.caption);
     // A window of its own beside the main window: fixed size, minimise only.
@@ -67,9 +67,9 @@ TopicWindow::TopicWindow(const TopicWindowKind &kind, const QString &helpFolder,
     choose->setObjectName(QStringLiteral("Label4"));
     column->addWidget(choose);
     column->addSpacing(8);
-    for (int i = 0; i < kind_.topics.size(); ++i) {
-        auto *label = new TopicLabel(kind_.topics[i].caption, side);
-        label->setObjectName(QString::fromLatin1(kind_.topics[i].labelName));
+    for (int i = 0; i < m_kind.topics.size(); ++i) {
+        auto *label = new TopicLabel(m_kind.topics[i].caption, side);
+        label->setObjectName(QString::fromLatin1(m_kind.topics[i].labelName));
         connect(label, &TopicLabel::clicked, this, [this, i] { showTopic(i); });
         column->addWidget(label);
         column->addSpacing(6);
@@ -85,10 +85,10 @@ TopicWindow::TopicWindow(const TopicWindowKind &kind, const QString &helpFolder,
     column->addWidget(pdf);
     column->addStretch();
 
-    viewer_ = new HtmlViewer(this);
+    m_viewer = new HtmlViewer(this);
     auto *row = new QHBoxLayout(this);
     row->addWidget(side);
-    row->addWidget(viewer_, 1);
+    row->addWidget(m_viewer, 1);
 
     setFixedSize(780, 540);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -98,14 +98,14 @@ TopicWindow::TopicWindow(const TopicWindowKind &kind, const QString &helpFolder,
 void TopicWindow::showEvent(QShowEvent *event) {
     // The first topic's page is read when it is first shown rather than at
     // start-up, which then does not wait for two long pages to be laid out.
-    if (viewer_->source().isEmpty())
+    if (m_viewer->source().isEmpty())
         showTopic(0);
     QWidget::showEvent(event);
 }
 
 void TopicWindow::showTopic(int index) {
     // A missing page leaves the viewer empty; that is all the user sees of it.
-    viewer_->showFile(QDir(helpFolder_).filePath(kind_.topics[index].page));
+    m_viewer->showFile(QDir(m_helpFolder).filePath(m_kind.topics[index].page));
 }
 
 void TopicWindow::bringUp() {
@@ -116,22 +116,22 @@ void TopicWindow::bringUp() {
 
 void TopicWindow::printPage() {
     // Unlike the print previews, the window stays open after printing.
-    PrintWithPageSetup(*viewer_->document(), QPageLayout::Portrait, this);
+    PrintWithPageSetup(*m_viewer->document(), QPageLayout::Portrait, this);
 }
 
 void TopicWindow::savePageAsPdf() {
-    SavePageAsPdf(*viewer_->document(), shownTopicCaption() + QStringLiteral(".pdf"),
+    SavePageAsPdf(*m_viewer->document(), shownTopicCaption() + QStringLiteral(".pdf"),
                   QPageLayout::Portrait);
 }
 
 QString TopicWindow::shownTopicCaption() const {
     // A link may have led to a page that is no topic of its own: then the
     // window's caption names it.
-    const QString shown = QFileInfo(viewer_->source().toLocalFile()).fileName();
-    for (const HelpTopic &topic : kind_.topics)
+    const QString shown = QFileInfo(m_viewer->source().toLocalFile()).fileName();
+    for (const HelpTopic &topic : m_kind.topics)
         if (topic.page == shown)
             return topic.caption;
-    return kind_.caption;
+    return m_kind.caption;
 }
 
 }  // namespace d7

@@ -55,7 +55,7 @@ public:
     // Shows the window beside the others, restored if it was minimised.
     void bringUp();
 
-    HtmlViewer *viewer() const { return viewer_; }
+    HtmlViewer *viewer() const { return m_viewer; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -65,9 +65,9 @@ private:
     void savePageAsPdf();
     QString shownTopicCaption() const;
 
-    TopicWindowKind kind_;
-    QString helpFolder_;
-    HtmlViewer *viewer_;
+    TopicWindowKind m_kind;
+    QString m_helpFolder;
+    HtmlViewer *m_viewer;
 };
 
 }  // namespace d7

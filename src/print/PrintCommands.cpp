@@ -7,7 +7,7 @@
 #include <QSaveFile>
 
 #include "widgets/Dialogs.h"
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "widgets/StringGrid.h"
 #include "pages/general/GeneralPage.h"
 #include "print/PrintPages.h"
@@ -28,8 +28,8 @@ QStringList RowCells(const StringGrid *grid, int fromColumn, int toColumn) {
     return cells;
 }
 
-GeneralDataValues GatherGeneralData(TForm1 &form) {
-    const GeneralPage &page = *form.TabSheetGen;
+GeneralDataValues GatherGeneralData(MainWindow &form) {
+    const GeneralPage &page = *form.m_generalPage;
     GeneralDataValues values;
     values.taxOfficeName = page.ComboBoxDOY->currentText();
     values.taxOfficeCode = page.ComboBoxDOYCodes->currentText();
@@ -37,19 +37,19 @@ GeneralDataValues GatherGeneralData(TForm1 &form) {
     values.taxpayer = RowCells(page.StringGridYp, 1, 4);
     values.spouse = RowCells(page.StringGridYpWife, 1, 5);
     values.representative = RowCells(page.StringGridAnti, 0, 4);
-    values.children = DatasetRows(*form.ADODataSet4);
+    values.children = DatasetRows(*form.m_childrenData);
     values.notes = page.MemoNotes->toPlainText();
     return values;
 }
 
 template <class Preview>
-void ShowPrintPage(TForm1 &form, const QString &fileName, const QByteArray &page) {
+void ShowPrintPage(MainWindow &form, const QString &fileName, const QByteArray &page) {
     const QString path = WritePrintPage(fileName, page, PrintPageFolders());
     if (path.isEmpty()) {
         ShowMessageText(kPrintPreparationFailedMessage);
         return;
     }
-    Preview preview(path, form.CurrentTaxNumber, &form);
+    Preview preview(path, form.m_currentTaxNumber, &form);
     if (!preview.pageShown()) {
         ShowMessageText(kPrintPreparationFailedMessage);
         return;
@@ -87,13 +87,13 @@ QString WritePrintPage(const QString &fileName, const QByteArray &page, const QS
     return QString();
 }
 
-void PrintGeneralData(TForm1 &form) {  // N4Click
+void PrintGeneralData(MainWindow &form) {  // N4Click
     ShowPrintPage<GeneralDataPreview>(form, QStringLiteral("GD.htm"), GeneralDataPage(GatherGeneralData(form)));
 }
 
-void PrintTables(TForm1 &form) {  // N5Click
+void PrintTables(MainWindow &form) {  // N5Click
     ShowPrintPage<TablesPreview>(form, QStringLiteral("Tables.htm"),
-                                 TablesPage(DatasetRows(*form.ADODataSet6), DatasetRows(*form.ADODataSet7)));
+                                 TablesPage(DatasetRows(*form.m_table1Rows), DatasetRows(*form.m_table2Rows)));
 }
 
 }  // namespace d7

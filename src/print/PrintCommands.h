@@ -10,14 +10,14 @@
 namespace d7 {
 
 class Dataset;
-class TForm1;
+class MainWindow;
 
 extern const QString kPrintPreparationFailedMessage;
 
 // "Εκτύπωση Γενικών Στοιχείων": the general page as shown, the stored children.
-void PrintGeneralData(TForm1 &form);
+void PrintGeneralData(MainWindow &form);
 // "Εκτύπωση Πινάκων": the stored rows of both tables.
-void PrintTables(TForm1 &form);
+void PrintTables(MainWindow &form);
 
 // The rows of a kept-open dataset (none when it is closed); it is left on its
 // first row. Moving there posts a pending edit first, as any move does.

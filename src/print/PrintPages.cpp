@@ -14,17 +14,17 @@ namespace {
 class PageText {
 public:
     void line(const QString &text) {
-        bytes_ += EncodeForMarkup(CodePage::Windows1253, text);
-        bytes_ += "\r\n";
+        m_bytes += EncodeForMarkup(CodePage::Windows1253, text);
+        m_bytes += "\r\n";
     }
     void lines(std::initializer_list<const char *> texts) {
         for (const char *text : texts)
             line(QString::fromUtf8(text));
     }
-    QByteArray take() { return std::move(bytes_); }
+    QByteArray take() { return std::move(m_bytes); }
 
 private:
-    QByteArray bytes_;
+    QByteArray m_bytes;
 };
 
 // Typed text stays text: it cannot open a tag or an entity of its own.

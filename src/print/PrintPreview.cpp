@@ -25,7 +25,7 @@ QString PdfName(const QString &taxNumber, const QString &contents) {
 }  // namespace
 
 PrintPreview::PrintPreview(const QString &pagePath, const Settings &settings, QWidget *parent)
-    : QDialog(parent), settings_(settings) {
+    : QDialog(parent), m_settings(settings) {
     setObjectName(QString::fromLatin1(settings.objectName));
     setWindowTitle(settings.caption);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -39,41 +39,41 @@ PrintPreview::PrintPreview(const QString &pagePath, const Settings &settings, QW
         instruction->setWordWrap(true);
         layout->addWidget(instruction);
     }
-    viewer_ = new HtmlViewer(this);
-    layout->addWidget(viewer_, 1);
+    m_viewer = new HtmlViewer(this);
+    layout->addWidget(m_viewer, 1);
 
-    printButton_ = new QPushButton(QStringLiteral("Εκτύπωση"), this);
-    printButton_->setObjectName(QStringLiteral("Button1"));
-    pdfButton_ = new QPushButton(QStringLiteral("Αποθήκευση ως PDF"), this);
-    pdfButton_->setObjectName(QStringLiteral("ButtonPdf"));
+    m_printButton = new QPushButton(QStringLiteral("Εκτύπωση"), this);
+    m_printButton->setObjectName(QStringLiteral("Button1"));
+    m_pdfButton = new QPushButton(QStringLiteral("Αποθήκευση ως PDF"), this);
+    m_pdfButton->setObjectName(QStringLiteral("ButtonPdf"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(printButton_);
-    buttons->addWidget(pdfButton_);
+    buttons->addWidget(m_printButton);
+    buttons->addWidget(m_pdfButton);
     buttons->addStretch();
     layout->addLayout(buttons);
-    connect(printButton_, &QPushButton::clicked, this, &PrintPreview::printPage);
-    connect(pdfButton_, &QPushButton::clicked, this, &PrintPreview::savePageAsPdf);
+    connect(m_printButton, &QPushButton::clicked, this, &PrintPreview::printPage);
+    connect(m_pdfButton, &QPushButton::clicked, this, &PrintPreview::savePageAsPdf);
 
     setFixedSize(settings.size);
     // Centred on the desktop, not on the main window.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    viewer_->showFile(pagePath);
+    m_viewer->showFile(pagePath);
 }
 
-bool PrintPreview::pageShown() const { return !viewer_->document()->isEmpty(); }
+bool PrintPreview::pageShown() const { return !m_viewer->document()->isEmpty(); }
 
 void PrintPreview::printPage() {
-    const PrintOutcome outcome = PrintWithPageSetup(*viewer_->document(), settings_.orientation, this);
+    const PrintOutcome outcome = PrintWithPageSetup(*m_viewer->document(), m_settings.orientation, this);
     // A cancelled page setup leaves the window open: the user may still print or save.
-    if (settings_.closesAfterPrinting && outcome != PrintOutcome::Cancelled)
+    if (m_settings.closesAfterPrinting && outcome != PrintOutcome::Cancelled)
         accept();
 }
 
 void PrintPreview::savePageAsPdf() {
-    SavePageAsPdf(*viewer_->document(), settings_.pdfName, settings_.orientation);
+    SavePageAsPdf(*m_viewer->document(), m_settings.pdfName, m_settings.orientation);
 }
 
 GeneralDataPreview::GeneralDataPreview(const QString &pagePath, const QString &taxNumber, QWidget *parent)

@@ -33,10 +33,10 @@ private:
     void printPage();       // Button1Click
     void savePageAsPdf();
 
-    Settings settings_;
-    HtmlViewer *viewer_;
-    QPushButton *printButton_;
-    QPushButton *pdfButton_;
+    Settings m_settings;
+    HtmlViewer *m_viewer;
+    QPushButton *m_printButton;
+    QPushButton *m_pdfButton;
 };
 
 // The general data page, closed once printed.

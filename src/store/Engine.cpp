@@ -41,65 +41,65 @@ class Statement {
 public:
     Statement(sqlite3 *db, const QString &sql) {
         const QByteArray utf8 = sql.toUtf8();
-        if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &stmt_, nullptr) != SQLITE_OK)
+        if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr) != SQLITE_OK)
             throw engineError(db);
     }
-    ~Statement() { sqlite3_finalize(stmt_); }
+    ~Statement() { sqlite3_finalize(m_stmt); }
     Statement(const Statement &) = delete;
     Statement &operator=(const Statement &) = delete;
-    sqlite3_stmt *get() const { return stmt_; }
+    sqlite3_stmt *get() const { return m_stmt; }
 
     void bind(int index, const QVariant &value) {
         int rc;
         if (value.isNull()) {
-            rc = sqlite3_bind_null(stmt_, index);
+            rc = sqlite3_bind_null(m_stmt, index);
         } else if (value.typeId() == QMetaType::QByteArray) {
             const QByteArray b = value.toByteArray();
-            rc = sqlite3_bind_blob(stmt_, index, b.constData(), int(b.size()), SQLITE_TRANSIENT);
+            rc = sqlite3_bind_blob(m_stmt, index, b.constData(), int(b.size()), SQLITE_TRANSIENT);
         } else if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong ||
                    value.typeId() == QMetaType::UInt || value.typeId() == QMetaType::ULongLong) {
-            rc = sqlite3_bind_int64(stmt_, index, value.toLongLong());
+            rc = sqlite3_bind_int64(m_stmt, index, value.toLongLong());
         } else if (value.typeId() == QMetaType::Double) {
-            rc = sqlite3_bind_double(stmt_, index, value.toDouble());
+            rc = sqlite3_bind_double(m_stmt, index, value.toDouble());
         } else {
             const QByteArray t = value.toString().toUtf8();
-            rc = sqlite3_bind_text(stmt_, index, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+            rc = sqlite3_bind_text(m_stmt, index, t.constData(), int(t.size()), SQLITE_TRANSIENT);
         }
         if (rc != SQLITE_OK)
-            throw engineError(sqlite3_db_handle(stmt_));
+            throw engineError(sqlite3_db_handle(m_stmt));
     }
 
     QVariant column(int i) const {
-        switch (sqlite3_column_type(stmt_, i)) {
+        switch (sqlite3_column_type(m_stmt, i)) {
         case SQLITE_NULL:
             return QVariant();
         case SQLITE_INTEGER:
-            return QVariant(qlonglong(sqlite3_column_int64(stmt_, i)));
+            return QVariant(qlonglong(sqlite3_column_int64(m_stmt, i)));
         case SQLITE_FLOAT:
-            return QVariant(sqlite3_column_double(stmt_, i));
+            return QVariant(sqlite3_column_double(m_stmt, i));
         case SQLITE_BLOB: {
-            const void *p = sqlite3_column_blob(stmt_, i);
-            return QVariant(QByteArray(static_cast<const char *>(p), sqlite3_column_bytes(stmt_, i)));
+            const void *p = sqlite3_column_blob(m_stmt, i);
+            return QVariant(QByteArray(static_cast<const char *>(p), sqlite3_column_bytes(m_stmt, i)));
         }
         default: {
-            const auto *p = reinterpret_cast<const char *>(sqlite3_column_text(stmt_, i));
-            return QVariant(QString::fromUtf8(p, sqlite3_column_bytes(stmt_, i)));
+            const auto *p = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, i));
+            return QVariant(QString::fromUtf8(p, sqlite3_column_bytes(m_stmt, i)));
         }
         }
     }
 
     // Steps once; true while a row is available.
     bool step() {
-        const int rc = sqlite3_step(stmt_);
+        const int rc = sqlite3_step(m_stmt);
         if (rc == SQLITE_ROW)
             return true;
         if (rc == SQLITE_DONE)
             return false;
-        throw engineError(sqlite3_db_handle(stmt_));
+        throw engineError(sqlite3_db_handle(m_stmt));
     }
 
 private:
-    sqlite3_stmt *stmt_ = nullptr;
+    sqlite3_stmt *m_stmt = nullptr;
 };
 
 QString quoteIdentifier(const QString &name) {
@@ -109,7 +109,7 @@ QString quoteIdentifier(const QString &name) {
 
 }  // namespace
 
-EngineError::EngineError(const QString &text, int code) : std::runtime_error(text.toStdString()), code_(code) {}
+EngineError::EngineError(const QString &text, int code) : std::runtime_error(text.toStdString()), m_code(code) {}
 
 UnwritableFileError::UnwritableFileError(const QString &path)
     : EngineError(QStringLiteral("Το αρχείο των δηλώσεων «%1» δεν μπορεί να ανοιχτεί για εγγραφή: "
@@ -194,18 +194,18 @@ void Connection::open(const QString &path, const QString &password, Mode mode, c
             sqlite3_close(db);
             throw error;
         }
-        db_ = db;
-        mode_ = mode;
+        m_db = db;
+        m_mode = mode;
         try {
             // Wait for another program's write before the first read, or a
             // second program would fail at start-up while the first stores.
-            sqlite3_busy_timeout(db_, kBusyWaitMs);
+            sqlite3_busy_timeout(m_db, kBusyWaitMs);
             execute(keyPragma);
             // The key is only checked when the file is first read, so read at
             // once: a wrong password must fail here and not at some later
             // command. A read-write connection also rolls back here what a
             // program killed while writing left in the journal.
-            Statement probe(db_, QStringLiteral("SELECT count(*) FROM sqlite_master"));
+            Statement probe(m_db, QStringLiteral("SELECT count(*) FROM sqlite_master"));
             probe.step();
         } catch (...) {
             close();
@@ -229,7 +229,7 @@ void Connection::open(const QString &path, const QString &password, Mode mode, c
         // folder that refuses the journal fails every store: both would lose
         // everything typed, so neither is accepted.
         const QString folder = QFileInfo(path).absolutePath();
-        if (sqlite3_db_readonly(db_, "main") == 1 ||
+        if (sqlite3_db_readonly(m_db, "main") == 1 ||
             faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK, AT_EACCESS) != 0) {
             close();
             throw UnwritableFileError(path);
@@ -238,33 +238,33 @@ void Connection::open(const QString &path, const QString &password, Mode mode, c
 }
 
 void Connection::close() {
-    levels_.clear();
-    if (db_) {
-        sqlite3_close(db_);
-        db_ = nullptr;
+    m_levels.clear();
+    if (m_db) {
+        sqlite3_close(m_db);
+        m_db = nullptr;
     }
 }
 
 void Connection::execute(const QString &sql) {
-    if (!db_)
+    if (!m_db)
         throw EngineError(QStringLiteral("the connection is not open"));
     char *message = nullptr;
-    if (sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &message) != SQLITE_OK) {
+    if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &message) != SQLITE_OK) {
         sqlite3_free(message);
-        throw engineError(db_);
+        throw engineError(m_db);
     }
 }
 
 void Connection::begin() {
-    if (levels_.isEmpty()) {
+    if (m_levels.isEmpty()) {
         // IMMEDIATE: the write lock is taken (or waited for) now; a read lock
         // taken first could not wait its turn to become a write lock.
         execute(QStringLiteral("BEGIN IMMEDIATE"));
-        levels_.append({QString(), {}});
+        m_levels.append({QString(), {}});
     } else {
-        const QString name = QStringLiteral("level%1").arg(levels_.size());
+        const QString name = QStringLiteral("level%1").arg(m_levels.size());
         execute(QStringLiteral("SAVEPOINT ") + name);
-        levels_.append({name, {}});
+        m_levels.append({name, {}});
     }
 }
 
@@ -273,10 +273,10 @@ void Connection::commit() { leaveLevel(true); }
 void Connection::rollback() { leaveLevel(false); }
 
 void Connection::leaveLevel(bool commit) {
-    if (levels_.isEmpty())
+    if (m_levels.isEmpty())
         return;
-    const bool outermost = levels_.size() == 1;
-    const QString savepoint = levels_.last().savepoint;
+    const bool outermost = m_levels.size() == 1;
+    const QString savepoint = m_levels.last().savepoint;
     if (commit) {
         try {
             execute(outermost ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE ") + savepoint);
@@ -285,19 +285,19 @@ void Connection::leaveLevel(bool commit) {
             throw;
         }
         // The restores of a committed save point belong to the level around it.
-        Level done = levels_.takeLast();
-        if (!levels_.isEmpty())
+        Level done = m_levels.takeLast();
+        if (!m_levels.isEmpty())
             for (auto &entry : done.restores)
                 if (!remembers(entry.first))
-                    levels_.last().restores.append(std::move(entry));
+                    m_levels.last().restores.append(std::move(entry));
         return;
     }
-    Level undone = levels_.takeLast();
-    if (db_ && !sqlite3_get_autocommit(db_)) {
+    Level undone = m_levels.takeLast();
+    if (m_db && !sqlite3_get_autocommit(m_db)) {
         char *message = nullptr;
         const QByteArray sql = outermost ? QByteArray("ROLLBACK")
                                          : ("ROLLBACK TO " + savepoint + "; RELEASE " + savepoint).toUtf8();
-        sqlite3_exec(db_, sql.constData(), nullptr, nullptr, &message);
+        sqlite3_exec(m_db, sql.constData(), nullptr, nullptr, &message);
         sqlite3_free(message);
     }
     for (auto it = undone.restores.rbegin(); it != undone.restores.rend(); ++it)
@@ -305,34 +305,34 @@ void Connection::leaveLevel(bool commit) {
 }
 
 bool Connection::remembers(const void *owner) const {
-    if (levels_.isEmpty())
+    if (m_levels.isEmpty())
         return true;
-    for (const auto &entry : levels_.last().restores)
+    for (const auto &entry : m_levels.last().restores)
         if (entry.first == owner)
             return true;
     return false;
 }
 
 void Connection::remember(const void *owner, std::function<void()> restore) {
-    if (!levels_.isEmpty())
-        levels_.last().restores.append({owner, std::move(restore)});
+    if (!m_levels.isEmpty())
+        m_levels.last().restores.append({owner, std::move(restore)});
 }
 
 void Connection::requireOpenTransaction() const {
-    if (!levels_.isEmpty() && db_ && sqlite3_get_autocommit(db_))
+    if (!m_levels.isEmpty() && m_db && sqlite3_get_autocommit(m_db))
         throw EngineError(QStringLiteral("the transaction was rolled back by the engine"));
 }
 
-Transaction::Transaction(Connection &connection) : connection_(connection) { connection_.begin(); }
+Transaction::Transaction(Connection &connection) : m_connection(connection) { m_connection.begin(); }
 
 Transaction::~Transaction() {
-    if (!done_)
-        connection_.rollback();
+    if (!m_done)
+        m_connection.rollback();
 }
 
 void Transaction::commit() {
-    done_ = true;
-    connection_.commit();
+    m_done = true;
+    m_connection.commit();
 }
 
 // ---------------------------------------------------------------- TranslateSql
@@ -395,32 +395,32 @@ QString TranslateSql(const QString &sql) {
 
 // ---------------------------------------------------------------- Dataset
 
-Dataset::Dataset(Connection *connection, QObject *parent) : QObject(parent), connection_(connection) {}
+Dataset::Dataset(Connection *connection, QObject *parent) : QObject(parent), m_connection(connection) {}
 
 Dataset::~Dataset() = default;
 
 void Dataset::rememberForRollback() {
-    if (!connection_ || connection_->remembers(this))
+    if (!m_connection || m_connection->remembers(this))
         return;
     // Everything the pages can see of the dataset, as it was when the command began.
     QPointer<Dataset> self(this);
-    connection_->remember(this, [self, commandText = commandText_, state = state_, names = fieldNames_, rows = rows_,
-                                 current = current_, eof = eof_, table = table_, key = keyColumn_, buffer = buffer_,
-                                 modified = modified_] {
+    m_connection->remember(this, [self, commandText = m_commandText, state = m_state, names = m_fieldNames, rows = m_rows,
+                                 current = m_current, eof = m_eof, table = m_table, key = m_keyColumn, buffer = m_buffer,
+                                 modified = m_modified] {
         if (!self)
             return;
-        self->commandText_ = commandText;
-        self->state_ = state;
-        self->fieldNames_ = names;
-        self->rows_ = rows;
-        self->current_ = current;
-        self->eof_ = eof;
-        self->table_ = table;
-        self->keyColumn_ = key;
-        self->buffer_ = buffer;
-        self->modified_ = modified;
+        self->m_commandText = commandText;
+        self->m_state = state;
+        self->m_fieldNames = names;
+        self->m_rows = rows;
+        self->m_current = current;
+        self->m_eof = eof;
+        self->m_table = table;
+        self->m_keyColumn = key;
+        self->m_buffer = buffer;
+        self->m_modified = modified;
         emit self->dataChanged();
-        emit self->currentChanged(self->current_);
+        emit self->currentChanged(self->m_current);
     });
 }
 
@@ -428,9 +428,9 @@ void Dataset::open() {
     rememberForRollback();
     if (isActive())
         close();
-    if (!connection_ || !connection_->isOpen())
+    if (!m_connection || !m_connection->isOpen())
         throw EngineError(QStringLiteral("the connection is not open"));
-    Statement st(connection_->handle(), TranslateSql(commandText_));
+    Statement st(m_connection->handle(), TranslateSql(m_commandText));
     QStringList names;
     const int columns = sqlite3_column_count(st.get());
     for (int i = 0; i < columns; ++i)
@@ -449,9 +449,9 @@ void Dataset::open() {
         QRegularExpression::CaseInsensitiveOption);
     QString table;
     int keyColumn = -1;
-    const auto m = single.match(commandText_);
+    const auto m = single.match(m_commandText);
     if (m.hasMatch()) {
-        Statement info(connection_->handle(),
+        Statement info(m_connection->handle(),
                        QStringLiteral("PRAGMA table_info(%1)").arg(quoteIdentifier(m.captured(1))));
         int position = 0;
         while (info.step()) {
@@ -463,34 +463,34 @@ void Dataset::open() {
             table = m.captured(1);
     }
 
-    fieldNames_ = names;
-    rows_ = std::move(rows);
-    table_ = table;
-    keyColumn_ = keyColumn;
-    buffer_.clear();
-    modified_.clear();
-    state_ = State::Browse;
-    current_ = rows_.isEmpty() ? -1 : 0;
-    eof_ = rows_.isEmpty();
+    m_fieldNames = names;
+    m_rows = std::move(rows);
+    m_table = table;
+    m_keyColumn = keyColumn;
+    m_buffer.clear();
+    m_modified.clear();
+    m_state = State::Browse;
+    m_current = m_rows.isEmpty() ? -1 : 0;
+    m_eof = m_rows.isEmpty();
     emit dataChanged();
-    emit currentChanged(current_);
+    emit currentChanged(m_current);
 }
 
 void Dataset::close() {
     if (!isActive())
         return;
     rememberForRollback();
-    state_ = State::Inactive;
-    rows_.clear();
-    fieldNames_.clear();
-    buffer_.clear();
-    modified_.clear();
-    current_ = -1;
-    eof_ = true;
-    table_.clear();
-    keyColumn_ = -1;
+    m_state = State::Inactive;
+    m_rows.clear();
+    m_fieldNames.clear();
+    m_buffer.clear();
+    m_modified.clear();
+    m_current = -1;
+    m_eof = true;
+    m_table.clear();
+    m_keyColumn = -1;
     emit dataChanged();
-    emit currentChanged(current_);
+    emit currentChanged(m_current);
 }
 
 void Dataset::requireActive() const {
@@ -500,7 +500,7 @@ void Dataset::requireActive() const {
 
 void Dataset::requireUpdatable() const {
     requireActive();
-    if (table_.isEmpty())
+    if (m_table.isEmpty())
         throw DatasetError(QStringLiteral("Cannot modify a read-only dataset"));
 }
 
@@ -510,60 +510,60 @@ void Dataset::requireEditing() const {
 }
 
 void Dataset::setCurrent(int index) {
-    if (index == current_)
+    if (index == m_current)
         return;
-    current_ = index;
-    emit currentChanged(current_);
+    m_current = index;
+    emit currentChanged(m_current);
 }
 
 void Dataset::first() {
     requireActive();
     if (isEditing() && !post())
         return;
-    setCurrent(rows_.isEmpty() ? -1 : 0);
-    eof_ = rows_.isEmpty();
+    setCurrent(m_rows.isEmpty() ? -1 : 0);
+    m_eof = m_rows.isEmpty();
 }
 
 void Dataset::next() {
     requireActive();
     if (isEditing() && !post())
         return;
-    if (current_ + 1 < rows_.size()) {
-        setCurrent(current_ + 1);
-        eof_ = false;
+    if (m_current + 1 < m_rows.size()) {
+        setCurrent(m_current + 1);
+        m_eof = false;
     } else {
-        eof_ = true;
+        m_eof = true;
     }
 }
 
 void Dataset::moveTo(int index) {
     requireActive();
-    if (index < 0 || index >= rows_.size())
+    if (index < 0 || index >= m_rows.size())
         return;
-    if (index == current_ && state_ != State::Insert)
+    if (index == m_current && m_state != State::Insert)
         return;
     if (isEditing() && !post())
         return;
     setCurrent(index);
-    eof_ = false;
+    m_eof = false;
 }
 
 int Dataset::fieldIndex(const QString &name) const {
-    for (int i = 0; i < fieldNames_.size(); ++i)
-        if (fieldNames_[i].compare(name, Qt::CaseInsensitive) == 0)
+    for (int i = 0; i < m_fieldNames.size(); ++i)
+        if (m_fieldNames[i].compare(name, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }
 
 QVariant Dataset::field(int i) const {
     requireActive();
-    if (i < 0 || i >= fieldNames_.size())
+    if (i < 0 || i >= m_fieldNames.size())
         throw DatasetError(QStringLiteral("Field index out of range"));
     if (isEditing())
-        return buffer_[i];
-    if (current_ < 0)
+        return m_buffer[i];
+    if (m_current < 0)
         return QVariant();
-    return rows_[current_][i];
+    return m_rows[m_current][i];
 }
 
 QVariant Dataset::fieldByName(const QString &name) const {
@@ -587,35 +587,35 @@ void Dataset::insert() {
     requireUpdatable();
     if (isEditing() && !post())
         return;
-    buffer_ = QVector<QVariant>(fieldNames_.size());
-    modified_ = QVector<bool>(fieldNames_.size(), false);
-    state_ = State::Insert;
-    eof_ = false;
+    m_buffer = QVector<QVariant>(m_fieldNames.size());
+    m_modified = QVector<bool>(m_fieldNames.size(), false);
+    m_state = State::Insert;
+    m_eof = false;
     emit dataChanged();
-    emit currentChanged(int(rows_.size()));
+    emit currentChanged(int(m_rows.size()));
 }
 
 void Dataset::edit() {
     requireUpdatable();
     if (isEditing())
         return;
-    if (rows_.isEmpty() || current_ < 0) {
+    if (m_rows.isEmpty() || m_current < 0) {
         insert();
         return;
     }
-    buffer_ = rows_[current_];
-    modified_ = QVector<bool>(fieldNames_.size(), false);
-    state_ = State::Edit;
+    m_buffer = m_rows[m_current];
+    m_modified = QVector<bool>(m_fieldNames.size(), false);
+    m_state = State::Edit;
 }
 
 void Dataset::setField(int i, const QVariant &value) {
     requireActive();
     requireEditing();
-    if (i < 0 || i >= fieldNames_.size())
+    if (i < 0 || i >= m_fieldNames.size())
         throw DatasetError(QStringLiteral("Field index out of range"));
-    buffer_[i] = value;
-    modified_[i] = true;
-    emit fieldChanged(state_ == State::Insert ? int(rows_.size()) : current_, i);
+    m_buffer[i] = value;
+    m_modified[i] = true;
+    emit fieldChanged(m_state == State::Insert ? int(m_rows.size()) : m_current, i);
 }
 
 void Dataset::setFieldByName(const QString &name, const QVariant &value) {
@@ -626,8 +626,8 @@ void Dataset::setFieldByName(const QString &name, const QVariant &value) {
 }
 
 void Dataset::readRow(qint64 rowid, QVector<QVariant> &into) {
-    Statement st(connection_->handle(),
-                 QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(quoteIdentifier(table_)));
+    Statement st(m_connection->handle(),
+                 QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(quoteIdentifier(m_table)));
     st.bind(1, rowid);
     if (st.step())
         for (int i = 0; i < into.size(); ++i)
@@ -639,62 +639,62 @@ bool Dataset::post() {
     emit aboutToPost();
     requireEditing();
     rememberForRollback();
-    if (beforePost_ && !beforePost_(*this))
+    if (m_beforePost && !m_beforePost(*this))
         return false;
     if (!isEditing())   // the hook may have cancelled the row
         return false;
-    connection_->requireOpenTransaction();
+    m_connection->requireOpenTransaction();
 
     QStringList columns;
     QVector<QVariant> values;
-    for (int i = 0; i < fieldNames_.size(); ++i) {
-        if (modified_[i] && i != keyColumn_) {
-            columns << quoteIdentifier(fieldNames_[i]);
-            values << buffer_[i];
+    for (int i = 0; i < m_fieldNames.size(); ++i) {
+        if (m_modified[i] && i != m_keyColumn) {
+            columns << quoteIdentifier(m_fieldNames[i]);
+            values << m_buffer[i];
         }
     }
-    sqlite3 *db = connection_->handle();
-    if (state_ == State::Insert) {
+    sqlite3 *db = m_connection->handle();
+    if (m_state == State::Insert) {
         QString sql;
         if (columns.isEmpty()) {
-            sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(table_));
+            sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(m_table));
         } else {
             QStringList marks;
             for (int i = 0; i < columns.size(); ++i)
                 marks << QStringLiteral("?");
             sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                      .arg(quoteIdentifier(table_), columns.join(','), marks.join(','));
+                      .arg(quoteIdentifier(m_table), columns.join(','), marks.join(','));
         }
         Statement st(db, sql);
         for (int i = 0; i < values.size(); ++i)
             st.bind(i + 1, values[i]);
         st.step();
-        QVector<QVariant> row(fieldNames_.size());
+        QVector<QVariant> row(m_fieldNames.size());
         readRow(sqlite3_last_insert_rowid(db), row);
-        rows_.append(row);
-        state_ = State::Browse;
-        buffer_.clear();
-        modified_.clear();
-        current_ = -1;
-        setCurrent(int(rows_.size()) - 1);
-        eof_ = false;
+        m_rows.append(row);
+        m_state = State::Browse;
+        m_buffer.clear();
+        m_modified.clear();
+        m_current = -1;
+        setCurrent(int(m_rows.size()) - 1);
+        m_eof = false;
     } else {
-        const QVariant key = rows_[current_][keyColumn_];
+        const QVariant key = m_rows[m_current][m_keyColumn];
         if (!columns.isEmpty()) {
             QStringList sets;
             for (const QString &c : columns)
                 sets << c + QStringLiteral(" = ?");
             Statement st(db, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                                 .arg(quoteIdentifier(table_), sets.join(',')));
+                                 .arg(quoteIdentifier(m_table), sets.join(',')));
             for (int i = 0; i < values.size(); ++i)
                 st.bind(i + 1, values[i]);
             st.bind(int(values.size()) + 1, key);
             st.step();
-            readRow(key.toLongLong(), rows_[current_]);
+            readRow(key.toLongLong(), m_rows[m_current]);
         }
-        state_ = State::Browse;
-        buffer_.clear();
-        modified_.clear();
+        m_state = State::Browse;
+        m_buffer.clear();
+        m_modified.clear();
     }
     emit dataChanged();
     return true;
@@ -704,55 +704,55 @@ void Dataset::cancel() {
     requireActive();
     if (!isEditing())
         return;
-    const bool wasInsert = state_ == State::Insert;
-    state_ = State::Browse;
-    buffer_.clear();
-    modified_.clear();
+    const bool wasInsert = m_state == State::Insert;
+    m_state = State::Browse;
+    m_buffer.clear();
+    m_modified.clear();
     emit dataChanged();
     if (wasInsert) {
-        eof_ = rows_.isEmpty();
-        emit currentChanged(current_);
+        m_eof = m_rows.isEmpty();
+        emit currentChanged(m_current);
     }
 }
 
 void Dataset::remove() {
     requireUpdatable();
-    if (state_ == State::Insert) {
+    if (m_state == State::Insert) {
         cancel();
         return;
     }
-    if (rows_.isEmpty() || current_ < 0)
+    if (m_rows.isEmpty() || m_current < 0)
         throw DatasetError(QStringLiteral("Cannot perform this operation on an empty dataset"));
     rememberForRollback();
-    connection_->requireOpenTransaction();
+    m_connection->requireOpenTransaction();
     if (isEditing())
         cancel();
-    Statement st(connection_->handle(),
-                 QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteIdentifier(table_)));
-    st.bind(1, rows_[current_][keyColumn_]);
+    Statement st(m_connection->handle(),
+                 QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteIdentifier(m_table)));
+    st.bind(1, m_rows[m_current][m_keyColumn]);
     st.step();
-    rows_.removeAt(current_);
-    const int next = rows_.isEmpty() ? -1 : std::min(current_, int(rows_.size()) - 1);
-    current_ = -2;   // force the notification even when the index stays the same
+    m_rows.removeAt(m_current);
+    const int next = m_rows.isEmpty() ? -1 : std::min(m_current, int(m_rows.size()) - 1);
+    m_current = -2;   // force the notification even when the index stays the same
     setCurrent(next);
-    eof_ = rows_.isEmpty();
+    m_eof = m_rows.isEmpty();
     emit dataChanged();
 }
 
 QVariant Dataset::value(int row, int column) const {
-    if (column < 0 || column >= fieldNames_.size())
+    if (column < 0 || column >= m_fieldNames.size())
         return QVariant();
-    if (state_ == State::Insert && row == rows_.size())
-        return buffer_[column];
-    if (row < 0 || row >= rows_.size())
+    if (m_state == State::Insert && row == m_rows.size())
+        return m_buffer[column];
+    if (row < 0 || row >= m_rows.size())
         return QVariant();
-    if (state_ == State::Edit && row == current_)
-        return buffer_[column];
-    return rows_[row][column];
+    if (m_state == State::Edit && row == m_current)
+        return m_buffer[column];
+    return m_rows[row][column];
 }
 
 int Dataset::displayRowCount() const {
-    return int(rows_.size()) + (state_ == State::Insert ? 1 : 0);
+    return int(m_rows.size()) + (m_state == State::Insert ? 1 : 0);
 }
 
 }  // namespace d7

@@ -24,10 +24,10 @@ class EngineError : public std::runtime_error {
 public:
     explicit EngineError(const QString &text, int code = 0);
     QString text() const { return QString::fromUtf8(what()); }
-    int code() const { return code_; }   // the engine's result code, 0 when not the engine's
+    int code() const { return m_code; }   // the engine's result code, 0 when not the engine's
 
 private:
-    int code_;
+    int m_code;
 };
 
 // Shown when another program holds the file longer than the wait allows.
@@ -62,9 +62,9 @@ public:
     // be written is refused (UnwritableFileError).
     void open(const QString &path, const QString &password, Mode mode, const QByteArray &rawKey = {});
     void close();
-    bool isOpen() const { return db_ != nullptr; }
-    Mode mode() const { return mode_; }
-    sqlite3 *handle() const { return db_; }
+    bool isOpen() const { return m_db != nullptr; }
+    Mode mode() const { return m_mode; }
+    sqlite3 *handle() const { return m_db; }
 
     // Runs statements that return no rows (schema, pragmas).
     void execute(const QString &sql);
@@ -75,7 +75,7 @@ public:
     void begin();
     void commit();
     void rollback();
-    bool inTransaction() const { return !levels_.isEmpty(); }
+    bool inTransaction() const { return !m_levels.isEmpty(); }
     // Datasets remember, once per transaction level, how to return to the
     // state they had when it began; a rollback runs these, newest first.
     bool remembers(const void *owner) const;
@@ -91,9 +91,9 @@ private:
         QList<std::pair<const void *, std::function<void()>>> restores;
     };
     void leaveLevel(bool commit);
-    sqlite3 *db_ = nullptr;
-    Mode mode_ = Mode::Read;
-    QList<Level> levels_;
+    sqlite3 *m_db = nullptr;
+    Mode m_mode = Mode::Read;
+    QList<Level> m_levels;
 };
 
 // The database file exists but cannot be written (write-protected file or
@@ -114,8 +114,8 @@ public:
     void commit();
 
 private:
-    Connection &connection_;
-    bool done_ = false;
+    Connection &m_connection;
+    bool m_done = false;
 };
 
 // The one place where the dialect of the stored statements is turned into the
@@ -130,26 +130,26 @@ public:
     explicit Dataset(Connection *connection, QObject *parent = nullptr);
     ~Dataset() override;
 
-    void setConnection(Connection *connection) { connection_ = connection; }
-    Connection *connection() const { return connection_; }
-    void setCommandText(const QString &sql) { commandText_ = sql; }
-    QString commandText() const { return commandText_; }
+    void setConnection(Connection *connection) { m_connection = connection; }
+    Connection *connection() const { return m_connection; }
+    void setCommandText(const QString &sql) { m_commandText = sql; }
+    QString commandText() const { return m_commandText; }
 
     void open();
     void close();
-    bool isActive() const { return state_ != State::Inactive; }
-    State state() const { return state_; }
+    bool isActive() const { return m_state != State::Inactive; }
+    State state() const { return m_state; }
 
-    int recordCount() const { return int(rows_.size()); }
-    int recNo() const { return current_; }      // index of the current row, -1 when none
+    int recordCount() const { return int(m_rows.size()); }
+    int recNo() const { return m_current; }      // index of the current row, -1 when none
     void first();
     void next();
     void moveTo(int index);
-    bool eof() const { return eof_; }
-    bool isEmpty() const { return rows_.isEmpty() && state_ != State::Insert; }
+    bool eof() const { return m_eof; }
+    bool isEmpty() const { return m_rows.isEmpty() && m_state != State::Insert; }
 
-    int fieldCount() const { return int(fieldNames_.size()); }
-    QStringList fieldNames() const { return fieldNames_; }
+    int fieldCount() const { return int(m_fieldNames.size()); }
+    QStringList fieldNames() const { return m_fieldNames; }
     int fieldIndex(const QString &name) const;   // case-insensitive, -1 when absent
     QVariant field(int i) const;                 // null QVariant for a null column
     QVariant fieldByName(const QString &name) const;
@@ -171,12 +171,12 @@ public:
     // The hook may change the row being posted; returning false refuses the
     // post silently.
     using BeforePost = std::function<bool(Dataset &)>;
-    void setBeforePost(BeforePost hook) { beforePost_ = std::move(hook); }
+    void setBeforePost(BeforePost hook) { m_beforePost = std::move(hook); }
 
     // The values shown for a row, the pending row included while editing.
     QVariant value(int row, int column) const;
     int displayRowCount() const;                 // rows plus a pending new row
-    bool isEditing() const { return state_ == State::Edit || state_ == State::Insert; }
+    bool isEditing() const { return m_state == State::Edit || m_state == State::Insert; }
 
 signals:
     // Emitted as a post begins, before the edit state is checked: a control
@@ -197,18 +197,18 @@ private:
     void rememberForRollback();
     void setCurrent(int index);
 
-    Connection *connection_;
-    QString commandText_;
-    State state_ = State::Inactive;
-    QStringList fieldNames_;
-    QVector<QVector<QVariant>> rows_;
-    int current_ = -1;
-    bool eof_ = true;
-    QString table_;            // set when the statement is "select * from <table> ..."
-    int keyColumn_ = -1;       // position of the row identifier in table_
-    QVector<QVariant> buffer_;
-    QVector<bool> modified_;
-    BeforePost beforePost_;
+    Connection *m_connection;
+    QString m_commandText;
+    State m_state = State::Inactive;
+    QStringList m_fieldNames;
+    QVector<QVector<QVariant>> m_rows;
+    int m_current = -1;
+    bool m_eof = true;
+    QString m_table;            // set when the statement is "select * from <table> ..."
+    int m_keyColumn = -1;       // position of the row identifier in m_table
+    QVector<QVariant> m_buffer;
+    QVector<bool> m_modified;
+    BeforePost m_beforePost;
 };
 
 }  // namespace d7

@@ -17,33 +17,33 @@ namespace d7 {
 // ----------------------------------------------------------------- DatasetModel
 
 DatasetModel::DatasetModel(Dataset *dataset, QList<GridColumn> columns, QObject *parent)
-    : QAbstractTableModel(parent), dataset_(dataset), columns_(std::move(columns)) {
-    connect(dataset_, &Dataset::dataChanged, this, [this] {
+    : QAbstractTableModel(parent), m_dataset(dataset), m_columns(std::move(columns)) {
+    connect(m_dataset, &Dataset::dataChanged, this, [this] {
         beginResetModel();
         endResetModel();
     });
-    connect(dataset_, &Dataset::fieldChanged, this, [this](int row) {
+    connect(m_dataset, &Dataset::fieldChanged, this, [this](int row) {
         emit dataChanged(index(row, 0), index(row, std::max(0, columnCount() - 1)));
     });
-    connect(dataset_, &Dataset::currentChanged, this, [this] {
+    connect(m_dataset, &Dataset::currentChanged, this, [this] {
         emit headerDataChanged(Qt::Vertical, 0, std::max(0, rowCount() - 1));
     });
 }
 
 int DatasetModel::fieldOf(int column) const {
-    if (column < 0 || column >= columns_.size() || !dataset_->isActive())
+    if (column < 0 || column >= m_columns.size() || !m_dataset->isActive())
         return -1;
-    return dataset_->fieldIndex(columns_[column].field);
+    return m_dataset->fieldIndex(m_columns[column].field);
 }
 
 int DatasetModel::rowCount(const QModelIndex &parent) const {
-    if (parent.isValid() || !dataset_->isActive())
+    if (parent.isValid() || !m_dataset->isActive())
         return 0;
-    return dataset_->displayRowCount();
+    return m_dataset->displayRowCount();
 }
 
 int DatasetModel::columnCount(const QModelIndex &parent) const {
-    return parent.isValid() ? 0 : int(columns_.size());
+    return parent.isValid() ? 0 : int(m_columns.size());
 }
 
 QVariant DatasetModel::data(const QModelIndex &index, int role) const {
@@ -52,7 +52,7 @@ QVariant DatasetModel::data(const QModelIndex &index, int role) const {
     const int field = fieldOf(index.column());
     if (field < 0)
         return QVariant();
-    const QVariant v = dataset_->value(index.row(), field);
+    const QVariant v = m_dataset->value(index.row(), field);
     return v.isNull() ? QVariant(QString()) : QVariant(v.toString());
 }
 
@@ -60,12 +60,12 @@ QVariant DatasetModel::headerData(int section, Qt::Orientation orientation, int 
     if (role != Qt::DisplayRole)
         return QVariant();
     if (orientation == Qt::Horizontal)
-        return section < columns_.size() ? columns_[section].title : QVariant();
+        return section < m_columns.size() ? m_columns[section].title : QVariant();
     // The row indicator: the current row, and the row being inserted.
-    if (dataset_->isActive()) {
-        if (dataset_->state() == Dataset::State::Insert && section == dataset_->recordCount())
+    if (m_dataset->isActive()) {
+        if (m_dataset->state() == Dataset::State::Insert && section == m_dataset->recordCount())
             return QStringLiteral("*");
-        if (dataset_->state() != Dataset::State::Insert && section == dataset_->recNo())
+        if (m_dataset->state() != Dataset::State::Insert && section == m_dataset->recNo())
             return QStringLiteral("▶");
     }
     return QString();
@@ -73,44 +73,44 @@ QVariant DatasetModel::headerData(int section, Qt::Orientation orientation, int 
 
 Qt::ItemFlags DatasetModel::flags(const QModelIndex &index) const {
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (editable_ && index.isValid())
+    if (m_editable && index.isValid())
         f |= Qt::ItemIsEditable;
     return f;
 }
 
 bool DatasetModel::setData(const QModelIndex &index, const QVariant &value, int role) {
-    if (role != Qt::EditRole || !editable_)
+    if (role != Qt::EditRole || !m_editable)
         return false;
     const int field = fieldOf(index.column());
     if (field < 0)
         return false;
     const QString text = value.toString();
-    const QVariant old = dataset_->value(index.row(), field);
+    const QVariant old = m_dataset->value(index.row(), field);
     if (old.toString() == text && (!old.isNull() || text.isEmpty()))
         return false;   // leaving a cell unchanged does not start an edit
     bool done = false;
     RunCommand([&] {
         // A value goes into the row it was typed into: a row being edited
         // elsewhere is posted first, and stays if it cannot be.
-        if (dataset_->isEditing() && index.row() != editingRow())
-            dataset_->moveTo(index.row());
-        if (dataset_->isEditing() && index.row() != editingRow())
+        if (m_dataset->isEditing() && index.row() != editingRow())
+            m_dataset->moveTo(index.row());
+        if (m_dataset->isEditing() && index.row() != editingRow())
             return;
-        if (!dataset_->isEditing()) {
-            if (index.row() != dataset_->recNo())
-                dataset_->moveTo(index.row());
-            dataset_->edit();
+        if (!m_dataset->isEditing()) {
+            if (index.row() != m_dataset->recNo())
+                m_dataset->moveTo(index.row());
+            m_dataset->edit();
         }
-        dataset_->setField(field, text);
+        m_dataset->setField(field, text);
         done = true;
     });
     return done;
 }
 
 int DatasetModel::editingRow() const {
-    if (dataset_->state() == Dataset::State::Insert)
-        return dataset_->recordCount();
-    return dataset_->isEditing() ? dataset_->recNo() : -1;
+    if (m_dataset->state() == Dataset::State::Insert)
+        return m_dataset->recordCount();
+    return m_dataset->isEditing() ? m_dataset->recNo() : -1;
 }
 
 // ----------------------------------------------------------------- DataGrid
@@ -120,11 +120,11 @@ namespace {
 // Cell editors: a drop-down for pick-list columns, key filters for the rest.
 class DataGridDelegate : public QStyledItemDelegate {
 public:
-    explicit DataGridDelegate(DataGrid *grid) : QStyledItemDelegate(grid), grid_(grid) {}
+    explicit DataGridDelegate(DataGrid *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override {
-        const GridColumn &column = grid_->datasetModel()->columns().at(index.column());
+        const GridColumn &column = m_grid->datasetModel()->columns().at(index.column());
         QWidget *editor;
         if (!column.pickList.isEmpty()) {
             auto *box = new QComboBox(parent);
@@ -172,7 +172,7 @@ public:
             QObject *owner = object->property("d7Column").isValid() ? object : object->parent();
             const int column = owner ? owner->property("d7Column").toInt() : -1;
             const QChar typed = TypedCharacter(static_cast<QKeyEvent *>(event));
-            if (!typed.isNull() && typed != kTab && !grid_->acceptsKey(column, typed)) {
+            if (!typed.isNull() && typed != kTab && !m_grid->acceptsKey(column, typed)) {
                 Beep();
                 return true;
             }
@@ -183,15 +183,15 @@ public:
     }
 
 private:
-    DataGrid *grid_;
+    DataGrid *m_grid;
 };
 
 }  // namespace
 
 DataGrid::DataGrid(Dataset *dataset, QList<GridColumn> columns, bool editable, QWidget *parent)
-    : QTableView(parent), model_(new DatasetModel(dataset, std::move(columns), this)) {
-    model_->setEditable(editable);
-    setModel(model_);
+    : QTableView(parent), m_model(new DatasetModel(dataset, std::move(columns), this)) {
+    m_model->setEditable(editable);
+    setModel(m_model);
     setItemDelegate(new DataGridDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(editable ? QAbstractItemView::SelectItems : QAbstractItemView::SelectRows);
@@ -207,13 +207,13 @@ DataGrid::DataGrid(Dataset *dataset, QList<GridColumn> columns, bool editable, Q
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setFixedWidth(14);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    for (int c = 0; c < model_->columns().size(); ++c)
-        setColumnWidth(c, model_->columns()[c].width);
+    for (int c = 0; c < m_model->columns().size(); ++c)
+        setColumnWidth(c, m_model->columns()[c].width);
 
     // The dataset's current row follows the selection, and the other way round.
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
-                if (syncing_ || !current.isValid())
+                if (m_syncing || !current.isValid())
                     return;
                 Dataset *ds = this->dataset();
                 // Leaving the row being inserted posts it, as leaving any other row does.
@@ -231,15 +231,15 @@ DataGrid::DataGrid(Dataset *dataset, QList<GridColumn> columns, bool editable, Q
                 commitData(editor);
     });
     connect(dataset, &Dataset::currentChanged, this, [this] { followDataset(); });
-    connect(model_, &QAbstractItemModel::modelReset, this, [this] { followDataset(); });
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] { followDataset(); });
 }
 
-Dataset *DataGrid::dataset() const { return model_->dataset(); }
+Dataset *DataGrid::dataset() const { return m_model->dataset(); }
 
 bool DataGrid::acceptsKey(int column, QChar typed) const {
-    if (column < 0 || column >= model_->columns().size())
+    if (column < 0 || column >= m_model->columns().size())
         return true;
-    const auto &filter = model_->columns()[column].keyFilter;
+    const auto &filter = m_model->columns()[column].keyFilter;
     return !filter || filter(typed);
 }
 
@@ -251,16 +251,16 @@ void DataGrid::followDataset() {
     if (row < 0)
         return;
     const int column = std::max(0, currentIndex().column());
-    syncing_ = true;
-    setCurrentIndex(model_->index(row, column));
-    syncing_ = false;
+    m_syncing = true;
+    setCurrentIndex(m_model->index(row, column));
+    m_syncing = false;
 }
 
 void DataGrid::keyPressEvent(QKeyEvent *event) {
     const QChar typed = TypedCharacter(event);
     const QModelIndex current = currentIndex();
     if (!typed.isNull() && typed != kTab && current.isValid() && state() != EditingState &&
-        (model_->flags(current) & Qt::ItemIsEditable) && !acceptsKey(current.column(), typed)) {
+        (m_model->flags(current) & Qt::ItemIsEditable) && !acceptsKey(current.column(), typed)) {
         Beep();
         return;
     }

@@ -32,27 +32,27 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
 
-    void setEditable(bool editable) { editable_ = editable; }
-    void setPickList(int column, const QStringList &choices) { columns_[column].pickList = choices; }
+    void setEditable(bool editable) { m_editable = editable; }
+    void setPickList(int column, const QStringList &choices) { m_columns[column].pickList = choices; }
     void setKeyFilter(int column, std::function<bool(QChar)> filter) {
-        columns_[column].keyFilter = std::move(filter);
+        m_columns[column].keyFilter = std::move(filter);
     }
-    const QList<GridColumn> &columns() const { return columns_; }
-    Dataset *dataset() const { return dataset_; }
+    const QList<GridColumn> &columns() const { return m_columns; }
+    Dataset *dataset() const { return m_dataset; }
 
 private:
     int fieldOf(int column) const;
     int editingRow() const;   // the row whose values are being changed, -1 when none
-    Dataset *dataset_;
-    QList<GridColumn> columns_;
-    bool editable_ = false;
+    Dataset *m_dataset;
+    QList<GridColumn> m_columns;
+    bool m_editable = false;
 };
 
 class DataGrid : public QTableView {
     Q_OBJECT
 public:
     DataGrid(Dataset *dataset, QList<GridColumn> columns, bool editable, QWidget *parent = nullptr);
-    DatasetModel *datasetModel() const { return model_; }
+    DatasetModel *datasetModel() const { return m_model; }
     Dataset *dataset() const;
     // The column's key filter, also applied to the key that starts an edit.
     bool acceptsKey(int column, QChar typed) const;
@@ -62,8 +62,8 @@ protected:
 
 private:
     void followDataset();
-    DatasetModel *model_;
-    bool syncing_ = false;
+    DatasetModel *m_model;
+    bool m_syncing = false;
 };
 
 }  // namespace d7

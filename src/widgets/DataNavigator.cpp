@@ -10,7 +10,7 @@
 
 namespace d7 {
 
-DataNavigator::DataNavigator(Dataset *dataset, QWidget *parent) : QWidget(parent), dataset_(dataset) {
+DataNavigator::DataNavigator(Dataset *dataset, QWidget *parent) : QWidget(parent), m_dataset(dataset) {
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -31,15 +31,15 @@ DataNavigator::DataNavigator(Dataset *dataset, QWidget *parent) : QWidget(parent
         b->setToolTip(specs[i].hint);
         b->setFocusPolicy(Qt::NoFocus);
         layout->addWidget(b);
-        buttons_[i] = b;
+        m_buttons[i] = b;
         ConnectCommand(b, &QToolButton::clicked, this, [this, i] { click(Button(i)); });
     }
 }
 
-QToolButton *DataNavigator::button(Button b) const { return buttons_[int(b)]; }
+QToolButton *DataNavigator::button(Button b) const { return m_buttons[int(b)]; }
 
 void DataNavigator::click(Button b) {
-    if (beforeAction_ && !beforeAction_(b))
+    if (m_beforeAction && !m_beforeAction(b))
         return;
     act(b);
 }
@@ -47,22 +47,22 @@ void DataNavigator::click(Button b) {
 void DataNavigator::act(Button b) {
     switch (b) {
     case Button::Insert:
-        dataset_->insert();
+        m_dataset->insert();
         break;
     case Button::Delete: {
-        Transaction deletion(*dataset_->connection());
-        dataset_->remove();
+        Transaction deletion(*m_dataset->connection());
+        m_dataset->remove();
         deletion.commit();
         break;
     }
     case Button::Post: {
-        Transaction post(*dataset_->connection());
-        dataset_->post();
+        Transaction post(*m_dataset->connection());
+        m_dataset->post();
         post.commit();
         break;
     }
     case Button::Cancel:
-        dataset_->cancel();
+        m_dataset->cancel();
         break;
     }
 }

@@ -19,15 +19,15 @@ public:
     DataNavigator(Dataset *dataset, QWidget *parent = nullptr);
     QToolButton *button(Button b) const;
     // Returning false stops the action.
-    void setBeforeAction(std::function<bool(Button)> hook) { beforeAction_ = std::move(hook); }
+    void setBeforeAction(std::function<bool(Button)> hook) { m_beforeAction = std::move(hook); }
     // What the button does, after the hook agreed.
     void act(Button b);
     void click(Button b);
 
 private:
-    Dataset *dataset_;
-    QToolButton *buttons_[4];
-    std::function<bool(Button)> beforeAction_;
+    Dataset *m_dataset;
+    QToolButton *m_buttons[4];
+    std::function<bool(Button)> m_beforeAction;
 };
 
 }  // namespace d7

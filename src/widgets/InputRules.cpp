@@ -20,7 +20,7 @@ const char *kEmptyZeroProperty = "d7EmptyLoneZero";
 class FieldRules : public QObject {
 public:
     using Filter = std::function<bool(QChar, const QString &)>;
-    FieldRules(QLineEdit *field, Filter filter) : QObject(field), filter_(std::move(filter)) {
+    FieldRules(QLineEdit *field, Filter filter) : QObject(field), m_filter(std::move(filter)) {
         field->installEventFilter(this);
     }
 
@@ -28,7 +28,7 @@ public:
         auto *field = static_cast<QLineEdit *>(watched);
         if (event->type() == QEvent::KeyPress) {
             const QChar typed = TypedCharacter(static_cast<QKeyEvent *>(event));
-            if (!typed.isNull() && !filter_(typed, field->text())) {
+            if (!typed.isNull() && !m_filter(typed, field->text())) {
                 Beep();
                 return true;
             }
@@ -39,7 +39,7 @@ public:
     }
 
 private:
-    Filter filter_;
+    Filter m_filter;
 };
 
 }  // namespace

@@ -8,35 +8,35 @@
 namespace d7 {
 
 PairedList::PairedList(QComboBox *names, QComboBox *codes, QObject *parent)
-    : QObject(parent), names_(names), codes_(codes) {
-    codes_->setVisible(false);
+    : QObject(parent), m_names(names), m_codes(codes) {
+    m_codes->setVisible(false);
     // Whatever moves the visible list moves the codes with it.
-    connect(names_, &QComboBox::currentIndexChanged, codes_, &QComboBox::setCurrentIndex);
-    connect(names_, &QComboBox::activated, this, [this](int index) {
-        codes_->setCurrentIndex(index);
+    connect(m_names, &QComboBox::currentIndexChanged, m_codes, &QComboBox::setCurrentIndex);
+    connect(m_names, &QComboBox::activated, this, [this](int index) {
+        m_codes->setCurrentIndex(index);
         emit userSelected(index);
     });
 }
 
 void PairedList::clear() {
-    names_->clear();
-    codes_->clear();
+    m_names->clear();
+    m_codes->clear();
 }
 
 void PairedList::append(const QString &name, const QString &code) {
-    names_->addItem(name);
-    codes_->addItem(code);
+    m_names->addItem(name);
+    m_codes->addItem(code);
 }
 
 void PairedList::select(int index) {
-    names_->setCurrentIndex(index);
-    codes_->setCurrentIndex(index);
+    m_names->setCurrentIndex(index);
+    m_codes->setCurrentIndex(index);
 }
 
-int PairedList::index() const { return codes_->currentIndex(); }
-QString PairedList::name() const { return names_->currentText(); }
-QString PairedList::code() const { return codes_->currentText(); }
-int PairedList::count() const { return names_->count(); }
+int PairedList::index() const { return m_codes->currentIndex(); }
+QString PairedList::name() const { return m_names->currentText(); }
+QString PairedList::code() const { return m_codes->currentText(); }
+int PairedList::count() const { return m_names->count(); }
 
 void PairedList::fill(Dataset &dataset, const QString &sql, int nameColumn, int codeColumn) {
     dataset.close();
@@ -55,8 +55,8 @@ void PairedList::fill(Dataset &dataset, const QString &sql, int nameColumn, int 
     dataset.first();
     dataset.close();
     clear();
-    names_->addItems(names);
-    codes_->addItems(codes);
+    m_names->addItems(names);
+    m_codes->addItems(codes);
     select(0);
 }
 

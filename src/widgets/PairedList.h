@@ -16,8 +16,8 @@ class PairedList : public QObject {
 public:
     PairedList(QComboBox *names, QComboBox *codes, QObject *parent = nullptr);
 
-    QComboBox *names() const { return names_; }
-    QComboBox *codes() const { return codes_; }
+    QComboBox *names() const { return m_names; }
+    QComboBox *codes() const { return m_codes; }
 
     void clear();
     void append(const QString &name, const QString &code);
@@ -38,8 +38,8 @@ signals:
     void userSelected(int index);
 
 private:
-    QComboBox *names_;
-    QComboBox *codes_;
+    QComboBox *m_names;
+    QComboBox *m_codes;
 };
 
 }  // namespace d7

@@ -13,7 +13,7 @@ namespace d7 {
 // Applies the column's key filter inside the cell editor too.
 class StringGridDelegate : public QStyledItemDelegate {
 public:
-    explicit StringGridDelegate(StringGrid *grid) : QStyledItemDelegate(grid), grid_(grid) {}
+    explicit StringGridDelegate(StringGrid *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override {
@@ -27,7 +27,7 @@ public:
         if (event->type() == QEvent::KeyPress) {
             const QChar typed = TypedCharacter(static_cast<QKeyEvent *>(event));
             const int column = object->property("d7Column").toInt();
-            if (!typed.isNull() && typed != kTab && !grid_->accepts(column, typed)) {
+            if (!typed.isNull() && typed != kTab && !m_grid->accepts(column, typed)) {
                 Beep();
                 return true;
             }
@@ -36,11 +36,11 @@ public:
     }
 
 private:
-    StringGrid *grid_;
+    StringGrid *m_grid;
 };
 
 StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, QWidget *parent)
-    : QTableWidget(rows, columns, parent), fixedColumns_(fixedColumns), fixedRows_(fixedRows) {
+    : QTableWidget(rows, columns, parent), m_fixedColumns(fixedColumns), m_fixedRows(fixedRows) {
     horizontalHeader()->hide();
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(20);
@@ -54,7 +54,7 @@ StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, Q
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
             auto *item = new QTableWidgetItem;
-            if (r < fixedRows_ || c < fixedColumns_) {
+            if (r < m_fixedRows || c < m_fixedColumns) {
                 item->setFlags(Qt::ItemIsEnabled);
                 item->setBackground(palette().button());
                 item->setForeground(palette().buttonText());
@@ -62,8 +62,8 @@ StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, Q
             setItem(r, c, item);
         }
     }
-    if (rows > fixedRows_ && columns > fixedColumns_)
-        setCurrentCell(fixedRows_, fixedColumns_, QItemSelectionModel::NoUpdate);
+    if (rows > m_fixedRows && columns > m_fixedColumns)
+        setCurrentCell(m_fixedRows, m_fixedColumns, QItemSelectionModel::NoUpdate);
 }
 
 QString StringGrid::Cells(int column, int row) const {
@@ -97,7 +97,7 @@ void StringGrid::setReadOnlyCell(int column, int row) {
 }
 
 void StringGrid::setColumnKeyFilter(int column, std::function<bool(QChar)> filter) {
-    filters_.insert(column, std::move(filter));
+    m_filters.insert(column, std::move(filter));
 }
 
 bool StringGrid::isEditableCell(int column, int row) const {
@@ -106,8 +106,8 @@ bool StringGrid::isEditableCell(int column, int row) const {
 }
 
 bool StringGrid::accepts(int column, QChar typed) const {
-    const auto it = filters_.constFind(column);
-    return it == filters_.constEnd() || (*it)(typed);
+    const auto it = m_filters.constFind(column);
+    return it == m_filters.constEnd() || (*it)(typed);
 }
 
 void StringGrid::keyPressEvent(QKeyEvent *event) {
@@ -134,7 +134,7 @@ QModelIndex StringGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers mo
     int pos = current.isValid() ? current.row() * columnCount() + current.column() : -1;
     for (pos += step; pos >= 0 && pos < rowCount() * columnCount(); pos += step) {
         const int r = pos / columnCount(), c = pos % columnCount();
-        if (r >= fixedRows_ && c >= fixedColumns_)
+        if (r >= m_fixedRows && c >= m_fixedColumns)
             return model()->index(r, c);
     }
     return QModelIndex();

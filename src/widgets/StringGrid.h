@@ -29,9 +29,9 @@ protected:
 private:
     friend class StringGridDelegate;
     bool accepts(int column, QChar typed) const;
-    int fixedColumns_;
-    int fixedRows_;
-    QHash<int, std::function<bool(QChar)>> filters_;
+    int m_fixedColumns;
+    int m_fixedRows;
+    QHash<int, std::function<bool(QChar)>> m_filters;
 };
 
 }  // namespace d7

@@ -10,7 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "help/HelpMenu.h"
 #include "store/Access.h"
 #include "store/Database.h"
@@ -24,12 +24,12 @@ namespace d7test {
 AsOrdinaryUser::AsOrdinaryUser() {
     if (geteuid() == 0) {
         constexpr uid_t kNobody = 65534;
-        switched_ = seteuid(kNobody) == 0;
+        m_switched = seteuid(kNobody) == 0;
     }
 }
 
 AsOrdinaryUser::~AsOrdinaryUser() {
-    if (switched_ && seteuid(0) != 0)
+    if (m_switched && seteuid(0) != 0)
         qFatal("could not return to the test's own user");
 }
 
@@ -69,15 +69,15 @@ QList<QStringList> StoredRows(const QString &sql) {
 }
 
 ScratchFolder::ScratchFolder(const QString &database) {
-    previous_ = QDir::currentPath();
+    m_previous = QDir::currentPath();
     if (!database.isEmpty())
-        QFile::copy(database, dir_.filePath(QStringLiteral("devdoy_1010.mdb")));
-    QDir::setCurrent(dir_.path());
+        QFile::copy(database, m_dir.filePath(QStringLiteral("devdoy_1010.mdb")));
+    QDir::setCurrent(m_dir.path());
 }
 
-ScratchFolder::~ScratchFolder() { QDir::setCurrent(previous_); }
+ScratchFolder::~ScratchFolder() { QDir::setCurrent(m_previous); }
 
-QString ScratchFolder::databasePath() const { return dir_.filePath(QStringLiteral("devdoy_1010.mdb")); }
+QString ScratchFolder::databasePath() const { return m_dir.filePath(QStringLiteral("devdoy_1010.mdb")); }
 
 QString ModalText(QWidget *w) {
     if (auto *box = qobject_cast<QMessageBox *>(w))
@@ -88,24 +88,24 @@ QString ModalText(QWidget *w) {
 }
 
 ModalAnswerer::ModalAnswerer() {
-    timer_.setInterval(10);
-    connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::poll);
-    timer_.start();
+    m_timer.setInterval(10);
+    connect(&m_timer, &QTimer::timeout, this, &ModalAnswerer::poll);
+    m_timer.start();
 }
 
 ModalAnswerer::~ModalAnswerer() = default;
 
 ModalAnswerer &ModalAnswerer::then(Answer a) {
-    queue_.append(std::move(a));
+    m_queue.append(std::move(a));
     return *this;
 }
 
 void ModalAnswerer::poll() {
     QWidget *w = QApplication::activeModalWidget();
-    if (!w || w == last_ || queue_.isEmpty() || !w->isVisible())
+    if (!w || w == m_last || m_queue.isEmpty() || !w->isVisible())
         return;
-    last_ = w;
-    const Answer a = queue_.takeFirst();
+    m_last = w;
+    const Answer a = m_queue.takeFirst();
     texts << ModalText(w);
     titles << w->windowTitle();
     auto *box = qobject_cast<QMessageBox *>(w);
@@ -161,26 +161,26 @@ void ModalAnswerer::poll() {
     }
 }
 
-std::unique_ptr<d7::TForm1> MakeMainWindow() {
+std::unique_ptr<d7::MainWindow> MakeMainWindow() {
     ModalAnswerer welcome;
     welcome.click(QStringLiteral("Button1"));
-    auto form = std::make_unique<d7::TForm1>();
+    auto form = std::make_unique<d7::MainWindow>();
     d7::AttachHelp(*form);   // as the program does once its main window stands
     return form;
 }
 
-void OpenDeclaration(d7::TForm1 &form, const QString &taxNumber) {
+void OpenDeclaration(d7::MainWindow &form, const QString &taxNumber) {
     using namespace d7;
-    form.PageControl1->setEnabled(true);
-    form.PageControl1->setCurrentIndex(0);
-    form.CurrentTaxNumber = taxNumber;
-    if (!LoadOneRow(*form.ADODataSet3, DeclarationQuery("select * from citizendata where AFM='", taxNumber),
+    form.m_pages->setEnabled(true);
+    form.m_pages->setCurrentIndex(0);
+    form.m_currentTaxNumber = taxNumber;
+    if (!LoadOneRow(*form.m_personRowData, DeclarationQuery("select * from citizendata where AFM='", taxNumber),
                     [](const Dataset &) {}))
-        StoreOneRow(*form.ADODataSet3, DeclarationQuery("select * from citizendata where AFM='", taxNumber),
+        StoreOneRow(*form.m_personRowData, DeclarationQuery("select * from citizendata where AFM='", taxNumber),
                     {{4, taxNumber}});
-    Reopen(*form.ADODataSet4, DeclarationQuery("select * from children where AFMYpox='", taxNumber));
-    Reopen(*form.ADODataSet6, DeclarationQuery("select * from table1 where AFMYpox='", taxNumber));
-    Reopen(*form.ADODataSet7, DeclarationQuery("select * from table2 where AFMYpox='", taxNumber));
+    Reopen(*form.m_childrenData, DeclarationQuery("select * from children where AFMYpox='", taxNumber));
+    Reopen(*form.m_table1Rows, DeclarationQuery("select * from table1 where AFMYpox='", taxNumber));
+    Reopen(*form.m_table2Rows, DeclarationQuery("select * from table2 where AFMYpox='", taxNumber));
 }
 
 void TypeText(QWidget *w, const QString &text) {

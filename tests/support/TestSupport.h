@@ -17,7 +17,7 @@
 class QTabWidget;
 
 namespace d7 {
-class TForm1;
+class MainWindow;
 class Connection;
 }
 
@@ -29,13 +29,13 @@ class ScratchFolder {
 public:
     explicit ScratchFolder(const QString &database = QStringLiteral(D7_FIXTURE_DB));
     ~ScratchFolder();
-    QString path() const { return dir_.path(); }
-    QString file(const QString &name) const { return dir_.filePath(name); }
+    QString path() const { return m_dir.path(); }
+    QString file(const QString &name) const { return m_dir.filePath(name); }
     QString databasePath() const;
 
 private:
-    QTemporaryDir dir_;
-    QString previous_;
+    QTemporaryDir m_dir;
+    QString m_previous;
 };
 
 // One answer to one modal window; a window is identified by its text.
@@ -65,13 +65,13 @@ public:
 
     QStringList texts;     // the text of each window answered, in order
     QStringList titles;    // their captions
-    int pending() const { return int(queue_.size()); }
+    int pending() const { return int(m_queue.size()); }
 
 private:
     void poll();
-    QList<Answer> queue_;
-    QPointer<QWidget> last_;
-    QTimer timer_;
+    QList<Answer> m_queue;
+    QPointer<QWidget> m_last;
+    QTimer m_timer;
 };
 
 // The text of a message box or question, or the label of an input dialog.
@@ -100,7 +100,7 @@ public:
     ~AsOrdinaryUser();
 
 private:
-    bool switched_ = false;
+    bool m_switched = false;
 };
 
 // Runs work in a child process, as a second program would, and returns its
@@ -110,11 +110,11 @@ bool Finish(qint64 child);
 
 // A main window on the current folder's database, past its welcome screen,
 // with its help windows.
-std::unique_ptr<d7::TForm1> MakeMainWindow();
+std::unique_ptr<d7::MainWindow> MakeMainWindow();
 
 // Opens the declaration of a tax number in the window, as the menu command
 // does once the number has passed its check (no questions asked).
-void OpenDeclaration(d7::TForm1 &form, const QString &taxNumber);
+void OpenDeclaration(d7::MainWindow &form, const QString &taxNumber);
 
 // Types text into the focused widget, Greek letters included.
 void TypeText(QWidget *w, const QString &text);

@@ -16,7 +16,7 @@
 #include "widgets/DataNavigator.h"
 #include "widgets/InputRules.h"
 #include "widgets/StringGrid.h"
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "pages/general/TaxOffices.h"
 #include "pages/general/Validation.h"
 #include "store/Engine.h"
@@ -44,8 +44,8 @@ QStringList ChildBirthYears() {
     return years;
 }
 
-GeneralPage::GeneralPage(TForm1 &form, Dataset *children, QWidget *parent)
-    : QWidget(parent), form_(form) {
+GeneralPage::GeneralPage(MainWindow &form, Dataset *children, QWidget *parent)
+    : QWidget(parent), m_form(form) {
     setObjectName(QStringLiteral("TabSheetGen"));
 
     Label1 = label(this, "Label1", QStringLiteral("Προς τη Δ.Ο.Υ.:"), 8, 10);
@@ -145,7 +145,7 @@ GeneralPage::GeneralPage(TForm1 &form, Dataset *children, QWidget *parent)
 void GeneralPage::ComboBoxDOYChange(int index) { ComboBoxDOYCodes->setCurrentIndex(index); }
 
 bool GeneralPage::ADODataSet4BeforePost(Dataset &children) {
-    children.setFieldByName(QStringLiteral("AFMYpox"), form_.CurrentTaxNumber);
+    children.setFieldByName(QStringLiteral("AFMYpox"), m_form.m_currentTaxNumber);
     static const char *const data[] = {"Surname", "Name", "FatherName", "AT", "YearOfBirth", "AFM"};
     bool anyValue = false;
     for (const char *name : data) {
@@ -177,7 +177,7 @@ bool GeneralPage::DBNavigator1BeforeAction(int button) {
     }
     // A button with nothing to act on does nothing, as a greyed-out one would:
     // no question, and no engine complaint about an idle or empty dataset.
-    const Dataset &children = *form_.ADODataSet4;
+    const Dataset &children = *m_form.m_childrenData;
     if (!children.isActive())
         return false;
     switch (DataNavigator::Button(button)) {
@@ -196,7 +196,7 @@ bool GeneralPage::DBNavigator1BeforeAction(int button) {
     const struct {
         Dataset *rows;
         int ownerColumn;
-    } tables[] = {{form_.ADODataSet6, 33}, {form_.ADODataSet7, 23}};
+    } tables[] = {{m_form.m_table1Rows, 33}, {m_form.m_table2Rows, 23}};
     for (const auto &t : tables) {
         Dataset &rows = *t.rows;
         if (!rows.isActive() || rows.recordCount() == 0)
@@ -220,9 +220,9 @@ bool GeneralPage::DBNavigator1BeforeAction(int button) {
 void GeneralPage::BitBtnSaveClick() {
     // One transaction from the children's pending post to the last table: a
     // crash leaves the declaration as it was before the button or after it.
-    Transaction save(*form_.ADOConnection2);
-    form_.PostChildrenEdit();
-    const int code = form_.ValidateDeclaration();
+    Transaction save(*m_form.m_declarationConnection);
+    m_form.postPendingChild();
+    const int code = m_form.validateDeclaration();
     if (code != 0) {
         save.commit();
         ShowMessageText(SaveMessage(code, QDate::currentDate().year()));
@@ -245,20 +245,20 @@ void GeneralPage::BitBtnSaveClick() {
         save.commit();
         return;
     }
-    form_.StoreTaxpayerRow();
+    m_form.storeTaxpayerRow();
     if (!allEmpty(StringGridYpWife, 1, 5) && anyEmpty(StringGridYpWife, 1, 5) &&
         !AskYesNo(QStringLiteral("Δεν έχετε συμπληρώσει κάποια από τα στοιχεία της συζύγου. Είστε σίγουροι ότι θέλετε να συνεχίσετε;"))) {
         save.commit();
         return;
     }
-    form_.StoreSpouseRow();
-    form_.StoreGeneralRow();
+    m_form.storeSpouseRow();
+    m_form.storeGeneralRow();
     if (!allEmpty(StringGridAnti, 0, 4) && anyEmpty(StringGridAnti, 0, 4) &&
         !AskYesNo(QStringLiteral("Δεν έχετε συμπληρώσει κάποια από τα στοιχεία του εκπροσώπου. Είστε σίγουροι ότι θέλετε να συνεχίσετε;"))) {
         save.commit();
         return;
     }
-    form_.StoreRepresentativeRow();
+    m_form.storeRepresentativeRow();
     save.commit();
     ShowMessageText(QStringLiteral("Επιτυχής αποθήκευση Γενικών Στοιχείων"));
 }

@@ -15,12 +15,12 @@ class DataGrid;
 class DataNavigator;
 class Dataset;
 class StringGrid;
-class TForm1;
+class MainWindow;
 
 class GeneralPage : public QWidget {
     Q_OBJECT
 public:
-    GeneralPage(TForm1 &form, Dataset *children, QWidget *parent = nullptr);
+    GeneralPage(MainWindow &form, Dataset *children, QWidget *parent = nullptr);
 
     // Titles of the three person grids, fixed cells and the year pick list.
     void InitGridTitles();
@@ -41,7 +41,7 @@ public:
     QPushButton *BitBtnSave;
 
 private:
-    TForm1 &form_;
+    MainWindow &m_form;
 };
 
 // The years offered for a child's year of birth, newest first.

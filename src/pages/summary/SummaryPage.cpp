@@ -8,7 +8,7 @@
 #include "widgets/Command.h"
 #include "widgets/DataNavigator.h"
 #include "widgets/Dialogs.h"
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "widgets/Named.h"
 #include "store/Engine.h"
 
@@ -93,7 +93,7 @@ QList<GridColumn> SummaryPage::Table2Columns() {
                    {"NOMOSDESC", "DIMOSDESC", "ODOSDESC"});
 }
 
-SummaryPage::SummaryPage(TForm1 &form, QWidget *parent) : QWidget(parent), form_(form) {
+SummaryPage::SummaryPage(MainWindow &form, QWidget *parent) : QWidget(parent), m_form(form) {
     setObjectName(QStringLiteral("TabSheetD7"));
     QFont heading = font();
     heading.setBold(true);
@@ -115,10 +115,10 @@ SummaryPage::SummaryPage(TForm1 &form, QWidget *parent) : QWidget(parent), form_
     };
     Block blocks[2] = {
         {Label9, "Label9", QStringLiteral("ΠΙΝΑΚΑΣ 1: ΣΤΟΙΧΕΙΑ ΟΙΚΟΠΕΔΩΝ ΚΑΙ ΚΤΙΣΜΑΤΩΝ"), Button4, "Button4",
-         QStringLiteral("Διαγραφή ακινήτου"), DBGrid2, "DBGrid2", form_.ADODataSet6, Table1Columns(), DBNavigator2,
+         QStringLiteral("Διαγραφή ακινήτου"), DBGrid2, "DBGrid2", m_form.m_table1Rows, Table1Columns(), DBNavigator2,
          "DBNavigator2"},
         {Label10, "Label10", QStringLiteral("ΠΙΝΑΚΑΣ 2: ΣΤΟΙΧΕΙΑ ΑΓΡΟΤΕΜΑΧΙΩΝ"), Button5, "Button5",
-         QStringLiteral("Διαγραφή αγροτεμαχίου"), DBGrid3, "DBGrid3", form_.ADODataSet7, Table2Columns(),
+         QStringLiteral("Διαγραφή αγροτεμαχίου"), DBGrid3, "DBGrid3", m_form.m_table2Rows, Table2Columns(),
          DBNavigator3, "DBNavigator3"},
     };
     int y = 6;

@@ -13,12 +13,12 @@ class QPushButton;
 namespace d7 {
 
 class DataNavigator;
-class TForm1;
+class MainWindow;
 
 class SummaryPage : public QWidget {
     Q_OBJECT
 public:
-    explicit SummaryPage(TForm1 &form, QWidget *parent = nullptr);
+    explicit SummaryPage(MainWindow &form, QWidget *parent = nullptr);
 
     // Delete the selected row of the upper (Table 1) or lower (Table 2) list.
     void Button4Click();
@@ -36,7 +36,7 @@ public:
 private:
     void DeleteCurrentRow(DataNavigator *navigator);
 
-    TForm1 &form_;
+    MainWindow &m_form;
 };
 
 }  // namespace d7

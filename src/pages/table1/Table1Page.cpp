@@ -13,7 +13,7 @@
 #include "widgets/Named.h"
 #include "widgets/Command.h"
 #include "widgets/InputRules.h"
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "widgets/PairedList.h"
 #include "pages/wizard/LocationSteps.h"
 #include "pages/wizard/StepLayout.h"
@@ -59,8 +59,8 @@ QWidget *addStep(QTabWidget *pages, const char *name) {
 
 }  // namespace
 
-Table1Page::Table1Page(TForm1 &form, Table1Answers &answers, QWidget *parent)
-    : QWidget(parent), form_(form), answers_(answers) {
+Table1Page::Table1Page(MainWindow &form, Table1Answers &answers, QWidget *parent)
+    : QWidget(parent), m_form(form), m_answers(answers) {
     setObjectName(QStringLiteral("TabSheetArray1"));
     ComboBoxNomos = list(this, "ComboBoxNomos");
     ComboBox2 = list(this, "ComboBox2");
@@ -85,10 +85,10 @@ Table1Page::Table1Page(TForm1 &form, Table1Answers &answers, QWidget *parent)
     PageControl2->addTab(TabSheet14, QString());
     CoverTabs(PageControl2, Panel1);
 
-    location_ = new LocationSteps(
+    m_location = new LocationSteps(
         {prefectures, municipalities, CheckBox3, Label13, Label105, EditUserDimos, streets, CheckBox1, Label14,
          Label17, EditStreet, EditNo, CheckBox2, Panel4},
-        answers_, &answers_.NoStreetsKnown, WizardKind::Table1, *form_.ADODataSet1,
+        m_answers, &m_answers.NoStreetsKnown, WizardKind::Table1, *m_form.m_locationLookupData,
         QStringLiteral("Παρακαλώ γράψτε την οδό του ακινήτου σας"), this);
     wireHandlers();
 

@@ -20,14 +20,14 @@ namespace d7 {
 
 class LocationSteps;
 class PairedList;
-class TForm1;
+class MainWindow;
 struct Table1Answers;
 struct Table1SummaryControls;
 
 class Table1Page : public QWidget {
     Q_OBJECT
 public:
-    Table1Page(TForm1 &form, Table1Answers &answers, QWidget *parent = nullptr);
+    Table1Page(MainWindow &form, Table1Answers &answers, QWidget *parent = nullptr);
 
     // The reference lists filled at start-up, each with its hidden code list.
     QComboBox *ComboBoxNomos, *ComboBox2;
@@ -128,10 +128,10 @@ private:
     void moveForward(QWidget *step);
     void setStep21Reachable(bool reachable);
 
-    TForm1 &form_;
-    Table1Answers &answers_;
-    LocationSteps *location_ = nullptr;
-    BlockStreets blockStreets_;
+    MainWindow &m_form;
+    Table1Answers &m_answers;
+    LocationSteps *m_location = nullptr;
+    BlockStreets m_blockStreets;
 };
 
 }  // namespace d7

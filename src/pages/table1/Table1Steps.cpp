@@ -10,7 +10,7 @@
 #include <QTabWidget>
 
 #include "widgets/Dialogs.h"
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "widgets/PairedList.h"
 #include "pages/wizard/LocationSteps.h"
 #include "pages/table1/Table1Answers.h"
@@ -81,11 +81,11 @@ void Table1Page::Button2Click() { StartTable1Row(); }
 void Table1Page::btnCancelClick() { CancelTable1Row(); }
 
 void Table1Page::StartTable1Row() {
-    ClearTable1Answers(answers_);
+    ClearTable1Answers(m_answers);
     ResetTable1Controls();
     // The owner list first, so that the summary shows its start value too.
     ComboBoxToWhomBelongs->clear();
-    ComboBoxToWhomBelongs->addItems(form_.OwnerList());
+    ComboBoxToWhomBelongs->addItems(m_form.ownerList());
     ComboBoxToWhomBelongs->setCurrentIndex(0);
     Label85->setVisible(true);
     RichEdit1->setVisible(true);
@@ -97,7 +97,7 @@ void Table1Page::StartTable1Row() {
     showStep(Step1);
     prefectures->select(0);
 
-    const bool initial = form_.DeclarationKind() == 0;
+    const bool initial = m_form.declarationKind() == 0;
     setStep21Reachable(!initial);
     BitBtn33->setVisible(!initial);
     BitBtn57->setVisible(initial);
@@ -120,7 +120,7 @@ void Table1Page::CancelTable1Row() {
 
 void Table1Page::abandonRow() {
     CancelTable1Row();
-    ClearTable1Answers(answers_);
+    ClearTable1Answers(m_answers);
     RichEdit1->clear();
 }
 
@@ -140,8 +140,8 @@ void Table1Page::ResetTable1Controls() {
     ComboBoxKata->setCurrentIndex(0);
     ComboBoxKataOik->setCurrentIndex(0);
     ComboBoxKindOf->setCurrentIndex(ComboBoxKindOf->findText(kNewProperty));
-    answers_.OwnerCode.clear();
-    answers_.OwnerText.clear();
+    m_answers.OwnerCode.clear();
+    m_answers.OwnerText.clear();
 }
 
 void Table1Page::setStep21Reachable(bool reachable) {
@@ -176,14 +176,14 @@ Table1SummaryControls Table1Page::summaryControls() const {
 }
 
 void Table1Page::RefreshTable1Summary() {
-    RichEdit1->setPlainText(Table1SummaryLines(answers_, summaryControls()).join(QLatin1Char('\n')));
+    RichEdit1->setPlainText(Table1SummaryLines(m_answers, summaryControls()).join(QLatin1Char('\n')));
 }
 
 void Table1Page::ResolveOwnerCode() {
     // Always from the entry chosen now, so the code names the same person as the text.
-    answers_.OwnerCode = d7::ResolveOwnerCode(ComboBoxToWhomBelongs->currentIndex(),
+    m_answers.OwnerCode = d7::ResolveOwnerCode(ComboBoxToWhomBelongs->currentIndex(),
                                               ComboBoxToWhomBelongs->currentText());
-    answers_.OwnerText = ComboBoxToWhomBelongs->currentText();
+    m_answers.OwnerText = ComboBoxToWhomBelongs->currentText();
 }
 
 bool Table1Page::StoreTable1Row(Table1StoreStep step) {
@@ -195,9 +195,9 @@ bool Table1Page::StoreTable1Row(Table1StoreStep step) {
     if (!AskYesNo(StoreConfirmation(QStringLiteral("Έχετε δηλώσει τα ακόλουθα στοιχεία για αυτό το ακίνητο. Θέλετε να συνεχίσετε με την αποθήκευση;"),
                                     summary, initial)))
         return false;
-    const QString &tax = form_.CurrentTaxNumber;
-    if (!StoreWizardRow(*form_.ADODataSet5, kNewTable1RowSql,
-                        Table1RowValues(answers_, step, ComboBoxKindOf->currentIndex(), tax), *form_.ADODataSet6,
+    const QString &tax = m_form.m_currentTaxNumber;
+    if (!StoreWizardRow(*m_form.m_newRowData, kNewTable1RowSql,
+                        Table1RowValues(m_answers, step, ComboBoxKindOf->currentIndex(), tax), *m_form.m_table1Rows,
                         DeclarationQuery(kTable1RowsHead, tax)))
         return false;
     CancelTable1Row();
@@ -237,17 +237,17 @@ void Table1Page::Table1StepBack() {
 // ------------------------------------------------------------- location
 
 void Table1Page::BitBtn1Click() {
-    if (location_->choosePrefecture())
+    if (m_location->choosePrefecture())
         moveForward(Step2);
 }
 
 void Table1Page::BitBtn5Click() {
-    if (location_->chooseMunicipality())
+    if (m_location->chooseMunicipality())
         moveForward(Step3);
 }
 
 void Table1Page::BitBtn6Click() {
-    switch (location_->chooseStreet()) {
+    switch (m_location->chooseStreet()) {
     case LocationSteps::StreetChoice::Refused:
         return;
     case LocationSteps::StreetChoice::NoStreetsKnown:
@@ -260,11 +260,11 @@ void Table1Page::BitBtn6Click() {
 }
 
 void Table1Page::BitBtn7Click() {
-    answers_.FrontsOnStreet = ComboBox3->currentText() == kYes;
-    answers_.Street2Code.clear();
-    answers_.Street3Code.clear();
-    answers_.Street4Code.clear();
-    const bool typed = answers_.StreetTyped;
+    m_answers.FrontsOnStreet = ComboBox3->currentText() == kYes;
+    m_answers.Street2Code.clear();
+    m_answers.Street3Code.clear();
+    m_answers.Street4Code.clear();
+    const bool typed = m_answers.StreetTyped;
     // A tick of CheckBox5 left from an earlier visit keeps its typed streets
     // on show: they are what Next records, so the lists must not hide them.
     const bool editsShown = typed || CheckBox5->isChecked();
@@ -279,8 +279,8 @@ void Table1Page::BitBtn7Click() {
     if (!typed) {
         ComboBox9->setEnabled(false);
         ComboBox11->setEnabled(false);
-        blockStreets_.load(*form_.ADODataSet1, answers_.PrefectureCode, answers_.MunicipalityCode,
-                           answers_.StreetCode, *secondStreets, *thirdStreets, *fourthStreets);
+        m_blockStreets.load(*m_form.m_locationLookupData, m_answers.PrefectureCode, m_answers.MunicipalityCode,
+                           m_answers.StreetCode, *secondStreets, *thirdStreets, *fourthStreets);
     }
     moveForward(Step5);
 }
@@ -295,41 +295,41 @@ void Table1Page::CheckBox5Click(bool ticked) {
         field->setVisible(ticked);
     for (QComboBox *streetList : {ComboBox7, ComboBox9, ComboBox11})
         streetList->setVisible(!ticked);
-    answers_.BlockStreetsTyped = ticked;
+    m_answers.BlockStreetsTyped = ticked;
 }
 
 void Table1Page::ComboBox7Change(int index) {
-    blockStreets_.secondStreetChosen(index, *secondStreets, *thirdStreets, *fourthStreets);
+    m_blockStreets.secondStreetChosen(index, *secondStreets, *thirdStreets, *fourthStreets);
 }
 
-void Table1Page::ComboBox9Change(int index) { blockStreets_.thirdStreetChosen(index, *thirdStreets, *fourthStreets); }
+void Table1Page::ComboBox9Change(int index) { m_blockStreets.thirdStreetChosen(index, *thirdStreets, *fourthStreets); }
 
 void Table1Page::BitBtn11Click() {
-    const bool typed = answers_.StreetTyped || answers_.BlockStreetsTyped;
+    const bool typed = m_answers.StreetTyped || m_answers.BlockStreetsTyped;
     const QString second = typed ? Edit1->text() : ComboBox7->currentText();
     const QString third = typed ? Edit2->text() : ComboBox9->currentText();
     const QString fourth = typed ? Edit3->text() : ComboBox11->currentText();
     if ((second.isEmpty() || third.isEmpty() || fourth.isEmpty()) &&
         !AskYesNo(QStringLiteral("Έχετε αφήσει κενούς κάποιους δρόμους. Είστε σίγουροι ότι θέλετε να συνεχίσετε;")))
         return;
-    answers_.Street2Name = second;
-    answers_.Street3Name = third;
-    answers_.Street4Name = fourth;
+    m_answers.Street2Name = second;
+    m_answers.Street3Name = third;
+    m_answers.Street4Name = fourth;
     const QString typedCode = QStringLiteral("0");
-    answers_.Street2Code = typed ? typedCode : ComboBox8->currentText();
-    answers_.Street3Code = typed ? typedCode : ComboBox10->currentText();
-    answers_.Street4Code = typed ? typedCode : ComboBox12->currentText();
-    answers_.FrontsOnStreet2 = ComboBox13->currentText() == kYes;
-    answers_.FrontsOnStreet3 = ComboBox14->currentText() == kYes;
-    answers_.FrontsOnStreet4 = ComboBox15->currentText() == kYes;
-    answers_.BlockNumber.clear();
+    m_answers.Street2Code = typed ? typedCode : ComboBox8->currentText();
+    m_answers.Street3Code = typed ? typedCode : ComboBox10->currentText();
+    m_answers.Street4Code = typed ? typedCode : ComboBox12->currentText();
+    m_answers.FrontsOnStreet2 = ComboBox13->currentText() == kYes;
+    m_answers.FrontsOnStreet3 = ComboBox14->currentText() == kYes;
+    m_answers.FrontsOnStreet4 = ComboBox15->currentText() == kYes;
+    m_answers.BlockNumber.clear();
     moveForward(Step6);
 }
 
-void Table1Page::BitBtn12Click() { showStep(answers_.NoStreetsKnown ? Step3 : Step5); }
+void Table1Page::BitBtn12Click() { showStep(m_answers.NoStreetsKnown ? Step3 : Step5); }
 
 void Table1Page::BitBtn13Click() {
-    answers_.BlockNumber = EditOT->text();
+    m_answers.BlockNumber = EditOT->text();
     categories->select(0);
     moveForward(Step7);
 }
@@ -338,22 +338,22 @@ void Table1Page::BitBtn13Click() {
 
 void Table1Page::BitBtn15Click() {
     specials->select(0);
-    answers_.CategoryCode = ComboBox17->currentText();
-    answers_.PlotOnly = answers_.CategoryCode == QLatin1String("4");
-    if (answers_.PlotOnly) {
+    m_answers.CategoryCode = ComboBox17->currentText();
+    m_answers.PlotOnly = m_answers.CategoryCode == QLatin1String("4");
+    if (m_answers.PlotOnly) {
         // A bare plot always has plot data.
         CheckBox4->setChecked(false);
-        answers_.NoPlotData = false;
+        m_answers.NoPlotData = false;
     }
-    CheckBox4->setVisible(!answers_.PlotOnly);
+    CheckBox4->setVisible(!m_answers.PlotOnly);
     moveForward(Step8);
 }
 
 void Table1Page::BitBtn17Click() {
     const QString special = ComboBoxSpecialCD->currentText();
-    answers_.SpecialCode = special == QLatin1String("-1") ? QString() : special;
+    m_answers.SpecialCode = special == QLatin1String("-1") ? QString() : special;
     floors->select(0);
-    moveForward(answers_.PlotOnly ? Step15 : Step9);
+    moveForward(m_answers.PlotOnly ? Step15 : Step9);
 }
 
 void Table1Page::BitBtn19Click() {
@@ -362,7 +362,7 @@ void Table1Page::BitBtn19Click() {
         refuse(QStringLiteral("Παρακαλώ επιλέξτε τον όροφο του ακινήτου"), ComboBoxFloor);
         return;
     }
-    answers_.FloorCode = *floor;
+    m_answers.FloorCode = *floor;
     moveForward(Step10);
 }
 
@@ -377,7 +377,7 @@ void Table1Page::BitBtn21Click() {
     if (!NumbersAccepted({EditMainMM, EditHelpMM}))
         return;
     // Rights to build, parking spaces in the open and buildings under construction have no year.
-    const QString &category = answers_.CategoryCode;
+    const QString &category = m_answers.CategoryCode;
     const bool yearOptional = category == QLatin1String("13") || category == QLatin1String("6") ||
                               category == QLatin1String("11");
     if (!yearOptional && !YearWithin(EditYearOfConstruction->text(), 1500, currentYear())) {
@@ -385,51 +385,51 @@ void Table1Page::BitBtn21Click() {
                EditYearOfConstruction);
         return;
     }
-    answers_.YearOfConstruction = EditYearOfConstruction->text();
-    answers_.MainSurface = EditMainMM->text();
-    answers_.AuxiliarySurface = EditHelpMM->text();
+    m_answers.YearOfConstruction = EditYearOfConstruction->text();
+    m_answers.MainSurface = EditMainMM->text();
+    m_answers.AuxiliarySurface = EditHelpMM->text();
     moveForward(Step12);
 }
 
 void Table1Page::BitBtn22Click() { showStep(Step10); }
 
 void Table1Page::BitBtn25Click() {
-    answers_.OwnershipType = kindOfRight(ComboBoxKata);
+    m_answers.OwnershipType = kindOfRight(ComboBoxKata);
     moveForward(Step13);
 }
 
 void Table1Page::BitBtn27Click() {
     if (!percentageAccepted(EditPercentage))
         return;
-    answers_.OwnershipPercentage = EditPercentage->text();
-    moveForward(answers_.OwnershipType != kFullOwnership ? Step14 : Step15);
+    m_answers.OwnershipPercentage = EditPercentage->text();
+    moveForward(m_answers.OwnershipType != kFullOwnership ? Step14 : Step15);
 }
 
 void Table1Page::BitBtn29Click() {
-    if (!birthYearAccepted(EditYearOfBirthEpik, answers_.OwnershipType))
+    if (!birthYearAccepted(EditYearOfBirthEpik, m_answers.OwnershipType))
         return;
-    answers_.UsufructBirthYear = EditYearOfBirthEpik->text();
+    m_answers.UsufructBirthYear = EditYearOfBirthEpik->text();
     moveForward(Step15);
 }
 
 // ------------------------------------------------------------- plot
 
 void Table1Page::BitBtn30Click() {
-    if (answers_.PlotOnly)
+    if (m_answers.PlotOnly)
         showStep(Step8);
     else
-        showStep(answers_.OwnershipType != kFullOwnership ? Step14 : Step13);
+        showStep(m_answers.OwnershipType != kFullOwnership ? Step14 : Step13);
 }
 
 void Table1Page::CheckBox4Click(bool ticked) {
-    answers_.NoPlotData = ticked;
+    m_answers.NoPlotData = ticked;
     for (QWidget *w : std::initializer_list<QWidget *>{EditOikMM, Label41, Label43})
         w->setVisible(!ticked);
 }
 
 void Table1Page::BitBtn39Click() {
-    if (answers_.NoPlotData) {
-        answers_.PlotSurface.clear();
+    if (m_answers.NoPlotData) {
+        m_answers.PlotSurface.clear();
         moveForward(Step20);
         return;
     }
@@ -440,26 +440,26 @@ void Table1Page::BitBtn39Click() {
     }
     if (!NumbersAccepted({EditOikMM}))
         return;
-    answers_.PlotSurface = surface;
+    m_answers.PlotSurface = surface;
     moveForward(Step16);
 }
 
 void Table1Page::BitBtn40Click() {
-    answers_.PlotOwnershipType = kindOfRight(ComboBoxKataOik);
+    m_answers.PlotOwnershipType = kindOfRight(ComboBoxKataOik);
     moveForward(Step17);
 }
 
 void Table1Page::BitBtn41Click() {
     if (!percentageAccepted(EditPercentageOik))
         return;
-    answers_.PlotOwnershipPercentage = EditPercentageOik->text();
-    moveForward(answers_.PlotOwnershipType != kFullOwnership ? Step18 : Step19);
+    m_answers.PlotOwnershipPercentage = EditPercentageOik->text();
+    moveForward(m_answers.PlotOwnershipType != kFullOwnership ? Step18 : Step19);
 }
 
 void Table1Page::BitBtn42Click() {
-    if (!birthYearAccepted(EditYearOfBirthEpikOik, answers_.PlotOwnershipType))
+    if (!birthYearAccepted(EditYearOfBirthEpikOik, m_answers.PlotOwnershipType))
         return;
-    answers_.PlotUsufructBirthYear = EditYearOfBirthEpikOik->text();
+    m_answers.PlotUsufructBirthYear = EditYearOfBirthEpikOik->text();
     moveForward(Step19);
 }
 
@@ -470,11 +470,11 @@ void Table1Page::BitBtn31Click() {
     }
     if (!NumbersAccepted({EditTotalMM}))
         return;
-    answers_.TotalBuildingsSurface = EditTotalMM->text();
+    m_answers.TotalBuildingsSurface = EditTotalMM->text();
     moveForward(Step20);
 }
 
-void Table1Page::BitBtn36Click() { showStep(answers_.PlotOwnershipType != kFullOwnership ? Step18 : Step17); }
+void Table1Page::BitBtn36Click() { showStep(m_answers.PlotOwnershipType != kFullOwnership ? Step18 : Step17); }
 
 // ------------------------------------------------------------- owner, kind of entry, store
 
@@ -486,7 +486,7 @@ void Table1Page::BitBtn33Click() {
 void Table1Page::BitBtn57Click() { StoreTable1Row(Table1StoreStep::Step20); }
 
 void Table1Page::BitBtn37Click() {
-    if (answers_.NoPlotData)
+    if (m_answers.NoPlotData)
         showStep(Step15);
     else
         Table1StepBack();

@@ -14,7 +14,7 @@
 #include "widgets/Command.h"
 #include "widgets/Dialogs.h"
 #include "widgets/InputRules.h"
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "widgets/Named.h"
 #include "widgets/PairedList.h"
 #include "pages/wizard/LocationLookups.h"
@@ -43,8 +43,8 @@ void refuse(const QString &message) {
 
 }  // namespace
 
-Table2Page::Table2Page(TForm1 &form, Table2Answers &answers, QWidget *parent)
-    : QWidget(parent), form_(form), answers_(answers) {
+Table2Page::Table2Page(MainWindow &form, Table2Answers &answers, QWidget *parent)
+    : QWidget(parent), m_form(form), m_answers(answers) {
     setObjectName(QStringLiteral("TabSheetArray2"));
 
     Label102 = InstructionLabel(this, "Label102", QStringLiteral("Επιλέξτε \"Εισαγωγή νέου αγροτεμαχίου\" για να ξεκινήσετε την εισαγωγή στοιχείων για ένα αγροτεμάχιό σας."));
@@ -70,7 +70,7 @@ Table2Page::Table2Page(TForm1 &form, Table2Answers &answers, QWidget *parent)
     streets = new PairedList(ComboBoxDromos2, ComboBox23, this);
     const LocationControls controls{prefectures, municipalities, CheckBox8,   Label53, Label112, EditUserDimos2,
                                     streets,     CheckBox6,      Label55,     Label56, EditStreet2, EditNo2};
-    location_ = new LocationSteps(controls, answers_, nullptr, WizardKind::Table2, *form_.ADODataSet1,
+    m_location = new LocationSteps(controls, m_answers, nullptr, WizardKind::Table2, *m_form.m_locationLookupData,
                                   QStringLiteral("Παρακαλώ γράψτε την οδό/θέση του αγροτεμαχίου"), this);
 
     UseDecimalKeys(EditDistanceFromSea, QStringLiteral("0.##"), true);
@@ -309,12 +309,12 @@ void Table2Page::endWizard() {
 }
 
 void Table2Page::Button3Click() {
-    ClearTable2Answers(answers_);
+    ClearTable2Answers(m_answers);
     ResetTable2Controls();
     // The owner list follows the general page as it stands at each start; it is
     // built before the first summary, which shows its first entry.
     ComboBox18->clear();
-    ComboBox18->addItems(form_.OwnerList());
+    ComboBox18->addItems(m_form.ownerList());
     ComboBox18->setCurrentIndex(0);
     Label86->setVisible(true);
     RichEdit2->setVisible(true);
@@ -325,7 +325,7 @@ void Table2Page::Button3Click() {
     prefectures->select(0);
 
     // Only supplementary and revoking declarations say what kind of change the row is.
-    const bool askChange = form_.DeclarationKind() != 0;
+    const bool askChange = m_form.declarationKind() != 0;
     BitBtn70->setVisible(askChange);
     BitBtn58->setVisible(!askChange);
     if (askChange)
@@ -339,7 +339,7 @@ void Table2Page::Button1Click() { endWizard(); }
 
 void Table2Page::abandonRow() {
     endWizard();
-    ClearTable2Answers(answers_);
+    ClearTable2Answers(m_answers);
     RichEdit2->clear();
 }
 
@@ -359,27 +359,27 @@ void Table2Page::ResetTable2Controls() {
     ComboBox18->setCurrentIndex(0);
     ComboBox19->setCurrentIndex(kNewProperty);
     CheckBox8->setChecked(false);
-    answers_.MunicipalityTyped = false;
+    m_answers.MunicipalityTyped = false;
     EditUserDimos2->clear();
     // The street fields of step 3 are reset when step 2 is passed with a listed municipality.
 }
 
 void Table2Page::BitBtn44Click() {
-    if (!location_->choosePrefecture())
+    if (!m_location->choosePrefecture())
         return;
     RefreshTable2Summary();
     showStep(1);
 }
 
 void Table2Page::BitBtn43Click() {
-    if (!location_->chooseMunicipality())
+    if (!m_location->chooseMunicipality())
         return;
     RefreshTable2Summary();
     showStep(2);
 }
 
 void Table2Page::BitBtn61Click() {
-    if (location_->chooseStreet() != LocationSteps::StreetChoice::Chosen)
+    if (m_location->chooseStreet() != LocationSteps::StreetChoice::Chosen)
         return;
     RefreshTable2Summary();
     showStep(3);
@@ -391,7 +391,7 @@ void Table2Page::CheckBox7Click(bool blind) {
 }
 
 void Table2Page::BitBtn62Click() {
-    answers_.FrontageCode =
+    m_answers.FrontageCode =
         CheckBox7->isChecked() ? kBlindPlot : QString::number(ComboBoxProsopsi->currentIndex() + 1);
     RefreshTable2Summary();
     showStep(4);
@@ -408,14 +408,14 @@ void Table2Page::BitBtn63Click() {
             return;
         }
     }
-    answers_.DistanceFromSea = distance;
+    m_answers.DistanceFromSea = distance;
     RefreshTable2Summary();
     showStep(5);
 }
 
 void Table2Page::BitBtn64Click() {
-    answers_.Expropriable = ComboBox24->currentIndex() == 0;
-    answers_.Irrigated = ComboBox25->currentIndex() == 0;
+    m_answers.Expropriable = ComboBox24->currentIndex() == 0;
+    m_answers.Irrigated = ComboBox25->currentIndex() == 0;
     RefreshTable2Summary();
     showStep(6);
 }
@@ -434,13 +434,13 @@ void Table2Page::BitBtn65Click() {
     }
     if (!NumbersAccepted(areaFields()))
         return;
-    answers_.MonoMM = EditMonoMM->text();
-    answers_.PolyMMElies = EditPolyMMElies->text();
-    answers_.PolyMMLoipes = EditPolyMMLoipes->text();
-    answers_.MMBosko = EditMMBosko->text();
-    answers_.MMDasiki = EditMMDasiki->text();
-    answers_.MMMetal = EditMMMetal->text();
-    answers_.MMParking = EditMMParking->text();
+    m_answers.MonoMM = EditMonoMM->text();
+    m_answers.PolyMMElies = EditPolyMMElies->text();
+    m_answers.PolyMMLoipes = EditPolyMMLoipes->text();
+    m_answers.MMBosko = EditMMBosko->text();
+    m_answers.MMDasiki = EditMMDasiki->text();
+    m_answers.MMMetal = EditMMMetal->text();
+    m_answers.MMParking = EditMMParking->text();
     RefreshTable2Summary();
     showStep(7);
 }
@@ -451,13 +451,13 @@ void Table2Page::BitBtn66Click() {
         EdittotalMM2->clear();
     if (!NumbersAccepted({EdittotalMM2}))
         return;
-    answers_.TotalMM = EdittotalMM2->text();
+    m_answers.TotalMM = EdittotalMM2->text();
     RefreshTable2Summary();
     showStep(8);
 }
 
 void Table2Page::BitBtn67Click() {
-    answers_.TypeOfOwn = QString::number(ComboBox1->currentIndex() + 1);
+    m_answers.TypeOfOwn = QString::number(ComboBox1->currentIndex() + 1);
     RefreshTable2Summary();
     showStep(9);
 }
@@ -470,14 +470,14 @@ void Table2Page::BitBtn68Click() {
         EditPercentage2->setFocus();
         return;
     }
-    answers_.Percentage = share;
+    m_answers.Percentage = share;
     RefreshTable2Summary();
-    showStep(answers_.TypeOfOwn != kFullOwnership ? 10 : 11);
+    showStep(m_answers.TypeOfOwn != kFullOwnership ? 10 : 11);
 }
 
 void Table2Page::BitBtn69Click() {
     const QString year = EditYearOfBirthEpik2->text();
-    if (answers_.TypeOfOwn != kFullOwnership && year.isEmpty()) {
+    if (m_answers.TypeOfOwn != kFullOwnership && year.isEmpty()) {
         refuse(QStringLiteral("Η συμπλήρωση είναι υποχρεωτική, γιατί δεν έχετε Πλήρη Κυριότητα στο αγρ/χιο"));
         EditYearOfBirthEpik2->setFocus();
         return;
@@ -487,7 +487,7 @@ void Table2Page::BitBtn69Click() {
         EditYearOfBirthEpik2->setFocus();
         return;
     }
-    answers_.YearOfBirthEpik = year;
+    m_answers.YearOfBirthEpik = year;
     RefreshTable2Summary();
     showStep(11);
 }
@@ -497,8 +497,8 @@ void Table2Page::ResolveOwnerCode() {
     // person the text names; an entry without a code keeps the previous one.
     const QString code = d7::ResolveOwnerCode(ComboBox18->currentIndex(), ComboBox18->currentText());
     if (!code.isEmpty())
-        answers_.OwnerCode = code;
-    answers_.OwnerText = ComboBox18->currentText();
+        m_answers.OwnerCode = code;
+    m_answers.OwnerText = ComboBox18->currentText();
 }
 
 void Table2Page::BitBtn70Click() {
@@ -509,7 +509,7 @@ void Table2Page::BitBtn70Click() {
 
 void Table2Page::Table2StepBack() { showStep(PageControl3->currentIndex() - 1); }
 
-void Table2Page::BitBtn55Click() { showStep(answers_.TypeOfOwn != kFullOwnership ? 10 : 9); }
+void Table2Page::BitBtn55Click() { showStep(m_answers.TypeOfOwn != kFullOwnership ? 10 : 9); }
 
 void Table2Page::BitBtn58Click() {
     ResolveOwnerCode();
@@ -519,7 +519,7 @@ void Table2Page::BitBtn58Click() {
 void Table2Page::BitBtn2Click() { StoreTable2Row(true); }
 
 QStringList Table2Page::Table2SummaryLines() const {
-    const Table2Answers &a = answers_;
+    const Table2Answers &a = m_answers;
     const QString rule(51, QLatin1Char('-'));
     QStringList lines = {
         SummaryLine(QStringLiteral("ΝΟΜΟΣ: "), 3, ComboBoxNomos2->currentText()),
@@ -564,7 +564,7 @@ void Table2Page::StoreTable2Row(bool withChange) {
     if (!AskYesNo(question))
         return;
 
-    const Table2Answers &a = answers_;
+    const Table2Answers &a = m_answers;
     auto mark = [](bool on) { return on ? QStringLiteral("X") : QStringLiteral(" "); };
     ColumnValues values = {
         {1, a.PrefectureName},
@@ -595,10 +595,10 @@ void Table2Page::StoreTable2Row(bool withChange) {
     };
     if (withChange)
         values.append({25, QString::number(ComboBox19->currentIndex())});
-    values.append({26, form_.CurrentTaxNumber});
-    if (StoreWizardRow(*form_.ADODataSet5, QStringLiteral("select * from table2 where cd<0"), values,
-                       *form_.ADODataSet7,
-                       DeclarationQuery(QStringLiteral("select * from table2 where AFMYpox='"), form_.CurrentTaxNumber)))
+    values.append({26, m_form.m_currentTaxNumber});
+    if (StoreWizardRow(*m_form.m_newRowData, QStringLiteral("select * from table2 where cd<0"), values,
+                       *m_form.m_table2Rows,
+                       DeclarationQuery(QStringLiteral("select * from table2 where AFMYpox='"), m_form.m_currentTaxNumber)))
         endWizard();
 }
 

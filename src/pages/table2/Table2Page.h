@@ -17,13 +17,13 @@ namespace d7 {
 
 class LocationSteps;
 class PairedList;
-class TForm1;
+class MainWindow;
 struct Table2Answers;
 
 class Table2Page : public QWidget {
     Q_OBJECT
 public:
-    Table2Page(TForm1 &form, Table2Answers &answers, QWidget *parent = nullptr);
+    Table2Page(MainWindow &form, Table2Answers &answers, QWidget *parent = nullptr);
 
     // Start, cancel.
     void Button3Click();
@@ -138,9 +138,9 @@ private:
     void endWizard();
     QList<QLineEdit *> areaFields() const;
 
-    TForm1 &form_;
-    Table2Answers &answers_;
-    LocationSteps *location_;
+    MainWindow &m_form;
+    Table2Answers &m_answers;
+    LocationSteps *m_location;
 };
 
 }  // namespace d7

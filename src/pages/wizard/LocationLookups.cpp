@@ -177,31 +177,31 @@ void BlockStreets::load(Dataset &dataset, const QString &prefectureCode, const Q
         });
     }
     std::stable_sort(rows.begin(), rows.end(), [](const FrontRow &a, const FrontRow &b) { return a.key < b.key; });
-    frontRows_ = rows;
-    sharedBlocks_.clear();
-    street_ = streetCode;
-    second_.clear();
+    m_frontRows = rows;
+    m_sharedBlocks.clear();
+    m_street = streetCode;
+    m_second.clear();
     third.clear();
     fourth.clear();
-    fillPair(second, SecondStreets(frontRows_, street_));
+    fillPair(second, SecondStreets(m_frontRows, m_street));
 }
 
 void BlockStreets::secondStreetChosen(int index, PairedList &second, PairedList &third, PairedList &fourth) {
     second.codes()->setCurrentIndex(index);
-    second_ = second.code();
+    m_second = second.code();
     third.names()->setEnabled(true);
     third.clear();
     fourth.clear();
     fourth.names()->setEnabled(false);
-    sharedBlocks_ = BlocksShared(frontRows_, street_, second_);
-    fillPair(third, ThirdStreets(frontRows_, street_, second_));
+    m_sharedBlocks = BlocksShared(m_frontRows, m_street, m_second);
+    fillPair(third, ThirdStreets(m_frontRows, m_street, m_second));
 }
 
 void BlockStreets::thirdStreetChosen(int index, PairedList &third, PairedList &fourth) {
     third.codes()->setCurrentIndex(index);
     fourth.clear();
     fourth.names()->setEnabled(true);
-    fillPair(fourth, FourthStreets(frontRows_, sharedBlocks_, street_, second_, third.code()));
+    fillPair(fourth, FourthStreets(m_frontRows, m_sharedBlocks, m_street, m_second, third.code()));
 }
 
 }  // namespace d7

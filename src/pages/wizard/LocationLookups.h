@@ -67,8 +67,8 @@ public:
     // The user chose a third street: the fourth-street pair (names may repeat).
     void thirdStreetChosen(int index, PairedList &third, PairedList &fourth);
 
-    const QVector<FrontRow> &FrontRows() const { return frontRows_; }
-    const QStringList &SharedBlocks() const { return sharedBlocks_; }
+    const QVector<FrontRow> &FrontRows() const { return m_frontRows; }
+    const QStringList &SharedBlocks() const { return m_sharedBlocks; }
 
     // Derivations on plain rows, without lists (also what the events use).
     static QVector<FrontRow> SecondStreets(const QVector<FrontRow> &rows, const QString &street);
@@ -79,9 +79,9 @@ public:
                                            const QString &street, const QString &second, const QString &third);
 
 private:
-    QVector<FrontRow> frontRows_;
-    QStringList sharedBlocks_;
-    QString street_, second_;
+    QVector<FrontRow> m_frontRows;
+    QStringList m_sharedBlocks;
+    QString m_street, m_second;
 };
 
 }  // namespace d7

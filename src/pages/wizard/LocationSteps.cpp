@@ -21,50 +21,50 @@ void refuse(const QString &message) {
 
 LocationSteps::LocationSteps(const LocationControls &controls, LocationAnswers &answers, bool *noStreetsKnown,
                              WizardKind kind, Dataset &lookups, QString typedStreetMessage, QObject *parent)
-    : QObject(parent), c_(controls), answers_(answers), noStreetsKnown_(noStreetsKnown), kind_(kind),
-      lookups_(lookups), typedStreetMessage_(std::move(typedStreetMessage)) {
+    : QObject(parent), m_c(controls), m_answers(answers), m_noStreetsKnown(noStreetsKnown), m_kind(kind),
+      m_lookups(lookups), m_typedStreetMessage(std::move(typedStreetMessage)) {
     // The program's ticks have the same effects as the user's.
-    connect(c_.municipalityTypedBox, &QCheckBox::toggled, this, [this](bool typed) {
-        c_.municipalityListLabel->setVisible(!typed);
-        c_.municipalities->names()->setVisible(!typed);
-        c_.municipalityTypedLabel->setVisible(typed);
-        c_.municipalityEdit->setVisible(typed);
-        answers_.MunicipalityTyped = typed;
+    connect(m_c.municipalityTypedBox, &QCheckBox::toggled, this, [this](bool typed) {
+        m_c.municipalityListLabel->setVisible(!typed);
+        m_c.municipalities->names()->setVisible(!typed);
+        m_c.municipalityTypedLabel->setVisible(typed);
+        m_c.municipalityEdit->setVisible(typed);
+        m_answers.MunicipalityTyped = typed;
     });
-    connect(c_.streetTypedBox, &QCheckBox::toggled, this, [this](bool typed) {
+    connect(m_c.streetTypedBox, &QCheckBox::toggled, this, [this](bool typed) {
         showStreetList(!typed);
-        answers_.StreetTyped = typed;
+        m_answers.StreetTyped = typed;
     });
-    if (c_.noStreetsBox)
-        connect(c_.noStreetsBox, &QCheckBox::toggled, this, [this](bool none) {
-            c_.noStreetsPanel->setVisible(none);
+    if (m_c.noStreetsBox)
+        connect(m_c.noStreetsBox, &QCheckBox::toggled, this, [this](bool none) {
+            m_c.noStreetsPanel->setVisible(none);
             if (none)
-                c_.noStreetsPanel->raise();
-            *noStreetsKnown_ = none;
+                m_c.noStreetsPanel->raise();
+            *m_noStreetsKnown = none;
         });
-    c_.municipalityTypedLabel->setVisible(false);
-    c_.municipalityEdit->setVisible(false);
-    c_.streetTypedLabel->setVisible(false);
-    c_.streetEdit->setVisible(false);
-    if (c_.noStreetsPanel)
-        c_.noStreetsPanel->setVisible(false);
+    m_c.municipalityTypedLabel->setVisible(false);
+    m_c.municipalityEdit->setVisible(false);
+    m_c.streetTypedLabel->setVisible(false);
+    m_c.streetEdit->setVisible(false);
+    if (m_c.noStreetsPanel)
+        m_c.noStreetsPanel->setVisible(false);
 }
 
 void LocationSteps::showStreetList(bool list) {
-    c_.streetListLabel->setVisible(list);
-    c_.streets->names()->setVisible(list);
-    c_.streetTypedLabel->setVisible(!list);
-    c_.streetEdit->setVisible(!list);
+    m_c.streetListLabel->setVisible(list);
+    m_c.streets->names()->setVisible(list);
+    m_c.streetTypedLabel->setVisible(!list);
+    m_c.streetEdit->setVisible(!list);
 }
 
 bool LocationSteps::choosePrefecture() {
-    if (c_.prefectures->index() < 0) {
+    if (m_c.prefectures->index() < 0) {
         refuse(QStringLiteral("Παρακαλώ επιλέξτε ένα νομό"));
         return false;
     }
-    answers_.PrefectureCode = c_.prefectures->code();
-    answers_.PrefectureName = c_.prefectures->name();
-    LoadMunicipalities(lookups_, *c_.municipalities, answers_.PrefectureCode, kind_);
+    m_answers.PrefectureCode = m_c.prefectures->code();
+    m_answers.PrefectureName = m_c.prefectures->name();
+    LoadMunicipalities(m_lookups, *m_c.municipalities, m_answers.PrefectureCode, m_kind);
     return true;
 }
 
@@ -72,48 +72,48 @@ bool LocationSteps::chooseMunicipality() {
     // Only the typed-street field and its caption are shown, whatever the
     // street page showed before.
     auto typedStreetOnly = [this] {
-        c_.streetTypedBox->setChecked(false);
-        c_.streetTypedBox->setVisible(false);
+        m_c.streetTypedBox->setChecked(false);
+        m_c.streetTypedBox->setVisible(false);
         showStreetList(false);
-        answers_.StreetTyped = true;
-        if (c_.noStreetsBox)
-            c_.noStreetsBox->setChecked(false);
-        if (noStreetsKnown_)
-            *noStreetsKnown_ = false;
+        m_answers.StreetTyped = true;
+        if (m_c.noStreetsBox)
+            m_c.noStreetsBox->setChecked(false);
+        if (m_noStreetsKnown)
+            *m_noStreetsKnown = false;
     };
 
-    if (answers_.MunicipalityTyped) {
-        if (c_.municipalityEdit->text().isEmpty()) {
+    if (m_answers.MunicipalityTyped) {
+        if (m_c.municipalityEdit->text().isEmpty()) {
             refuse(QStringLiteral("Παρακαλώ γράψτε ένα δήμο - διαμ/σμα - κοινότητα"));
             return false;
         }
         typedStreetOnly();
-        answers_.MunicipalityCode.clear();
-        answers_.MunicipalityName = c_.municipalityEdit->text();
+        m_answers.MunicipalityCode.clear();
+        m_answers.MunicipalityName = m_c.municipalityEdit->text();
         return true;
     }
-    if (c_.municipalities->index() < 0) {
+    if (m_c.municipalities->index() < 0) {
         refuse(QStringLiteral("Παρακαλώ επιλέξτε ένα δήμο - διαμ/σμα - κοινότητα"));
         return false;
     }
-    answers_.MunicipalityCode = c_.municipalities->code();
-    answers_.MunicipalityName = c_.municipalities->name();
-    if (c_.noStreetsBox)
-        c_.noStreetsBox->setChecked(false);
+    m_answers.MunicipalityCode = m_c.municipalities->code();
+    m_answers.MunicipalityName = m_c.municipalities->name();
+    if (m_c.noStreetsBox)
+        m_c.noStreetsBox->setChecked(false);
     else
-        c_.streetTypedBox->setChecked(false);
-    c_.streetEdit->clear();
-    c_.numberEdit->clear();
-    answers_.StreetName.clear();
-    answers_.StreetNumber.clear();
-    answers_.StreetCode.clear();
-    if (LoadStreets(lookups_, *c_.streets, answers_.PrefectureCode, answers_.MunicipalityCode)) {
-        c_.streetTypedBox->setChecked(false);
-        c_.streetTypedBox->setVisible(true);
+        m_c.streetTypedBox->setChecked(false);
+    m_c.streetEdit->clear();
+    m_c.numberEdit->clear();
+    m_answers.StreetName.clear();
+    m_answers.StreetNumber.clear();
+    m_answers.StreetCode.clear();
+    if (LoadStreets(m_lookups, *m_c.streets, m_answers.PrefectureCode, m_answers.MunicipalityCode)) {
+        m_c.streetTypedBox->setChecked(false);
+        m_c.streetTypedBox->setVisible(true);
         showStreetList(true);
-        answers_.StreetTyped = false;
-        if (noStreetsKnown_)
-            *noStreetsKnown_ = false;
+        m_answers.StreetTyped = false;
+        if (m_noStreetsKnown)
+            *m_noStreetsKnown = false;
     } else {
         typedStreetOnly();
     }
@@ -121,25 +121,25 @@ bool LocationSteps::chooseMunicipality() {
 }
 
 LocationSteps::StreetChoice LocationSteps::chooseStreet() {
-    if (noStreetsKnown_ && *noStreetsKnown_)
+    if (m_noStreetsKnown && *m_noStreetsKnown)
         return StreetChoice::NoStreetsKnown;
-    if (answers_.StreetTyped) {
-        if (c_.streetEdit->text().isEmpty()) {
-            refuse(typedStreetMessage_);
-            c_.streetEdit->setFocus();
+    if (m_answers.StreetTyped) {
+        if (m_c.streetEdit->text().isEmpty()) {
+            refuse(m_typedStreetMessage);
+            m_c.streetEdit->setFocus();
             return StreetChoice::Refused;
         }
-        answers_.StreetCode = QStringLiteral("0");
-        answers_.StreetName = c_.streetEdit->text();
+        m_answers.StreetCode = QStringLiteral("0");
+        m_answers.StreetName = m_c.streetEdit->text();
     } else {
-        if (c_.streets->index() < 0) {
+        if (m_c.streets->index() < 0) {
             refuse(QStringLiteral("Παρακαλώ επιλέξτε μία οδό"));
             return StreetChoice::Refused;
         }
-        answers_.StreetCode = c_.streets->code();
-        answers_.StreetName = c_.streets->name();
+        m_answers.StreetCode = m_c.streets->code();
+        m_answers.StreetName = m_c.streets->name();
     }
-    answers_.StreetNumber = c_.numberEdit->text();
+    m_answers.StreetNumber = m_c.numberEdit->text();
     return StreetChoice::Chosen;
 }
 

@@ -51,16 +51,16 @@ public:
     enum class StreetChoice { Refused, Chosen, NoStreetsKnown };
     StreetChoice chooseStreet();
 
-    const LocationControls &controls() const { return c_; }
+    const LocationControls &controls() const { return m_c; }
 
 private:
     void showStreetList(bool list);
-    LocationControls c_;
-    LocationAnswers &answers_;
-    bool *noStreetsKnown_;
-    WizardKind kind_;
-    Dataset &lookups_;
-    QString typedStreetMessage_;
+    LocationControls m_c;
+    LocationAnswers &m_answers;
+    bool *m_noStreetsKnown;
+    WizardKind m_kind;
+    Dataset &m_lookups;
+    QString m_typedStreetMessage;
 };
 
 }  // namespace d7

@@ -113,14 +113,14 @@ QPlainTextEdit *SummaryBox(QWidget *page, const char *name) {
     return box;
 }
 
-StepLayout::StepLayout(QWidget *page) : page_(page), y_(kTop) {}
+StepLayout::StepLayout(QWidget *page) : m_page(page), m_y(kTop) {}
 
 int StepLayout::columnWidth() { return kWidth; }
 
 int StepLayout::columnRight() { return kLeft + kWidth; }
 
 QLabel *StepLayout::text(const char *name, const QString &s, Weight weight, int gap) {
-    QLabel *label = plainLabel(page_, name, s);
+    QLabel *label = plainLabel(m_page, name, s);
     label->setWordWrap(true);
     if (weight != Weight::Plain)
         setBold(label);
@@ -130,8 +130,8 @@ QLabel *StepLayout::text(const char *name, const QString &s, Weight weight, int 
         label->setFont(f);
     }
     // Measured in its own font, so that no line is cut off.
-    label->setGeometry(kLeft, y_, kWidth, label->heightForWidth(kWidth));
-    y_ += label->height() + gap;
+    label->setGeometry(kLeft, m_y, kWidth, label->heightForWidth(kWidth));
+    m_y += label->height() + gap;
     return label;
 }
 
@@ -147,78 +147,78 @@ QLabel *StepLayout::fieldCaption(const char *name, const QString &s) {
 
 std::pair<QLabel *, QLabel *> StepLayout::questions(const char *name, const QString &s, const char *otherName,
                                                     const QString &otherText) {
-    const int top = y_;
+    const int top = m_y;
     QLabel *first = question(name, s);
-    y_ = top;
+    m_y = top;
     QLabel *second = question(otherName, otherText);
     // Both get the room of the taller, so the field below fits either.
     const int height = std::max(first->height(), second->height());
     first->resize(kWidth, height);
     second->resize(kWidth, height);
-    y_ = top + height + kQuestionGap;
+    m_y = top + height + kQuestionGap;
     return {first, second};
 }
 
 void StepLayout::placeOnLine(QWidget *widget, int x, int width) {
-    if (widget->parentWidget() != page_)
-        widget->setParent(page_);
-    widget->setGeometry(kLeft + x, y_, width, kFieldHeight);
+    if (widget->parentWidget() != m_page)
+        widget->setParent(m_page);
+    widget->setGeometry(kLeft + x, m_y, width, kFieldHeight);
     if (widget->isHidden())
         widget->setVisible(true);   // a list kept hidden until it had its place
 }
 
-void StepLayout::endLine() { y_ += kFieldHeight + kRowGap; }
+void StepLayout::endLine() { m_y += kFieldHeight + kRowGap; }
 
 void StepLayout::placeField(QWidget *widget, int width) {
     placeOnLine(widget, 0, width);
-    y_ += kFieldHeight + kFieldGap;
+    m_y += kFieldHeight + kFieldGap;
 }
 
 QCheckBox *StepLayout::tickBox(const char *name, const QString &s) {
-    return field(named(new QCheckBox(s, page_), name), kWidth);
+    return field(named(new QCheckBox(s, m_page), name), kWidth);
 }
 
 QLabel *StepLayout::caption(const char *name, const QString &s, int x) {
-    return lineCaption(page_, name, s, kLeft + x, y_);
+    return lineCaption(m_page, name, s, kLeft + x, m_y);
 }
 
 void StepLayout::placeRow(const char *labelName, const QString &s, QWidget *widget, int fieldX, int width,
                           QLabel **label, bool bold) {
-    QLabel *l = plainLabel(page_, labelName, s);
+    QLabel *l = plainLabel(m_page, labelName, s);
     l->setWordWrap(true);
     if (bold)
         setBold(l);
     const int room = fieldX - kCaptionGap;
     const int height = std::max(kFieldHeight, l->heightForWidth(room));
-    l->setGeometry(kLeft, y_, room, height);
-    const int top = y_;
-    y_ += (height - kFieldHeight) / 2;   // the field in the middle of its caption
+    l->setGeometry(kLeft, m_y, room, height);
+    const int top = m_y;
+    m_y += (height - kFieldHeight) / 2;   // the field in the middle of its caption
     placeOnLine(widget, fieldX, width);
-    y_ = top + height + kRowGap;
+    m_y = top + height + kRowGap;
     if (label)
         *label = l;
 }
 
 QLabel *StepLayout::after(QWidget *field, const char *name, const QString &s) {
-    return lineCaption(page_, name, s, field->geometry().right() + 6, field->y());
+    return lineCaption(m_page, name, s, field->geometry().right() + 6, field->y());
 }
 
 void StepLayout::placeInstead(QWidget *earlier, QWidget *widget) {
-    if (widget->parentWidget() != page_)
-        widget->setParent(page_);
+    if (widget->parentWidget() != m_page)
+        widget->setParent(m_page);
     widget->setGeometry(earlier->geometry());
 }
 
 QPushButton *StepLayout::back(const char *name) {
-    return stepButton(page_, name, QStringLiteral("Προηγούμενο"), QStyle::SP_ArrowBack, false);
+    return stepButton(m_page, name, QStringLiteral("Προηγούμενο"), QStyle::SP_ArrowBack, false);
 }
 
 QPushButton *StepLayout::next(const char *name) {
-    return stepButton(page_, name, QStringLiteral("Επόμενο"), QStyle::SP_ArrowForward, true);
+    return stepButton(m_page, name, QStringLiteral("Επόμενο"), QStyle::SP_ArrowForward, true);
 }
 
 QPushButton *StepLayout::store(const char *name) {
-    return stepButton(page_, name, QStringLiteral("Αποθήκευση"), QStyle::SP_DialogSaveButton, true);
+    return stepButton(m_page, name, QStringLiteral("Αποθήκευση"), QStyle::SP_DialogSaveButton, true);
 }
 
 }  // namespace d7

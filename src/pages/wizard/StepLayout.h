@@ -30,10 +30,10 @@ class StepLayout {
 public:
     explicit StepLayout(QWidget *page);
 
-    QWidget *page() const { return page_; }
+    QWidget *page() const { return m_page; }
     // The top of the next line, and more room before it.
-    int y() const { return y_; }
-    void skip(int pixels) { y_ += pixels; }
+    int y() const { return m_y; }
+    void skip(int pixels) { m_y += pixels; }
     // The column's width, and its right edge for a panel that covers part of it.
     static int columnWidth();
     static int columnRight();
@@ -99,8 +99,8 @@ private:
     void placeOnLine(QWidget *widget, int x, int width);
     void placeInstead(QWidget *earlier, QWidget *widget);
 
-    QWidget *page_;
-    int y_;
+    QWidget *m_page;
+    int m_y;
 };
 
 }  // namespace d7

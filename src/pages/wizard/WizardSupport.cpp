@@ -149,7 +149,7 @@ namespace {
 
 class DefaultButton : public QObject {
 public:
-    DefaultButton(QWidget *page, QAbstractButton *button) : QObject(page), button_(button) {
+    DefaultButton(QWidget *page, QAbstractButton *button) : QObject(page), m_button(button) {
         page->installEventFilter(this);
         // Keys the focused field ignores reach the page: watch its children too.
         for (QWidget *w : page->findChildren<QWidget *>())
@@ -161,17 +161,17 @@ public:
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key != Qt::Key_Return && key != Qt::Key_Enter)
             return false;
-        if (!button_ || !button_->isVisible() || !button_->isEnabled())
+        if (!m_button || !m_button->isVisible() || !m_button->isEnabled())
             return false;
-        if (auto *w = qobject_cast<QWidget *>(watched); w && w->inherits("QAbstractButton") && w != button_)
+        if (auto *w = qobject_cast<QWidget *>(watched); w && w->inherits("QAbstractButton") && w != m_button)
             return false;   // Enter on another button is that button's
         ApplyExitRule(QApplication::focusWidget());
-        button_->click();
+        m_button->click();
         return true;
     }
 
 private:
-    QPointer<QAbstractButton> button_;
+    QPointer<QAbstractButton> m_button;
 };
 
 }  // namespace

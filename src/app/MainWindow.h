@@ -21,77 +21,77 @@ class Connection;
 class Dataset;
 class GeneralPage;
 class SummaryPage;
-class TKeyLed;
+class KeyboardLock;
 class Table1Page;
 class Table2Page;
 
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Opens both connections on the database of the current folder and runs
     // the start-up (welcome screen included). Throws EngineError when the
     // database cannot be opened.
-    TForm1();
-    ~TForm1() override;
+    MainWindow();
+    ~MainWindow() override;
 
     // The open declaration.
-    QString CurrentTaxNumber;
+    QString m_currentTaxNumber;
     bool declarationOpen() const;
 
     // Shared operations of the pages.
-    void StoreGeneralData();
+    void storeGeneralData();
     // The writes of the general page, one table each; a spouse or representative
     // whose cells are all empty has its row deleted.
-    void StoreTaxpayerRow();
-    void StoreSpouseRow();
-    void StoreGeneralRow();
-    void StoreRepresentativeRow();
-    int ValidateDeclaration();
+    void storeTaxpayerRow();
+    void storeSpouseRow();
+    void storeGeneralRow();
+    void storeRepresentativeRow();
+    int validateDeclaration();
     // Posts a pending edit of the children grid; errors are swallowed.
-    void PostChildrenEdit();
+    void postPendingChild();
     // The persons a wizard row may belong to, from the general page as it
     // stands: the person liable, the spouse when any spouse cell is filled,
     // and each child of the children dataset.
-    QStringList OwnerList() const;
+    QStringList ownerList() const;
     // The kind of declaration: 0 initial, 1 supplementary, 2 revoking.
-    int DeclarationKind() const;
+    int declarationKind() const;
 
     // Shows a page without running the page-switch rule.
     void setActivePage(int index);
 
     // Opening a declaration.
-    void N92Click();
-    void ClearGeneralPage();
-    void LoadDeclaration();
+    void openDeclaration();
+    void clearGeneralPage();
+    void loadDeclaration();
 
     // Menu commands and window events.
-    void N2Click();
-    void PageControl1Change(int index);
+    void exitProgram();
+    void changePage(int index);
     // Shut-down; the general data are stored first unless closing has just done it.
-    void FormDestroy(bool storeFirst = true);
+    void shutDown(bool storeFirst = true);
 
     // Non-visual members.
-    std::unique_ptr<Connection> ADOConnection1, ADOConnection2;
-    Dataset *ADODataSet1, *ADODataSet2, *ADODataSet3, *ADODataSet4, *ADODataSet5, *ADODataSet6,
-        *ADODataSet7;
-    TKeyLed *KeyLed1;
-    bool ShowStartHint = false;
+    std::unique_ptr<Connection> m_referenceConnection, m_declarationConnection;
+    Dataset *m_locationLookupData, *m_referenceListData, *m_personRowData, *m_childrenData, *m_newRowData, *m_table1Rows,
+        *m_table2Rows;
+    KeyboardLock *m_keyboardLock;
+    bool m_showStartHint = false;
 
     // The rows the wizards are composing.
-    d7::Table1Answers Table1Answers;
-    d7::Table2Answers Table2Answers;
+    Table1Answers m_table1Answers;
+    Table2Answers m_table2Answers;
 
     // Visual members.
-    QMenuBar *MainMenu1;
-    QMenu *N1, *N3, *N6;
-    QAction *N92, *N14, *N10, *N12, *N13, *N11, *N2, *N4, *N5, *N7, *N91, *N8, *N9;
-    QFrame *Panel3;
-    QTabWidget *PageControl1;
-    QStatusBar *StatusBar1;
-    GeneralPage *TabSheetGen;
-    Table1Page *TabSheetArray1;
-    Table2Page *TabSheetArray2;
-    SummaryPage *TabSheetD7;
+    QMenuBar *m_mainMenu;
+    QMenu *m_fileMenu, *m_printMenu, *m_helpMenu;
+    QAction *m_openAction, *m_separatorAfterOpen, *m_exportAction, *m_separatorAfterExport, *m_shortcutAction, *m_separatorBeforeExit, *m_exitAction, *m_printGeneralAction, *m_printTablesAction, *m_manualAction, *m_formHelpAction, *m_separatorBeforeAbout, *m_aboutAction;
+    QFrame *m_band;
+    QTabWidget *m_pages;
+    QStatusBar *m_statusBar;
+    GeneralPage *m_generalPage;
+    Table1Page *m_table1Page;
+    Table2Page *m_table2Page;
+    SummaryPage *m_summaryPage;
 
 signals:
     // F1 with any modifier, wherever the focus is in this window.
@@ -105,11 +105,11 @@ protected:
 private:
     void buildMenu();
     void buildPages();
-    void FormCreate();
-    void FormActivate();
-    void FillReferenceLists();
-    bool destroyed_ = false;
-    int shownPage_ = 0;
+    void startUp();
+    void showStartHintOnce();
+    void fillReferenceLists();
+    bool m_shutDown = false;
+    int m_shownPage = 0;
 };
 
 }  // namespace d7

@@ -6,29 +6,29 @@
 
 namespace d7 {
 
-class TKeyLed : public QObject {
+class KeyboardLock : public QObject {
     Q_OBJECT
 public:
-    explicit TKeyLed(QObject *parent = nullptr);
+    explicit KeyboardLock(QObject *parent = nullptr);
 
-    bool CapsLock() const;
-    bool NumLock() const;
-    bool ScrollLock() const;
+    bool capsLock() const;
+    bool numLock() const;
+    bool scrollLock() const;
     // A lock is toggled only when its state differs from the wanted one.
     void setCapsLock(bool on);
     void setNumLock(bool on);
     void setScrollLock(bool on);
 
     // Whether this platform lets the program reach the keyboard at all.
-    static bool Available();
+    static bool available();
     // How many times a lock was actually changed (no change: no count).
-    int changeCount() const { return changes_; }
+    int changeCount() const { return m_changes; }
 
 private:
     enum class Lock { Caps, Num, Scroll };
     static bool read(Lock lock);
     void write(Lock lock, bool on);
-    int changes_ = 0;
+    int m_changes = 0;
 };
 
 }  // namespace d7

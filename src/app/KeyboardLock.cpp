@@ -1,4 +1,4 @@
-#include "app/KeyLed.h"
+#include "app/KeyboardLock.h"
 
 #include <QGuiApplication>
 
@@ -26,9 +26,9 @@ unsigned int modifierMask(Display *display, bool caps) {
 
 }  // namespace
 
-TKeyLed::TKeyLed(QObject *parent) : QObject(parent) { setObjectName(QStringLiteral("KeyLed1")); }
+KeyboardLock::KeyboardLock(QObject *parent) : QObject(parent) { setObjectName(QStringLiteral("KeyLed1")); }
 
-bool TKeyLed::Available() {
+bool KeyboardLock::available() {
 #ifdef D7_HAVE_X11
     return x11Display() != nullptr;
 #else
@@ -36,7 +36,7 @@ bool TKeyLed::Available() {
 #endif
 }
 
-bool TKeyLed::read(Lock lock) {
+bool KeyboardLock::read(Lock lock) {
 #ifdef D7_HAVE_X11
     Display *display = x11Display();
     if (!display)
@@ -57,7 +57,7 @@ bool TKeyLed::read(Lock lock) {
 #endif
 }
 
-void TKeyLed::write(Lock lock, bool on) {
+void KeyboardLock::write(Lock lock, bool on) {
 #ifdef D7_HAVE_X11
     Display *display = x11Display();
     if (!display || read(lock) == on)
@@ -70,18 +70,18 @@ void TKeyLed::write(Lock lock, bool on) {
         XkbLockModifiers(display, XkbUseCoreKbd, mask, on ? mask : 0);
     }
     XSync(display, False);
-    ++changes_;
+    ++m_changes;
 #else
     Q_UNUSED(lock);
     Q_UNUSED(on);
 #endif
 }
 
-bool TKeyLed::CapsLock() const { return read(Lock::Caps); }
-bool TKeyLed::NumLock() const { return read(Lock::Num); }
-bool TKeyLed::ScrollLock() const { return read(Lock::Scroll); }
-void TKeyLed::setCapsLock(bool on) { write(Lock::Caps, on); }
-void TKeyLed::setNumLock(bool on) { write(Lock::Num, on); }
-void TKeyLed::setScrollLock(bool on) { write(Lock::Scroll, on); }
+bool KeyboardLock::capsLock() const { return read(Lock::Caps); }
+bool KeyboardLock::numLock() const { return read(Lock::Num); }
+bool KeyboardLock::scrollLock() const { return read(Lock::Scroll); }
+void KeyboardLock::setCapsLock(bool on) { write(Lock::Caps, on); }
+void KeyboardLock::setNumLock(bool on) { write(Lock::Num, on); }
+void KeyboardLock::setScrollLock(bool on) { write(Lock::Scroll, on); }
 
 }  // namespace d7
