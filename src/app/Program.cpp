@@ -5,6 +5,7 @@
 
 #include "app/Dialogs.h"
 #include "app/Main.h"
+#include "app/QtTexts.h"
 #include "help/AboutBox.h"
 #include "help/HelpMenu.h"
 #include "store/Engine.h"
@@ -15,6 +16,7 @@ int RunProgram() {
     QApplication::setApplicationName(kApplicationTitle);
     QApplication::setApplicationDisplayName(QString());
     QApplication::setWindowIcon(ProgramIcon());
+    InstallGreekQtTexts();
     std::unique_ptr<TForm1> form;
     try {
         form = std::make_unique<TForm1>();
