@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QPageSetupDialog>
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -11,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <QTextCursor>
+#include <QTreeView>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -132,6 +134,36 @@ public:
 private:
     bool m_root;
 };
+
+// Every text a window shows, its menus' and its file list's (headers, cells) included.
+QStringList ShownTexts(const QWidget *w) {
+    QStringList texts{w->windowTitle()};
+    for (const QAction *a : w->findChildren<QAction *>())
+        texts << a->text();
+    for (const QWidget *c : w->findChildren<QWidget *>()) {
+        texts << c->toolTip() << c->property("text").toString() << c->property("title").toString();
+        if (auto *list = qobject_cast<const QComboBox *>(c))
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->itemText(i);
+    }
+    if (auto *files = w->findChild<QTreeView *>(QStringLiteral("treeView")))
+        for (int c = 0; c < files->model()->columnCount(); ++c) {
+            texts << files->model()->headerData(c, Qt::Horizontal).toString();
+            for (int r = 0; r < files->model()->rowCount(files->rootIndex()); ++r)
+                texts << files->model()->index(r, c, files->rootIndex()).data().toString();
+        }
+    return texts;
+}
+
+// No Greek letter, and a Latin word in small letters that is no file name, pattern or unit.
+bool LeftInEnglish(QString text) {
+    static const QRegularExpression greek(QStringLiteral("[\\x{0370}-\\x{03FF}\\x{1F00}-\\x{1FFF}]"));
+    static const QRegularExpression fileName(QStringLiteral("\\S*[./*]\\S*"));
+    static const QRegularExpression word(
+        QStringLiteral("\\b(?!(?:mm|in|pt|pc|byte|[KMG]iB)\\b)(?=[A-Za-z]*[a-z])[A-Za-z]{2,}\\b"));
+    text.remove(u'&').remove(fileName);
+    return !text.contains(greek) && text.contains(word);
+}
 
 struct Declaration {
     ScratchFolder folder;
@@ -454,6 +486,45 @@ private slots:
         QVERIFY(earlier.open(QIODevice::ReadOnly));
         QCOMPARE(earlier.readAll(), QByteArray("earlier"));
         QCOMPARE(QDir(locked).entryList(QDir::Files), QStringList("earlier.pdf"));
+    }
+
+    // Qt's own dialogs, the save dialog and the page setup, show no English: Qt has no Greek.
+    void qtDialogsInGreek_data() {
+        QTest::addColumn<bool>("pageSetup");
+        QTest::addColumn<QStringList>("shown");   // a few of their texts, that they are really read
+        QTest::newRow("save") << false << QStringList{"&Νέος φάκελος", "Τύπος", "Αρχείο PDF"};
+        QTest::newRow("page setup") << true << QStringList{"Διαμόρφωση σελίδας", "Κατακόρυφος", "Φάκελος DL"};
+    }
+    void qtDialogsInGreek() {
+        QFETCH(bool, pageSetup);
+        QFETCH(QStringList, shown);
+        ScratchFolder folder;
+        QFile earlier(folder.file(QStringLiteral("earlier.pdf")));
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write(QByteArray(3000, 'x')) == 3000);
+        QStringList texts;
+        ModalAnswerer robot;
+        robot.custom([&texts](QWidget *w) {
+            // The file list is filled by a thread of Qt's: wait for the earlier file.
+            if (auto *files = w->findChild<QTreeView *>(QStringLiteral("treeView")))
+                (void)QTest::qWaitFor([files] { return files->model()->rowCount(files->rootIndex()) > 0; });
+            texts = ShownTexts(w);
+            static_cast<QDialog *>(w)->reject();
+        });
+        if (pageSetup) {
+            // As printing opens it, on PDF output: an installed printer's driver names its own papers.
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            QPageSetupDialog(&printer).exec();
+        } else
+            SavePageAsPdf(QTextDocument(QStringLiteral("ΣΕΛΙΔΑ")), QStringLiteral("D7.pdf"), QPageLayout::Portrait);
+        QCOMPARE(robot.pending(), 0);
+        QStringList english;
+        for (const QString &text : texts)
+            if (LeftInEnglish(text))
+                english << text;
+        QVERIFY2(english.isEmpty(), qPrintable(english.join(QStringLiteral(" | "))));
+        for (const QString &text : shown)
+            QVERIFY2(texts.contains(text), qPrintable(text));
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include "widgets/Dialogs.h"
 #include "app/MainWindow.h"
+#include "app/QtTexts.h"
 #include "help/AboutBox.h"
 #include "help/HelpMenu.h"
 #include "store/Engine.h"
@@ -16,6 +17,7 @@ int RunProgram() {
     QApplication::setApplicationDisplayName(QString());
     QApplication::setWindowIcon(ProgramIcon());
     std::unique_ptr<MainWindow> form;
+    InstallGreekQtTexts();
     try {
         form = std::make_unique<MainWindow>();
     } catch (const EngineError &e) {

@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSplitter>
 
 namespace d7 {
 
@@ -24,6 +27,35 @@ QWidget *dialogParent() {
         w = QApplication::activeWindow();
     return w;
 }
+
+// The save dialog's detail columns as the file model fills them follow the
+// desktop's locale (English month names, "bytes", the file kinds' English
+// names); written here in Greek whatever the desktop's language.
+class GreekFileDetails : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex &index, int role) const override {
+        const auto *files = qobject_cast<const QFileSystemModel *>(sourceModel());
+        if (role != Qt::DisplayRole || !files || index.column() == 0)
+            return QIdentityProxyModel::data(index, role);
+        static const QLocale greek(QLocale::Greek, QLocale::Greece);
+        const QModelIndex source = mapToSource(index);
+        const QFileInfo info = files->fileInfo(source);
+        switch (index.column()) {
+        case 1:
+            return info.isFile() ? greek.formattedDataSize(info.size()) : QString();
+        case 2:
+            // Folders and drives are named by the file model itself, in Greek.
+            if (info.isFile())
+                return QStringLiteral("Αρχείο %1").arg(info.suffix().toUpper());
+            break;
+        case 3:
+            return greek.toString(files->lastModified(source), QLocale::ShortFormat);
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+};
 
 }  // namespace
 
@@ -64,6 +96,7 @@ QString SaveFileName(const QString &caption, const QString &pattern, const QStri
     QFileDialog dialog(dialogParent(), caption);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setProxyModel(new GreekFileDetails(&dialog));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(pattern);
@@ -71,6 +104,10 @@ QString SaveFileName(const QString &caption, const QString &pattern, const QStri
     const QFileInfo proposed(proposedPath);
     dialog.setDirectory(proposed.absolutePath());
     dialog.selectFile(proposed.fileName());
+    // Room for the places' Greek names ("Υπολογιστής"), which Qt's narrow
+    // default would cut short.
+    if (auto *split = dialog.findChild<QSplitter *>(QStringLiteral("splitter")))
+        split->setSizes({150, 450});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "widgets/Command.h"
+#include "app/QtTexts.h"
 
 class QTabWidget;
 
@@ -129,11 +130,13 @@ QStringList StepFaults(QTabWidget *steps, const QWidget *cover, QList<QWidget *>
 
 }  // namespace d7test
 
-// A test main that runs the program's own application object.
+// A test main that runs the program's own application object, with the Greek
+// texts of Qt's own dialogs as the program installs them.
 #define D7_TEST_MAIN(TestObject)                                   \
     int main(int argc, char **argv) {                              \
         d7::Application app(argc, argv);                           \
         app.setAttribute(Qt::AA_Use96Dpi, true);                   \
+        d7::InstallGreekQtTexts();                                 \
         TestObject tc;                                             \
         QTEST_SET_MAIN_SOURCE_PATH                                 \
         return QTest::qExec(&tc, argc, argv);                      \
