@@ -143,36 +143,36 @@ private slots:
     void twoDeclarationsSideBySide() {
         Session session;
         auto &[folder, form, robot, page] = session;
-        page.StringGridYp->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
-        page.StringGridYpWife->setCells(1, 1, QStringLiteral("ΣΥΖΥΓΟΣ"));
-        page.StringGridAnti->setCells(0, 1, QStringLiteral("ΚΗΔΕΜΟΝΑΣ"));
-        page.ComboBoxDOY->setCurrentIndex(5);
-        page.ComboBoxDOYChange(5);
-        page.ComboBoxType->setCurrentIndex(1);
-        page.MemoNotes->setPlainText(QStringLiteral("ΓΡΑΜΜΗ 1\nΓΡΑΜΜΗ 2"));
+        page.m_taxpayerGrid->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
+        page.m_spouseGrid->setCells(1, 1, QStringLiteral("ΣΥΖΥΓΟΣ"));
+        page.m_representativeGrid->setCells(0, 1, QStringLiteral("ΚΗΔΕΜΟΝΑΣ"));
+        page.m_taxOffices->setCurrentIndex(5);
+        page.chooseTaxOffice(5);
+        page.m_declarationKind->setCurrentIndex(1);
+        page.m_notes->setPlainText(QStringLiteral("ΓΡΑΜΜΗ 1\nΓΡΑΜΜΗ 2"));
         form->m_childrenData->insert();
         form->m_childrenData->setFieldByName("Surname", QStringLiteral("ΠΑΙΔΙ"));
         QVERIFY(form->m_childrenData->post());
 
         open(*form, kSecond, robot);   // stores the first silently
-        QCOMPARE(page.StringGridYp->Cells(1, 1), QString());
-        QCOMPARE(page.StringGridYpWife->Cells(1, 1), QString());
-        QCOMPARE(page.StringGridAnti->Cells(0, 1), QString());
-        QCOMPARE(page.ComboBoxDOY->currentIndex(), 0);
-        QCOMPARE(page.ComboBoxType->currentIndex(), 0);
-        QCOMPARE(page.MemoNotes->toPlainText(), QString());
+        QCOMPARE(page.m_taxpayerGrid->Cells(1, 1), QString());
+        QCOMPARE(page.m_spouseGrid->Cells(1, 1), QString());
+        QCOMPARE(page.m_representativeGrid->Cells(0, 1), QString());
+        QCOMPARE(page.m_taxOffices->currentIndex(), 0);
+        QCOMPARE(page.m_declarationKind->currentIndex(), 0);
+        QCOMPARE(page.m_notes->toPlainText(), QString());
         QCOMPARE(form->m_childrenData->recordCount(), 0);
-        page.StringGridYp->setCells(1, 1, QStringLiteral("ΒΗΤΑ"));
+        page.m_taxpayerGrid->setCells(1, 1, QStringLiteral("ΒΗΤΑ"));
 
         open(*form, kFirst, robot);
-        QCOMPARE(page.StringGridYp->Cells(1, 1), QStringLiteral("ΑΛΦΑ"));
-        QCOMPARE(page.StringGridYp->Cells(4, 1), kFirst);
-        QCOMPARE(page.StringGridYpWife->Cells(1, 1), QStringLiteral("ΣΥΖΥΓΟΣ"));
-        QCOMPARE(page.StringGridAnti->Cells(0, 1), QStringLiteral("ΚΗΔΕΜΟΝΑΣ"));
-        QCOMPARE(page.ComboBoxDOY->currentIndex(), 5);
-        QCOMPARE(page.ComboBoxDOYCodes->currentIndex(), 5);
-        QCOMPARE(page.ComboBoxType->currentIndex(), 1);
-        QCOMPARE(page.MemoNotes->toPlainText(), QStringLiteral("ΓΡΑΜΜΗ 1\nΓΡΑΜΜΗ 2"));
+        QCOMPARE(page.m_taxpayerGrid->Cells(1, 1), QStringLiteral("ΑΛΦΑ"));
+        QCOMPARE(page.m_taxpayerGrid->Cells(4, 1), kFirst);
+        QCOMPARE(page.m_spouseGrid->Cells(1, 1), QStringLiteral("ΣΥΖΥΓΟΣ"));
+        QCOMPARE(page.m_representativeGrid->Cells(0, 1), QStringLiteral("ΚΗΔΕΜΟΝΑΣ"));
+        QCOMPARE(page.m_taxOffices->currentIndex(), 5);
+        QCOMPARE(page.m_taxOfficeCodes->currentIndex(), 5);
+        QCOMPARE(page.m_declarationKind->currentIndex(), 1);
+        QCOMPARE(page.m_notes->toPlainText(), QStringLiteral("ΓΡΑΜΜΗ 1\nΓΡΑΜΜΗ 2"));
         QCOMPARE(form->m_childrenData->recordCount(), 1);
         QCOMPARE(form->m_childrenData->textByName("AFMYpox"), kFirst);
         QCOMPARE(StoredRows("select * from citizendata order by afm"),
@@ -180,19 +180,19 @@ private slots:
         QCOMPARE(StoredRows("select * from citizendata where afm='" + kSecond + "'").size(), 1);
         // the second declaration's data were stored too
         open(*form, kSecond, robot);
-        QCOMPARE(page.StringGridYp->Cells(1, 1), QStringLiteral("ΒΗΤΑ"));
+        QCOMPARE(page.m_taxpayerGrid->Cells(1, 1), QStringLiteral("ΒΗΤΑ"));
     }
 
     void storedRowsAndNullColumns() {
         Session session;
         auto &[folder, form, robot, page] = session;
-        page.StringGridYpWife->setCells(2, 1, QStringLiteral("ΜΑΡΙΑ"));
+        page.m_spouseGrid->setCells(2, 1, QStringLiteral("ΜΑΡΙΑ"));
         form->storeGeneralData();
         QCOMPARE(StoredRows("select * from wifedata"), QList<QStringList>({{"", "ΜΑΡΙΑ", "", "", "", kFirst}}));
         QCOMPARE(StoredRows("select * from generaldata"),
                  QList<QStringList>({{"ΑΓ. ΔΗΜΗΤΡΙΟΥ", "1129", "0", "<null>", "", kFirst}}));
         // a spouse whose cells are all emptied loses the row
-        page.StringGridYpWife->setCells(2, 1, QString());
+        page.m_spouseGrid->setCells(2, 1, QString());
         form->storeGeneralData();
         QVERIFY(StoredRows("select * from wifedata").isEmpty());
         QVERIFY(StoredRows("select * from ekprosopos").isEmpty());
@@ -205,21 +205,21 @@ private slots:
             c.execute("UPDATE generaldata SET DOYName='ΑΓΝΩΣΤΗ', DOYCode='4511', Notes=NULL");
             c.execute("UPDATE citizendata SET Name=NULL, Surname='ΓΑΜΑ'");
         }
-        page.MemoNotes->setPlainText(QStringLiteral("ΠΑΛΙΟ"));
+        page.m_notes->setPlainText(QStringLiteral("ΠΑΛΙΟ"));
         form->clearGeneralPage();
-        page.StringGridYp->setCells(2, 1, QStringLiteral("ΠΡΙΝ"));
+        page.m_taxpayerGrid->setCells(2, 1, QStringLiteral("ΠΡΙΝ"));
         form->loadDeclaration();
-        QCOMPARE(page.ComboBoxDOY->currentIndex(), -1);
-        QCOMPARE(page.ComboBoxDOYCodes->currentText(), QStringLiteral("4511"));
-        QCOMPARE(page.MemoNotes->toPlainText(), QString());
-        QCOMPARE(page.StringGridYp->Cells(1, 1), QStringLiteral("ΓΑΜΑ"));
-        QCOMPARE(page.StringGridYp->Cells(2, 1), QStringLiteral("ΠΡΙΝ"));   // null: unchanged
+        QCOMPARE(page.m_taxOffices->currentIndex(), -1);
+        QCOMPARE(page.m_taxOfficeCodes->currentText(), QStringLiteral("4511"));
+        QCOMPARE(page.m_notes->toPlainText(), QString());
+        QCOMPARE(page.m_taxpayerGrid->Cells(1, 1), QStringLiteral("ΓΑΜΑ"));
+        QCOMPARE(page.m_taxpayerGrid->Cells(2, 1), QStringLiteral("ΠΡΙΝ"));   // null: unchanged
     }
 
     void failedCreationKeepsTheOpenDeclaration() {
         Session session;
         auto &[folder, form, robot, page] = session;
-        page.StringGridYp->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
+        page.m_taxpayerGrid->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
         form->setActivePage(3);
         {
             // From here on the engine refuses new declarations.
@@ -234,9 +234,9 @@ private slots:
         QCOMPARE(form->m_currentTaxNumber, kFirst);
         QVERIFY(form->m_pages->isEnabled());
         QCOMPARE(form->m_pages->currentIndex(), 3);
-        QCOMPARE(page.StringGridYp->Cells(1, 1), QStringLiteral("ΑΛΦΑ"));
+        QCOMPARE(page.m_taxpayerGrid->Cells(1, 1), QStringLiteral("ΑΛΦΑ"));
         // the page is still the first declaration's, and is stored under its number
-        page.StringGridYp->setCells(2, 1, QStringLiteral("ΝΙΚΟΣ"));
+        page.m_taxpayerGrid->setCells(2, 1, QStringLiteral("ΝΙΚΟΣ"));
         form->storeGeneralData();
         QCOMPARE(StoredRows("select * from citizendata"), QList<QStringList>({{"ΑΛΦΑ", "ΝΙΚΟΣ", "", kFirst}}));
         QVERIFY(StoredRows("select * from generaldata where afmypox='" + kSecond + "'").isEmpty());
@@ -262,15 +262,15 @@ private slots:
         Session session;
         auto &[folder, form, robot, page] = session;
         // surname empty: the message of the page switch, back on page 0, stored all the same
-        page.MemoNotes->setPlainText(QStringLiteral("ΣΗΜΕΙΩΣΗ"));
+        page.m_notes->setPlainText(QStringLiteral("ΣΗΜΕΙΩΣΗ"));
         robot.ok();
         form->m_pages->setCurrentIndex(2);
         QCOMPARE(robot.texts.last(), QStringLiteral("Πρέπει να δηλώσετε οπωσδήποτε Επώνυμο ή Επωνυμία Υπόχρεου."));
         QCOMPARE(form->m_pages->currentIndex(), 0);
         QCOMPARE(StoredRows("select Notes from generaldata"), QList<QStringList>({{"ΣΗΜΕΙΩΣΗ"}}));
         // an invalid spouse number: the page-switch wording
-        page.StringGridYp->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
-        page.StringGridYpWife->setCells(1, 1, QStringLiteral("ΣΥΖΥΓΟΣ"));
+        page.m_taxpayerGrid->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
+        page.m_spouseGrid->setCells(1, 1, QStringLiteral("ΣΥΖΥΓΟΣ"));
         robot.ok();
         form->m_pages->setCurrentIndex(1);
         QCOMPARE(robot.texts.last(),
@@ -280,17 +280,17 @@ private slots:
         QCOMPARE(StoredRows("select Surname from wifedata"), QList<QStringList>({{"ΣΥΖΥΓΟΣ"}}));
         // valid: the page changes, with no message, and is stored; Table 1 to
         // Table 2 validates and stores the same way
-        page.StringGridYpWife->setCells(5, 1, kSecond);
+        page.m_spouseGrid->setCells(5, 1, kSecond);
         const int shown = robot.texts.size();
         form->m_pages->setCurrentIndex(1);
         QCOMPARE(form->m_pages->currentIndex(), 1);
-        page.StringGridYp->setCells(2, 1, QStringLiteral("ΝΙΚΟΣ"));   // not on screen, but the page holds it
+        page.m_taxpayerGrid->setCells(2, 1, QStringLiteral("ΝΙΚΟΣ"));   // not on screen, but the page holds it
         form->m_pages->setCurrentIndex(2);
         QCOMPARE(form->m_pages->currentIndex(), 2);
         QCOMPARE(robot.texts.size(), shown);
         QCOMPARE(StoredRows("select Name from citizendata"), QList<QStringList>({{"ΝΙΚΟΣ"}}));
         // choosing page 0 never validates nor stores, even when invalid
-        page.StringGridYp->setCells(1, 1, QString());
+        page.m_taxpayerGrid->setCells(1, 1, QString());
         form->m_pages->setCurrentIndex(0);
         QCOMPARE(robot.texts.size(), shown);
         QCOMPARE(StoredRows("select Surname from citizendata"), QList<QStringList>({{"ΑΛΦΑ"}}));
@@ -305,15 +305,15 @@ private slots:
             ModalAnswerer robot;
             open(*form, kFirst, robot);
             GeneralPage &page = *form->m_generalPage;
-            page.StringGridYp->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
+            page.m_taxpayerGrid->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
             form->m_showStartHint = false;
             form->show();
             QApplication::setActiveWindow(form.get());
             QVERIFY(QTest::qWaitForWindowActive(form.get()));
-            DataGrid *grid = page.DBGrid1;
+            DataGrid *grid = page.m_childrenGrid;
 
             // a new child: the surname typed, the cell still open, then another page
-            page.DBNavigator1->button(DataNavigator::Button::Insert)->click();
+            page.m_childrenNavigator->button(DataNavigator::Button::Insert)->click();
             grid->setFocus();
             const QModelIndex surname = grid->model()->index(0, 0);
             grid->setCurrentIndex(surname);
@@ -368,16 +368,16 @@ private slots:
                 QVERIFY(editor && editor != grid);
                 TypeText(editor, text);
             };
-            typeInto(page.StringGridYp, 1, QStringLiteral("ΑΛΦΑ"));
-            QCOMPARE(page.StringGridYp->Cells(1, 1), QStringLiteral("ΑΛΦΑ"));
+            typeInto(page.m_taxpayerGrid, 1, QStringLiteral("ΑΛΦΑ"));
+            QCOMPARE(page.m_taxpayerGrid->Cells(1, 1), QStringLiteral("ΑΛΦΑ"));
             open(*form, kSecond, robot);   // stores the first declaration silently
             QCOMPARE(StoredRows("select Surname from citizendata where afm='" + kFirst + "'"),
                      QList<QStringList>({{"ΑΛΦΑ"}}));
-            QCOMPARE(page.StringGridYp->Cells(1, 1), QString());
+            QCOMPARE(page.m_taxpayerGrid->Cells(1, 1), QString());
 
             QApplication::setActiveWindow(form.get());
             QVERIFY(QTest::qWaitForWindowActive(form.get()));
-            typeInto(page.StringGridYpWife, 2, QStringLiteral("ΜΑΡΙΑ"));
+            typeInto(page.m_spouseGrid, 2, QStringLiteral("ΜΑΡΙΑ"));
             form->close();
         }
         QCOMPARE(StoredRows("select Name, afmypox from wifedata"), QList<QStringList>({{"ΜΑΡΙΑ", kSecond}}));
@@ -389,7 +389,7 @@ private slots:
             auto form = MakeMainWindow();
             ModalAnswerer robot;
             open(*form, kFirst, robot);
-            form->m_generalPage->StringGridYp->setCells(1, 1, QStringLiteral("ΤΕΛΟΣ"));
+            form->m_generalPage->m_taxpayerGrid->setCells(1, 1, QStringLiteral("ΤΕΛΟΣ"));
             form->close();
             QVERIFY(!form->m_childrenData->isActive());
             QVERIFY(!form->m_referenceConnection->isOpen());

@@ -186,13 +186,13 @@ private slots:
 
     void gridIsLeftOnTheFailingChild() {
         Page p;
-        p.page.StringGridYp->setCells(1, 1, "ΑΛΦΑ");
+        p.page.m_taxpayerGrid->setCells(1, 1, "ΑΛΦΑ");
         p.addChild("Α", kSpouse);
         p.addChild("Β", kSpouse, "1700");
         p.addChild("Γ", kSpouse);
         QCOMPARE(p.form->validateDeclaration(), 6);
         QCOMPARE(p.form->m_childrenData->recNo(), 1);
-        QCOMPARE(p.page.DBGrid1->currentIndex().row(), 1);
+        QCOMPARE(p.page.m_childrenGrid->currentIndex().row(), 1);
         p.form->m_childrenData->moveTo(1);
         p.form->m_childrenData->edit();
         p.form->m_childrenData->setFieldByName("YearOfBirth", "2000");
@@ -201,11 +201,11 @@ private slots:
         QCOMPARE(p.form->m_childrenData->recNo(), 0);
         // A check that fails before the children leaves the grid where it is.
         p.form->m_childrenData->moveTo(2);
-        p.page.StringGridYp->setCells(1, 1, QString());
+        p.page.m_taxpayerGrid->setCells(1, 1, QString());
         QCOMPARE(p.form->validateDeclaration(), 5);
         QCOMPARE(p.form->m_childrenData->recNo(), 2);
-        p.page.StringGridYp->setCells(1, 1, "ΑΛΦΑ");
-        p.page.StringGridYpWife->setCells(5, 1, "123");
+        p.page.m_taxpayerGrid->setCells(1, 1, "ΑΛΦΑ");
+        p.page.m_spouseGrid->setCells(5, 1, "123");
         QCOMPARE(p.form->validateDeclaration(), 2);
         QCOMPARE(p.form->m_childrenData->recNo(), 2);
     }
@@ -214,46 +214,46 @@ private slots:
         Page p;
         ModalAnswerer robot;
         robot.ok();
-        p.page.BitBtnSave->click();
+        p.page.m_saveButton->click();
         QCOMPARE(robot.texts, QStringList({"Πρέπει να δηλώσετε οπωσδήποτε Επώνυμο ή Επωνυμία Υπόχρεου."}));
         QCOMPARE(count("select * from generaldata"), 0);
     }
 
     void saveQuestionsAnsweredBothWays() {
         Page p;
-        p.page.StringGridYp->setCells(1, 1, "ΕΤΑΙΡΕΙΑ Α.Ε.");   // a company: no first or father's name
+        p.page.m_taxpayerGrid->setCells(1, 1, "ΕΤΑΙΡΕΙΑ Α.Ε.");   // a company: no first or father's name
         const QString personQ = "Δεν έχετε συμπληρώσει κάποια από τα στοιχεία του υπόχρεου. Είστε σίγουροι ότι θέλετε "
                                 "να συνεχίσετε;";
         {
             ModalAnswerer robot;
             robot.no();
-            p.page.BitBtnSaveClick();
+            p.page.saveGeneralData();
             QCOMPARE(robot.texts, QStringList({personQ}));
             QCOMPARE(count("select * from citizendata where Surname is not null"), 0);
         }
         // spouse partly filled with a valid number: its question; No keeps what came before
-        p.page.StringGridYpWife->setCells(1, 1, "ΣΥΖΥΓΟΣ");
-        p.page.StringGridYpWife->setCells(5, 1, kSpouse);
+        p.page.m_spouseGrid->setCells(1, 1, "ΣΥΖΥΓΟΣ");
+        p.page.m_spouseGrid->setCells(5, 1, kSpouse);
         const QString spouseQ = "Δεν έχετε συμπληρώσει κάποια από τα στοιχεία της συζύγου. Είστε σίγουροι ότι θέλετε "
                                 "να συνεχίσετε;";
         {
             ModalAnswerer robot;
             robot.yes().no();
-            p.page.BitBtnSaveClick();
+            p.page.saveGeneralData();
             QCOMPARE(robot.texts, QStringList({personQ, spouseQ}));
             QCOMPARE(count("select * from citizendata where Surname='ΕΤΑΙΡΕΙΑ Α.Ε.'"), 1);
             QCOMPARE(count("select * from wifedata"), 0);
             QCOMPARE(count("select * from generaldata"), 0);
         }
         // representative partly filled: its question; No after the general row was stored
-        p.page.StringGridAnti->setCells(1, 1, "ΕΚΠΡΟΣΩΠΟΣ");
-        p.page.StringGridAnti->setCells(4, 1, kOther);
+        p.page.m_representativeGrid->setCells(1, 1, "ΕΚΠΡΟΣΩΠΟΣ");
+        p.page.m_representativeGrid->setCells(4, 1, kOther);
         const QString antiQ = "Δεν έχετε συμπληρώσει κάποια από τα στοιχεία του εκπροσώπου. Είστε σίγουροι ότι θέλετε "
                               "να συνεχίσετε;";
         {
             ModalAnswerer robot;
             robot.yes().yes().no();
-            p.page.BitBtnSaveClick();
+            p.page.saveGeneralData();
             QCOMPARE(robot.texts, QStringList({personQ, spouseQ, antiQ}));
             QCOMPARE(count("select * from wifedata where AFM='" + kSpouse + "'"), 1);
             QCOMPARE(count("select * from generaldata"), 1);
@@ -262,19 +262,19 @@ private slots:
         {
             ModalAnswerer robot;
             robot.yes().yes().yes().ok();
-            p.page.BitBtnSaveClick();
+            p.page.saveGeneralData();
             QCOMPARE(robot.texts.last(), QStringLiteral("Επιτυχής αποθήκευση Γενικών Στοιχείων"));
             QCOMPARE(count("select * from ekprosopos where Surname='ΕΚΠΡΟΣΩΠΟΣ'"), 1);
         }
         // everything emptied: the spouse and representative rows go, no questions but the person's
         for (int c = 1; c <= 5; ++c)
-            p.page.StringGridYpWife->setCells(c, 1, QString());
+            p.page.m_spouseGrid->setCells(c, 1, QString());
         for (int c = 0; c <= 4; ++c)
-            p.page.StringGridAnti->setCells(c, 1, QString());
+            p.page.m_representativeGrid->setCells(c, 1, QString());
         {
             ModalAnswerer robot;
             robot.yes().ok();
-            p.page.BitBtnSaveClick();
+            p.page.saveGeneralData();
             QCOMPARE(robot.texts, QStringList({personQ, "Επιτυχής αποθήκευση Γενικών Στοιχείων"}));
             QCOMPARE(count("select * from wifedata"), 0);
             QCOMPARE(count("select * from ekprosopos"), 0);
@@ -300,7 +300,7 @@ private slots:
         QVERIFY(c.post());
         QCOMPARE(count("select * from children where AFMYpox='" + kPerson + "' and YearOfBirth='1990'"), 1);
         // the validation then reports the missing child tax number
-        p.page.StringGridYp->setCells(1, 1, "ΑΛΦΑ");
+        p.page.m_taxpayerGrid->setCells(1, 1, "ΑΛΦΑ");
         QCOMPARE(p.form->validateDeclaration(), 4);
     }
 
@@ -309,11 +309,11 @@ private slots:
         auto *nav = p.form->findChild<DataNavigator *>("DBNavigator1");
         nav->button(DataNavigator::Button::Insert)->click();
         QCOMPARE(p.form->m_childrenData->state(), Dataset::State::Insert);
-        QCOMPARE(p.page.DBGrid1->model()->rowCount(), 1);
-        p.page.DBGrid1->model()->setData(p.page.DBGrid1->model()->index(0, 0), "ΠΑΙΔΙ", Qt::EditRole);
+        QCOMPARE(p.page.m_childrenGrid->model()->rowCount(), 1);
+        p.page.m_childrenGrid->model()->setData(p.page.m_childrenGrid->model()->index(0, 0), "ΠΑΙΔΙ", Qt::EditRole);
         nav->button(DataNavigator::Button::Post)->click();
         QCOMPARE(count("select * from children where Surname='ΠΑΙΔΙ'"), 1);
-        p.page.DBGrid1->model()->setData(p.page.DBGrid1->model()->index(0, 1), "ΟΝΟΜΑ", Qt::EditRole);
+        p.page.m_childrenGrid->model()->setData(p.page.m_childrenGrid->model()->index(0, 1), "ΟΝΟΜΑ", Qt::EditRole);
         nav->button(DataNavigator::Button::Cancel)->click();
         QCOMPARE(p.form->m_childrenData->textByName("Name"), QString());
         QCOMPARE(count("select * from children where Name is not null"), 0);
@@ -323,7 +323,7 @@ private slots:
     // on: no question, no error window, nothing changes.
     void navigatorButtonsWithNothingToActOn() {
         Page p;
-        DataNavigator *nav = p.page.DBNavigator1;
+        DataNavigator *nav = p.page.m_childrenNavigator;
         Dataset &c = *p.form->m_childrenData;
         ModalAnswerer robot;
         robot.yes().ok().ok();
@@ -345,7 +345,7 @@ private slots:
         nav->button(DataNavigator::Button::Delete)->click();
         QTRY_COMPARE(robot.texts, QStringList({"Είστε σίγουρος;"}));
         QCOMPARE(c.state(), Dataset::State::Browse);
-        QCOMPARE(p.page.DBGrid1->model()->rowCount(), 0);
+        QCOMPARE(p.page.m_childrenGrid->model()->rowCount(), 0);
     }
 
     // The navigator's buttons take no focus, so a cell of the children grid may
@@ -357,8 +357,8 @@ private slots:
         p.form->show();
         QApplication::setActiveWindow(p.form.get());
         QVERIFY(QTest::qWaitForWindowActive(p.form.get()));
-        DataNavigator *nav = p.page.DBNavigator1;
-        DataGrid *grid = p.page.DBGrid1;
+        DataNavigator *nav = p.page.m_childrenNavigator;
+        DataGrid *grid = p.page.m_childrenGrid;
         Dataset &c = *p.form->m_childrenData;
         auto typeInto = [&](int row, int column, const QString &text) {
             grid->setFocus();
@@ -431,20 +431,20 @@ private slots:
 
     void taxOfficeCodesFollowTheChosenPlace() {
         Page p;
-        auto *names = p.page.ComboBoxDOY;
+        auto *names = p.page.m_taxOffices;
         const int first = names->findText("ΝΕΑΠΟΛΗΣ ΒΟΙΟΥ");
         QCOMPARE(names->itemText(first + 1), QStringLiteral("ΝΕΑΠΟΛΗΣ ΒΟΙΟΥ"));
-        p.page.ComboBoxDOYChange(first + 1);
-        QCOMPARE(p.page.ComboBoxDOYCodes->currentText(), QStringLiteral("4511"));
-        p.page.ComboBoxDOYChange(first);
-        QCOMPARE(p.page.ComboBoxDOYCodes->currentText(), QStringLiteral("2622"));
+        p.page.chooseTaxOffice(first + 1);
+        QCOMPARE(p.page.m_taxOfficeCodes->currentText(), QStringLiteral("4511"));
+        p.page.chooseTaxOffice(first);
+        QCOMPARE(p.page.m_taxOfficeCodes->currentText(), QStringLiteral("2622"));
         // the user's own choice moves the code list, keyboard included
         p.form->show();
         names->setFocus();
         names->setCurrentIndex(0);
         QTest::keyClick(names, Qt::Key_Down);
-        QCOMPARE(p.page.ComboBoxDOYCodes->currentIndex(), 1);
-        QCOMPARE(p.page.ComboBoxDOYCodes->currentText(), QStringLiteral("7311"));
+        QCOMPARE(p.page.m_taxOfficeCodes->currentIndex(), 1);
+        QCOMPARE(p.page.m_taxOfficeCodes->currentText(), QStringLiteral("7311"));
     }
 
     void gridKeyRules() {
@@ -455,14 +455,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(p.form.get()));
         const int beeps = BeepCount();
         // the person liable's tax number takes no typing, silently
-        StringGrid *yp = p.page.StringGridYp;
+        StringGrid *yp = p.page.m_taxpayerGrid;
         yp->setFocus();
         yp->setCurrentCell(1, 4);
         QTest::keyClick(yp, '5');
         QCOMPARE(yp->Cells(4, 1), kPerson);
         QCOMPARE(BeepCount(), beeps);
         // the spouse's tax number takes digits only; other cells anything
-        StringGrid *wife = p.page.StringGridYpWife;
+        StringGrid *wife = p.page.m_spouseGrid;
         wife->setFocus();
         wife->setCurrentCell(1, 5);
         QTest::keyClick(wife, 'A');
@@ -481,13 +481,13 @@ private slots:
         QTRY_COMPARE(wife->Cells(1, 1), QStringLiteral("A"));
         QCOMPARE(BeepCount(), beeps + 2);
         // the representative's tax number likewise
-        StringGrid *anti = p.page.StringGridAnti;
+        StringGrid *anti = p.page.m_representativeGrid;
         anti->setFocus();
         anti->setCurrentCell(1, 4);
         QTest::keyClick(anti, ',');
         QCOMPARE(BeepCount(), beeps + 3);
         // the children's year and tax number columns
-        auto *grid = p.page.DBGrid1;
+        auto *grid = p.page.m_childrenGrid;
         p.form->findChild<DataNavigator *>("DBNavigator1")->button(DataNavigator::Button::Insert)->click();
         grid->setFocus();
         grid->setCurrentIndex(grid->model()->index(0, 5));
