@@ -531,19 +531,19 @@ private slots:
         w.open();
         QVERIFY(w.form->m_exportAction->isEnabled());
         GeneralPage &page = w.page;
-        page.ComboBoxDOY->setCurrentIndex(page.ComboBoxDOY->findText("ΑΘΗΝΩΝ Α'"));
-        page.ComboBoxDOYChange(page.ComboBoxDOY->currentIndex());
-        page.ComboBoxType->setCurrentIndex(1);
+        page.m_taxOffices->setCurrentIndex(page.m_taxOffices->findText("ΑΘΗΝΩΝ Α'"));
+        page.chooseTaxOffice(page.m_taxOffices->currentIndex());
+        page.m_declarationKind->setCurrentIndex(1);
         const QStringList taxpayer = {"ΆΛΦΑ & ΣΙΑ Ο.Ε.", "", ""};
         const QStringList spouse = {"ΔΕΛΤΑ", "ΜΑΡΙΑ", "ΙΩΑΝΝΗΣ", "ΑΒ 123456", "100000090"};
         const QStringList representative = {"ΔΙΑΧΕΙΡΙΣΤΗΣ", "ΕΨΙΛΟΝ", "ΠΕΤΡΟΣ", "Χ 654321", "077777777"};
         for (int c = 0; c < 3; ++c)
-            page.StringGridYp->setCells(c + 1, 1, taxpayer[c]);
+            page.m_taxpayerGrid->setCells(c + 1, 1, taxpayer[c]);
         for (int c = 0; c < 5; ++c) {
-            page.StringGridYpWife->setCells(c + 1, 1, spouse[c]);
-            page.StringGridAnti->setCells(c, 1, representative[c]);
+            page.m_spouseGrid->setCells(c + 1, 1, spouse[c]);
+            page.m_representativeGrid->setCells(c, 1, representative[c]);
         }
-        page.MemoNotes->setPlainText("ΠΡΩΤΗ ΓΡΑΜΜΗ: ΑΞΙΑ < 100 € & ΑΝΩ\nΔΕΥΤΕΡΗ ΓΡΑΜΜΗ ]]> ΤΕΛΟΣ");
+        page.m_notes->setPlainText("ΠΡΩΤΗ ΓΡΑΜΜΗ: ΑΞΙΑ < 100 € & ΑΝΩ\nΔΕΥΤΕΡΗ ΓΡΑΜΜΗ ]]> ΤΕΛΟΣ");
         w.addChild({"ΔΕΛΤΑ", "ΕΛΕΝΗ", "ΙΩΑΝΝΗΣ", "ΑΒ 111111", "2010", "123456783"});
         w.addChild({"ΔΕΛΤΑ", "ΆΝΝΑ", "ΙΩΑΝΝΗΣ", "", "2015", "090000008"});
         for (const QStringList &row : kTable1Rows) {
@@ -596,7 +596,7 @@ private slots:
     void emptyDeclaration() {
         Window w;
         w.open();
-        w.page.StringGridYp->setCells(1, 1, "ΒΗΤΑ");
+        w.page.m_taxpayerGrid->setCells(1, 1, "ΒΗΤΑ");
         ModalAnswerer answers;
         answers.custom(saveAs(w.target()));
         QCOMPARE(w.exportWith(answers), QStringList{kDialogTitle});
@@ -610,12 +610,12 @@ private slots:
     void unsavedEditsAreWritten() {
         Window w;
         w.open();
-        w.page.StringGridYp->setCells(1, 1, "ΠΡΩΤΟ");
+        w.page.m_taxpayerGrid->setCells(1, 1, "ΠΡΩΤΟ");
         w.form->storeGeneralData();
-        w.page.StringGridYp->setCells(1, 1, "ΔΕΥΤΕΡΟ");
-        w.page.StringGridYpWife->setCells(1, 1, "ΣΥΖΥΓΟΣ");
-        w.page.StringGridYpWife->setCells(5, 1, "100000090");
-        w.page.MemoNotes->setPlainText("ΝΕΑ ΣΗΜΕΙΩΣΗ");
+        w.page.m_taxpayerGrid->setCells(1, 1, "ΔΕΥΤΕΡΟ");
+        w.page.m_spouseGrid->setCells(1, 1, "ΣΥΖΥΓΟΣ");
+        w.page.m_spouseGrid->setCells(5, 1, "100000090");
+        w.page.m_notes->setPlainText("ΝΕΑ ΣΗΜΕΙΩΣΗ");
         Dataset &children = *w.form->m_childrenData;
         children.insert();
         children.setFieldByName("Surname", "ΠΑΙΔΙ");
@@ -649,8 +649,8 @@ private slots:
             QCOMPARE(StoredRows("select * from citizendata"), QList<QStringList>{});
         }
         w.open();
-        w.page.StringGridYp->setCells(1, 1, "ΑΛΦΑ");
-        w.page.StringGridYpWife->setCells(5, 1, "123");
+        w.page.m_taxpayerGrid->setCells(1, 1, "ΑΛΦΑ");
+        w.page.m_spouseGrid->setCells(5, 1, "123");
         ModalAnswerer answers;
         answers.ok();
         QCOMPARE(w.exportWith(answers), QStringList{kApplicationTitle});
@@ -669,7 +669,7 @@ private slots:
         QFETCH(bool, replace);
         Window w;
         w.open();
-        w.page.StringGridYp->setCells(1, 1, "ΑΛΦΑ");
+        w.page.m_taxpayerGrid->setCells(1, 1, "ΑΛΦΑ");
         QFile earlier(w.target());
         QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
         earlier.close();
@@ -691,7 +691,7 @@ private slots:
     void cancelledDialogWritesNothing() {
         Window w;
         w.open();
-        w.page.StringGridYp->setCells(1, 1, "ΑΛΦΑ");
+        w.page.m_taxpayerGrid->setCells(1, 1, "ΑΛΦΑ");
         ModalAnswerer answers;
         answers.custom(saveAs(QString()));
         QCOMPARE(w.exportWith(answers), QStringList{kDialogTitle});
@@ -703,7 +703,7 @@ private slots:
     void failedWriteKeepsTheEarlierFile() {
         Window w;
         w.open();
-        w.page.StringGridYp->setCells(1, 1, "ΑΛΦΑ");
+        w.page.m_taxpayerGrid->setCells(1, 1, "ΑΛΦΑ");
         const QString folder = w.folder.file("readonly");
         QVERIFY(QDir().mkdir(folder));
         const QString path = folder + "/D7-111111114.xml";

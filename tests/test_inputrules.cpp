@@ -1,5 +1,5 @@
-// The shared key filters, the decimal exit rule on a real field, and the
-// Yes/No question.
+// The shared key filters, the decimal exit rule on real fields, the Yes/No
+// question and the plain message.
 #include <QLineEdit>
 #include <QPushButton>
 #include <QMessageBox>
@@ -33,115 +33,92 @@ struct Fields {
 class InputRulesTest : public QObject {
     Q_OBJECT
 private slots:
-    void digitFilter() {
-        for (QChar c : QStringLiteral("0123456789"))
+    void keyFiltersLetThroughOnlyTheirCharacters() {
+        for (QChar c : QStringLiteral("0123456789\x08\x09"))   // with Backspace and Tab
             QVERIFY(DigitKeyFilter(c));
-        QVERIFY(DigitKeyFilter(QChar(8)));
-        QVERIFY(DigitKeyFilter(QChar(9)));
         for (QChar c : QStringLiteral("a Α,.-+\x0d\x1b\x03\x16"))
             QVERIFY2(!DigitKeyFilter(c), qPrintable(QString::number(c.unicode())));
+        // a decimal field takes one comma, and no Tab
+        const std::tuple<char, const char *, bool> decimal[] = {
+            {',', "12", true}, {',', "12,5", false}, {9, "12", false}, {8, "12,5", true}, {'.', "12", false}};
+        for (const auto &[key, text, taken] : decimal)
+            QVERIFY2(DecimalKeyFilter(QChar(key), text) == taken, qPrintable(QString(key) + " in " + text));
     }
 
-    void decimalFilter() {
-        QVERIFY(DecimalKeyFilter(',', "12"));
-        QVERIFY(!DecimalKeyFilter(',', "12,5"));
-        QVERIFY(!DecimalKeyFilter(QChar(9), "12"));   // Tab is refused in decimal fields
-        QVERIFY(DecimalKeyFilter(QChar(8), "12,5"));
-        QVERIFY(!DecimalKeyFilter('.', "12"));
-    }
-
-    void typingIntoADecimalField() {
+    // A refused key beeps and types nothing; Tab leaves a digit field but is
+    // refused in a decimal one. On X11 the Delete key carries the DEL character
+    // (0x7f) as its text; it deletes, it does not type, so no filter refuses it.
+    void fieldsBeepAtRefusedKeysAndLetDeleteThrough() {
         Fields f;
         UseDecimalKeys(&f.first, QStringLiteral("0.##"));
+        UseDigitKeys(&f.second);
         TypeText(&f.first, "12,5");
         QCOMPARE(f.first.text(), QStringLiteral("12,5"));
-        // a second comma beeps and changes nothing, even with the first selected
-        f.first.setSelection(2, 1);
+        f.first.setSelection(2, 1);   // a second comma is refused even with the first selected
         const int beeps = BeepCount();
-        QTest::keyClick(&f.first, ',');
-        QCOMPARE(f.first.text(), QStringLiteral("12,5"));
-        QCOMPARE(BeepCount(), beeps + 1);
-        QTest::keyClick(&f.first, 'x');
-        QCOMPARE(BeepCount(), beeps + 2);
-        // Tab is dropped: the focus stays and it beeps
-        QTest::keyClick(&f.first, Qt::Key_Tab);
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            int beeps;
+        } keys[] = {{Qt::Key_Comma, {}, 1},
+                    {Qt::Key_X, {}, 2},
+                    {Qt::Key_Tab, {}, 3},
+                    {Qt::Key_V, Qt::ControlModifier, 4},   // paste and other control combinations
+                    {Qt::Key_Left, {}, 4}};                // arrows type nothing and are not judged
+        for (const auto &k : keys) {
+            QTest::keyClick(&f.first, k.key, k.modifiers);
+            QCOMPARE(f.first.text(), QStringLiteral("12,5"));
+            QVERIFY(f.first.hasFocus());
+            QCOMPARE(BeepCount(), beeps + k.beeps);
+        }
+        f.second.setFocus();
+        TypeText(&f.second, "19a8");
+        QCOMPARE(f.second.text(), QStringLiteral("198"));
+        QCOMPARE(BeepCount(), beeps + 5);
+        QTest::keyClick(&f.second, Qt::Key_Tab);
         QVERIFY(f.first.hasFocus());
-        QCOMPARE(BeepCount(), beeps + 3);
-        // control combinations such as paste are dropped too
-        QTest::keyClick(&f.first, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(f.first.text(), QStringLiteral("12,5"));
-        // arrows and Delete type nothing and are not judged
-        QTest::keyClick(&f.first, Qt::Key_Left);
-        QCOMPARE(BeepCount(), beeps + 4);
-    }
-
-    // On X11 the Delete key carries the DEL character (0x7f) as its text; it
-    // deletes, it does not type, so no filter may refuse it.
-    void deleteKeyIsNotTypedText() {
-        Fields f;
-        UseDigitKeys(&f.first);
-        UseDecimalKeys(&f.second, QStringLiteral("0.##"));
-        f.first.setText(QStringLiteral("1980"));
-        f.second.setText(QStringLiteral("12,5"));
-        const int beeps = BeepCount();
         for (QLineEdit *field : {&f.first, &f.second}) {
             field->setFocus();
             field->setCursorPosition(0);
             QTest::sendKeyEvent(QTest::Click, field, Qt::Key_Delete, QString(QChar(0x7f)), Qt::NoModifier);
         }
-        QCOMPARE(f.first.text(), QStringLiteral("980"));
-        QCOMPARE(f.second.text(), QStringLiteral("2,5"));
-        QCOMPARE(BeepCount(), beeps);
+        QCOMPARE(f.first.text(), QStringLiteral("2,5"));
+        QCOMPARE(f.second.text(), QStringLiteral("98"));
+        QCOMPARE(BeepCount(), beeps + 5);
     }
 
-    void tabLeavesADigitField() {
-        Fields f;
-        UseDigitKeys(&f.first);
-        const int beeps = BeepCount();
-        TypeText(&f.first, "19a8");
-        QCOMPARE(f.first.text(), QStringLiteral("198"));
-        QCOMPARE(BeepCount(), beeps + 1);
-        QTest::keyClick(&f.first, Qt::Key_Tab);
-        QVERIFY(f.second.hasFocus());
+    // Leaving a decimal field, or recording it, writes its number in the
+    // field's pattern; one field also empties a lone zero.
+    void leavingADecimalFieldWritesItsNumberInTheFieldsPattern() {
+        const struct {
+            const char *pattern;
+            bool emptyZero;
+            const char *typed, *left;
+        } cases[] = {
+            {"0.##", false, "3,456", "3,46"},
+            {"0.##", false, ",", ","},             // one character is not touched
+            {"0.##", false, "12,5 m", "12,5 m"},   // pasted text that is no number stays to correct
+            {"0.##", true, "0,00", ""},
+            {"0.##", true, "0", ""},
+            {"0.#####", false, "0,000", "0"},
+            {"0.#####", false, "1,1234567", "1,12346"},
+        };
+        for (const auto &c : cases) {
+            Fields f;
+            UseDecimalKeys(&f.first, c.pattern, c.emptyZero);
+            UseDecimalKeys(&f.second, c.pattern, c.emptyZero);
+            f.second.setText(c.typed);
+            ApplyExitRule(&f.second);   // as a step does before it records the field
+            QCOMPARE(f.second.text(), QString(c.left));
+            f.first.setText(c.typed);
+            f.second.setFocus();
+            QCOMPARE(f.first.text(), QString(c.left));
+        }
     }
 
-    void exitRuleOnLeaving() {
-        Fields f;
-        UseDecimalKeys(&f.first, QStringLiteral("0.##"));
-        f.first.setText(QStringLiteral("3,456"));
-        f.second.setFocus();
-        QCOMPARE(f.first.text(), QStringLiteral("3,46"));
-        // a single character is not touched
-        f.first.setFocus();
-        f.first.setText(QStringLiteral(","));
-        f.second.setFocus();
-        QCOMPARE(f.first.text(), QStringLiteral(","));
-        // pasted text that is no number stays for the user to correct
-        f.first.setFocus();
-        f.first.setText(QStringLiteral("12,5 m"));
-        f.second.setFocus();
-        QCOMPARE(f.first.text(), QStringLiteral("12,5 m"));
-    }
-
-    void loneZeroEmptiedWhereAsked() {
-        Fields f;
-        UseDecimalKeys(&f.first, QStringLiteral("0.##"), true);
-        UseDecimalKeys(&f.second, QStringLiteral("0.#####"));
-        f.first.setText(QStringLiteral("0,00"));
-        ApplyExitRule(&f.first);
-        QCOMPARE(f.first.text(), QString());
-        f.first.setText(QStringLiteral("0"));   // one character: only the extra rule applies
-        ApplyExitRule(&f.first);
-        QCOMPARE(f.first.text(), QString());
-        f.second.setText(QStringLiteral("0,000"));
-        ApplyExitRule(&f.second);
-        QCOMPARE(f.second.text(), QStringLiteral("0"));
-        f.second.setText(QStringLiteral("1,1234567"));
-        ApplyExitRule(&f.second);
-        QCOMPARE(f.second.text(), QStringLiteral("1,12346"));
-    }
-
-    void questionAnswers() {
+    // Enter and Yes answer a question Yes; Escape, No and the close box No.
+    // A message has its one button; both bear the program's title, no icon.
+    void aQuestionIsYesOnlyOnEnterOrYesAndAMessageHasOneButton() {
         ModalAnswerer robot;
         robot.enter().escape().yes().no().custom([](QWidget *w) {
             auto *box = qobject_cast<QMessageBox *>(w);
@@ -153,26 +130,30 @@ private slots:
             QCOMPARE(box->defaultButton()->text(), QStringLiteral("Ναι"));
             box->close();   // the close box counts as the cancel button: No
         });
+        robot.custom([](QWidget *w) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            QCOMPARE(box->icon(), QMessageBox::NoIcon);
+            QCOMPARE(box->buttons().size(), 1);
+            box->buttons().first()->click();
+        });
         QVERIFY(AskYesNo("Enter?"));
         QVERIFY(!AskYesNo("Escape?"));
         QVERIFY(AskYesNo("Yes?"));
         QVERIFY(!AskYesNo("No?"));
         QVERIFY(!AskYesNo("Closed?"));
-        QCOMPARE(robot.texts, QStringList({"Enter?", "Escape?", "Yes?", "No?", "Closed?"}));
-        QCOMPARE(robot.titles.first(), QStringLiteral("D7: ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΟΥ"));
+        ShowMessageText("Μήνυμα");
+        QCOMPARE(robot.texts, QStringList({"Enter?", "Escape?", "Yes?", "No?", "Closed?", "Μήνυμα"}));
+        QCOMPARE(robot.titles, QStringList(6, QStringLiteral("D7: ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΟΥ")));
     }
 
     // The desktop's style decides where a dialog puts Yes and No; the question
     // shows "Ναι" left of "Όχι" whatever the desktop's habit.
-    void questionButtonsInOrderOnEveryDesktop() {
+    void yesStandsLeftOfNoOnEveryDesktop() {
         struct Layout : QProxyStyle {
             int layout;
             Layout(int l) : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))), layout(l) {}
-            int styleHint(StyleHint hint, const QStyleOption *o, const QWidget *w,
-                          QStyleHintReturn *r) const override {
-                if (hint == SH_DialogButtonLayout)
-                    return layout;
-                return QProxyStyle::styleHint(hint, o, w, r);
+            int styleHint(StyleHint hint, const QStyleOption *o, const QWidget *w, QStyleHintReturn *r) const override {
+                return hint == SH_DialogButtonLayout ? layout : QProxyStyle::styleHint(hint, o, w, r);
             }
         };
         const QString previous = QApplication::style()->name();
@@ -206,19 +187,6 @@ private slots:
         }
         QApplication::setStyle(QStyleFactory::create(previous));
         QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("layouts ") + wrong.join(',')));
-    }
-
-    void plainMessage() {
-        ModalAnswerer robot;
-        robot.custom([](QWidget *w) {
-            auto *box = qobject_cast<QMessageBox *>(w);
-            QCOMPARE(box->icon(), QMessageBox::NoIcon);
-            QCOMPARE(box->buttons().size(), 1);
-            box->buttons().first()->click();
-        });
-        ShowMessageText("Μήνυμα");
-        QCOMPARE(robot.texts, QStringList({"Μήνυμα"}));
-        QCOMPARE(robot.titles, QStringList({"D7: ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΟΥ"}));
     }
 };
 

@@ -347,10 +347,10 @@ private slots:
             QSKIP("a printer is installed: printing would not fail");
         Declaration d;
         GeneralPage &page = *d.form->m_generalPage;
-        page.ComboBoxDOY->setCurrentIndex(3);
-        page.StringGridYp->setCells(1, 1, QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ"));
-        page.StringGridAnti->setCells(0, 1, QStringLiteral("ΚΗΔΕΜΟΝΑΣ"));
-        page.MemoNotes->setPlainText(QStringLiteral("ΣΗΜΕΙΩΣΗ ΕΝΑ"));
+        page.m_taxOffices->setCurrentIndex(3);
+        page.m_taxpayerGrid->setCells(1, 1, QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ"));
+        page.m_representativeGrid->setCells(0, 1, QStringLiteral("ΚΗΔΕΜΟΝΑΣ"));
+        page.m_notes->setPlainText(QStringLiteral("ΣΗΜΕΙΩΣΗ ΕΝΑ"));
         Dataset &children = *d.form->m_childrenData;
         for (const char *name : {"ΕΛΕΝΗ", "ΝΙΚΟΣ"}) {
             children.insert();
@@ -389,7 +389,7 @@ private slots:
         const QString text = PdfPages(pdf).join(u'\f');
         for (const QString &expected : QStringList{"ΣΤΟΙΧΕΙΑ ΤΟΥ ΥΠΟΧΡΕΟΥ(Με κεφαλαία)", "ΣΤΟΙΧΕΙΑ ΠΡΟΣΤΑΤΕΥΟΜΕΝΩΝ ΤΕΚΝΩΝ",
                                         "Προς τη Δ.Ο.Υ.:", "ΠΑΠΑΔΟΠΟΥΛΟΣ", "ΕΛΕΝΗ", "ΚΗΔΕΜΟΝΑΣ", "ΣΗΜΕΙΩΣΗ ΕΝΑ",
-                                        page.ComboBoxDOY->currentText(), page.ComboBoxDOYCodes->currentText()})
+                                        page.m_taxOffices->currentText(), page.m_taxOfficeCodes->currentText()})
             QVERIFY2(text.contains(expected), qPrintable(expected));
     }
 

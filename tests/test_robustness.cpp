@@ -56,8 +56,8 @@ struct Session {
         activate();
     }
     GeneralPage &general() const { return *form->m_generalPage; }
-    DataGrid *children() const { return general().DBGrid1; }
-    void navigator(DataNavigator::Button b) { general().DBNavigator1->button(b)->click(); }
+    DataGrid *children() const { return general().m_childrenGrid; }
+    void navigator(DataNavigator::Button b) { general().m_childrenNavigator->button(b)->click(); }
     // Keys as the user presses them, into whatever holds the focus.
     static void type(const QString &text) { TypeText(QApplication::focusWidget(), text); }
     static void key(Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); }
@@ -105,12 +105,12 @@ struct Session {
         QStringList out;
         const GeneralPage &g = general();
         for (int c = 1; c <= 4; ++c)
-            out << g.StringGridYp->Cells(c, 1);
+            out << g.m_taxpayerGrid->Cells(c, 1);
         for (int c = 1; c <= 5; ++c)
-            out << g.StringGridYpWife->Cells(c, 1);
+            out << g.m_spouseGrid->Cells(c, 1);
         for (int c = 0; c <= 4; ++c)
-            out << g.StringGridAnti->Cells(c, 1);
-        out << g.MemoNotes->toPlainText() << g.ComboBoxDOY->currentText() << g.ComboBoxDOYCodes->currentText();
+            out << g.m_representativeGrid->Cells(c, 1);
+        out << g.m_notes->toPlainText() << g.m_taxOffices->currentText() << g.m_taxOfficeCodes->currentText();
         return out;
     }
     QStringList childrenShown() const {
@@ -235,7 +235,7 @@ private slots:
             Session s;
             s.open(kFirst);
             GeneralPage &g = s.general();
-            s.typeCell(g.StringGridYp, 1, "ΝΕΟ");
+            s.typeCell(g.m_taxpayerGrid, 1, "ΝΕΟ");
             s.navigator(DataNavigator::Button::Insert);
             s.typeInto(0, 0, "ΠΑΙΔΙ");
             for (int c = 0; c < 5; ++c)
@@ -250,7 +250,7 @@ private slots:
                 ModalAnswerer robot;
                 if (saveButton) {
                     robot.yes().ok();   // the person liable's incomplete cells, then the outcome
-                    g.BitBtnSave->click();
+                    g.m_saveButton->click();
                 } else {
                     robot.ok();
                     s.form->setActivePage(0);
@@ -281,7 +281,7 @@ private slots:
         for (const QString &next : {kSecond, kFirst}) {
             Session s;
             s.open(kFirst);
-            s.typeCell(s.general().StringGridYp, 1, "ΑΛΦΑ");
+            s.typeCell(s.general().m_taxpayerGrid, 1, "ΑΛΦΑ");
             s.page(1);
             s.press("Button2");
             s.press("BitBtn1");
@@ -331,13 +331,13 @@ private slots:
         Session s;
         s.open(kFirst);
         GeneralPage &g = s.general();
-        s.typeCell(g.StringGridYp, 1, "Ο'ΝΙΛ Α.Ε.");
-        s.typeCell(g.StringGridYp, 2, "ΣΑΙΝ ");
-        s.typeCell(g.StringGridYpWife, 1, "ΠΑΠΑ'ΔΟΠΟΥΛΟΥ");
-        s.typeCell(g.StringGridYpWife, 5, "090000045");
-        s.typeCell(g.StringGridAnti, 0, "ΚΗΔΕΜΩΝ");
-        s.typeCell(g.StringGridAnti, 4, "022222222");
-        g.MemoNotes->setPlainText(QStringLiteral("ΓΡΑΜΜΗ 'Α'\nΓΡΑΜΜΗ \"Β\"; DROP TABLE children; --"));
+        s.typeCell(g.m_taxpayerGrid, 1, "Ο'ΝΙΛ Α.Ε.");
+        s.typeCell(g.m_taxpayerGrid, 2, "ΣΑΙΝ ");
+        s.typeCell(g.m_spouseGrid, 1, "ΠΑΠΑ'ΔΟΠΟΥΛΟΥ");
+        s.typeCell(g.m_spouseGrid, 5, "090000045");
+        s.typeCell(g.m_representativeGrid, 0, "ΚΗΔΕΜΩΝ");
+        s.typeCell(g.m_representativeGrid, 4, "022222222");
+        g.m_notes->setPlainText(QStringLiteral("ΓΡΑΜΜΗ 'Α'\nΓΡΑΜΜΗ \"Β\"; DROP TABLE children; --"));
         s.pick("ComboBoxDOY", 9);   // ΑΘΗΝΩΝ Δ', a name with an apostrophe
         for (const auto &[surname, afm] : {std::pair{"ΠΡΩΤΟ", "033333333"}, std::pair{"ΔΕΥΤΕΡΟ", "044444444"},
                                            std::pair{"ΤΡΙΤΟ", "055555555"}}) {
@@ -385,7 +385,7 @@ private slots:
                                                 "ΑΓ. ΔΗΜΗΤΡΙΟΥ", "1129"}));
         QCOMPARE(s.childrenShown(), QStringList());
         QCOMPARE(s.form->m_table1Rows->recordCount(), 0);
-        s.typeCell(g.StringGridYp, 1, "ΔΕΥΤΕΡΗ");
+        s.typeCell(g.m_taxpayerGrid, 1, "ΔΕΥΤΕΡΗ");
         s.page(1);
         s.table1Row("ΑΛΛΟΣ", "ΑΛΛΗ", 0);
         s.page(0);

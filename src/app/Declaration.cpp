@@ -106,16 +106,16 @@ void MainWindow::openDeclaration() {
 
 void MainWindow::clearGeneralPage() {
     GeneralPage &page = *m_generalPage;
-    page.ComboBoxDOY->setCurrentIndex(0);
-    page.ComboBoxDOYCodes->setCurrentIndex(0);
-    page.ComboBoxType->setCurrentIndex(0);
+    page.m_taxOffices->setCurrentIndex(0);
+    page.m_taxOfficeCodes->setCurrentIndex(0);
+    page.m_declarationKind->setCurrentIndex(0);
     for (int c = 1; c <= 4; ++c)
-        page.StringGridYp->setCells(c, 1, QString());
+        page.m_taxpayerGrid->setCells(c, 1, QString());
     for (int c = 1; c <= 5; ++c)
-        page.StringGridYpWife->setCells(c, 1, QString());
+        page.m_spouseGrid->setCells(c, 1, QString());
     for (int c = 0; c <= 4; ++c)
-        page.StringGridAnti->setCells(c, 1, QString());
-    page.MemoNotes->clear();
+        page.m_representativeGrid->setCells(c, 1, QString());
+    page.m_notes->clear();
 }
 
 void MainWindow::loadDeclaration() {
@@ -126,23 +126,23 @@ void MainWindow::loadDeclaration() {
     LoadOneRow(*m_personRowData, DeclarationQuery(QStringLiteral("select * from generaldata where AFMYpox='"), tax),
                [&](const Dataset &row) {
                    if (!row.isNull(1))
-                       page.ComboBoxDOY->setCurrentIndex(
-                           page.ComboBoxDOY->findText(row.text(1), Qt::MatchExactly | Qt::MatchCaseSensitive));
+                       page.m_taxOffices->setCurrentIndex(
+                           page.m_taxOffices->findText(row.text(1), Qt::MatchExactly | Qt::MatchCaseSensitive));
                    if (!row.isNull(2))
-                       page.ComboBoxDOYCodes->setCurrentIndex(page.ComboBoxDOYCodes->findText(
+                       page.m_taxOfficeCodes->setCurrentIndex(page.m_taxOfficeCodes->findText(
                            row.text(2), Qt::MatchExactly | Qt::MatchCaseSensitive));
                    if (!row.isNull(3))
-                       page.ComboBoxType->setCurrentIndex(row.field(3).toInt());
+                       page.m_declarationKind->setCurrentIndex(row.field(3).toInt());
                    if (!row.isNull(5))
-                       page.MemoNotes->setPlainText(row.text(5));
+                       page.m_notes->setPlainText(row.text(5));
                });
     LoadOneRow(*m_personRowData, DeclarationQuery(QStringLiteral("select * from citizendata where afm='"), tax),
-               [&](const Dataset &row) { loadCells(row, 1, page.StringGridYp, 1, 4); });
+               [&](const Dataset &row) { loadCells(row, 1, page.m_taxpayerGrid, 1, 4); });
     LoadOneRow(*m_personRowData, DeclarationQuery(QStringLiteral("select * from wifedata where afmypox='"), tax),
-               [&](const Dataset &row) { loadCells(row, 1, page.StringGridYpWife, 1, 5); });
+               [&](const Dataset &row) { loadCells(row, 1, page.m_spouseGrid, 1, 5); });
     Reopen(*m_childrenData, DeclarationQuery(QStringLiteral("select * from children where AFMYpox='"), tax));
     LoadOneRow(*m_personRowData, DeclarationQuery(QStringLiteral("select * from ekprosopos where afmypox='"), tax),
-               [&](const Dataset &row) { loadCells(row, 1, page.StringGridAnti, 0, 4); });
+               [&](const Dataset &row) { loadCells(row, 1, page.m_representativeGrid, 0, 4); });
     Reopen(*m_table1Rows, DeclarationQuery(QStringLiteral("select * from table1 where AFMYpox='"), tax));
     Reopen(*m_table2Rows, DeclarationQuery(QStringLiteral("select * from table2 where AFMYpox='"), tax));
 }
@@ -160,7 +160,7 @@ void MainWindow::storeGeneralData() {
 void MainWindow::storeTaxpayerRow() {
     StoreOneRow(*m_personRowData,
                 DeclarationQuery(QStringLiteral("select * from citizendata where afm='"), m_currentTaxNumber),
-                cells(m_generalPage->StringGridYp, 1, 4, 1));
+                cells(m_generalPage->m_taxpayerGrid, 1, 4, 1));
 }
 
 namespace {
@@ -180,7 +180,7 @@ void storePersonRow(Dataset &dataset, const StringGrid *grid, int fromColumn, in
 }  // namespace
 
 void MainWindow::storeSpouseRow() {
-    storePersonRow(*m_personRowData, m_generalPage->StringGridYpWife, 1, 5,
+    storePersonRow(*m_personRowData, m_generalPage->m_spouseGrid, 1, 5,
                    QStringLiteral("select * from wifedata where afmypox='"), m_currentTaxNumber);
 }
 
@@ -188,32 +188,32 @@ void MainWindow::storeGeneralRow() {
     const GeneralPage &page = *m_generalPage;
     StoreOneRow(*m_personRowData,
                 DeclarationQuery(QStringLiteral("select * from generaldata where afmypox='"), m_currentTaxNumber),
-                {{1, page.ComboBoxDOY->currentText()},
-                 {2, page.ComboBoxDOYCodes->currentText()},
-                 {3, page.ComboBoxType->currentIndex()},
-                 {5, page.MemoNotes->toPlainText()},
+                {{1, page.m_taxOffices->currentText()},
+                 {2, page.m_taxOfficeCodes->currentText()},
+                 {3, page.m_declarationKind->currentIndex()},
+                 {5, page.m_notes->toPlainText()},
                  {6, m_currentTaxNumber}});
 }
 
 void MainWindow::storeRepresentativeRow() {
-    storePersonRow(*m_personRowData, m_generalPage->StringGridAnti, 0, 4,
+    storePersonRow(*m_personRowData, m_generalPage->m_representativeGrid, 0, 4,
                    QStringLiteral("select * from ekprosopos where afmypox='"), m_currentTaxNumber);
 }
 
 int MainWindow::validateDeclaration() {
     GeneralPage &page = *m_generalPage;
     DeclarationSnapshot d;
-    d.surname = page.StringGridYp->Cells(1, 1);
-    d.taxNumber = page.StringGridYp->Cells(4, 1);
-    d.spouse = rowCells(page.StringGridYpWife, 1, 5);
-    d.representative = rowCells(page.StringGridAnti, 0, 4);
+    d.surname = page.m_taxpayerGrid->Cells(1, 1);
+    d.taxNumber = page.m_taxpayerGrid->Cells(4, 1);
+    d.spouse = rowCells(page.m_spouseGrid, 1, 5);
+    d.representative = rowCells(page.m_representativeGrid, 0, 4);
     d.currentYear = QDate::currentDate().year();
     Dataset &children = *m_childrenData;
     if (children.isActive() && children.recordCount() > 0) {
-        const int afm = children.fieldIndex(QStringLiteral("AFM"));
-        const int year = children.fieldIndex(QStringLiteral("YearOfBirth"));
+        const int taxNumberColumn = children.fieldIndex(QStringLiteral("AFM"));
+        const int yearColumn = children.fieldIndex(QStringLiteral("YearOfBirth"));
         for (int i = 0, n = children.recordCount(); i < n; ++i)
-            d.children.append({children.value(i, afm), children.value(i, year)});
+            d.children.append({children.value(i, taxNumberColumn), children.value(i, yearColumn)});
     }
     const ValidationResult result = CheckDeclaration(d);
     // The children grid is left on the row that failed, else on the first; a
@@ -224,11 +224,11 @@ int MainWindow::validateDeclaration() {
 }
 
 QStringList MainWindow::ownerList() const {
-    const bool spouse = !allEmpty(m_generalPage->StringGridYpWife, 1, 5);
+    const bool spouse = !allEmpty(m_generalPage->m_spouseGrid, 1, 5);
     const int children = m_childrenData->isActive() ? m_childrenData->recordCount() : 0;
     return OwnerListItems(spouse, children);
 }
 
-int MainWindow::declarationKind() const { return m_generalPage->ComboBoxType->currentIndex(); }
+int MainWindow::declarationKind() const { return m_generalPage->m_declarationKind->currentIndex(); }
 
 }  // namespace d7

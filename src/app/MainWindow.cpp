@@ -198,7 +198,7 @@ void MainWindow::startUp() {
     m_keyboardLock->setCapsLock(true);
     setActivePage(0);
     m_pages->setEnabled(false);
-    m_generalPage->InitGridTitles();
+    m_generalPage->writeGridTitles();
     fillReferenceLists();
     ClearTable1Answers(m_table1Answers);
     m_currentTaxNumber.clear();

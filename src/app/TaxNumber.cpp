@@ -17,10 +17,10 @@ bool CheckTaxNumber(const QString &text) {
     int sum = 0;
     for (int i = 0; i < 8; ++i)
         sum += digits[i] << (8 - i);
-    int r = sum % 11;
-    if (r == 10)
-        r = 0;
-    return r == digits[8];
+    int remainder = sum % 11;
+    if (remainder == 10)
+        remainder = 0;
+    return remainder == digits[8];
 }
 
 }  // namespace d7

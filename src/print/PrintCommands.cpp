@@ -31,14 +31,14 @@ QStringList RowCells(const StringGrid *grid, int fromColumn, int toColumn) {
 GeneralDataValues GatherGeneralData(MainWindow &form) {
     const GeneralPage &page = *form.m_generalPage;
     GeneralDataValues values;
-    values.taxOfficeName = page.ComboBoxDOY->currentText();
-    values.taxOfficeCode = page.ComboBoxDOYCodes->currentText();
-    values.declarationType = page.ComboBoxType->currentText();
-    values.taxpayer = RowCells(page.StringGridYp, 1, 4);
-    values.spouse = RowCells(page.StringGridYpWife, 1, 5);
-    values.representative = RowCells(page.StringGridAnti, 0, 4);
+    values.taxOfficeName = page.m_taxOffices->currentText();
+    values.taxOfficeCode = page.m_taxOfficeCodes->currentText();
+    values.declarationType = page.m_declarationKind->currentText();
+    values.taxpayer = RowCells(page.m_taxpayerGrid, 1, 4);
+    values.spouse = RowCells(page.m_spouseGrid, 1, 5);
+    values.representative = RowCells(page.m_representativeGrid, 0, 4);
     values.children = DatasetRows(*form.m_childrenData);
-    values.notes = page.MemoNotes->toPlainText();
+    values.notes = page.m_notes->toPlainText();
     return values;
 }
 

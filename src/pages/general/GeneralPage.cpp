@@ -48,42 +48,42 @@ GeneralPage::GeneralPage(MainWindow &form, Dataset *children, QWidget *parent)
     : QWidget(parent), m_form(form) {
     setObjectName(QStringLiteral("TabSheetGen"));
 
-    Label1 = label(this, "Label1", QStringLiteral("Προς τη Δ.Ο.Υ.:"), 8, 10);
-    ComboBoxDOY = named(new QComboBox(this), "ComboBoxDOY");
-    ComboBoxDOY->setGeometry(100, 6, 201, 21);
-    ComboBoxDOYCodes = named(new QComboBox(this), "ComboBoxDOYCodes");
-    ComboBoxDOYCodes->setVisible(false);
+    m_taxOfficeCaption = label(this, "Label1", QStringLiteral("Προς τη Δ.Ο.Υ.:"), 8, 10);
+    m_taxOffices = named(new QComboBox(this), "ComboBoxDOY");
+    m_taxOffices->setGeometry(100, 6, 201, 21);
+    m_taxOfficeCodes = named(new QComboBox(this), "ComboBoxDOYCodes");
+    m_taxOfficeCodes->setVisible(false);
     QStringList officeNames, officeCodes;
     for (const TaxOffice &office : TaxOffices()) {
         officeNames << office.name;
         officeCodes << office.code;
     }
-    ComboBoxDOY->addItems(officeNames);
-    ComboBoxDOYCodes->addItems(officeCodes);
-    ComboBoxDOY->setCurrentIndex(0);
-    ComboBoxDOYCodes->setCurrentIndex(0);
+    m_taxOffices->addItems(officeNames);
+    m_taxOfficeCodes->addItems(officeCodes);
+    m_taxOffices->setCurrentIndex(0);
+    m_taxOfficeCodes->setCurrentIndex(0);
 
-    Label2 = label(this, "Label2", QStringLiteral("Είδος Δήλωσης:"), 330, 10);
-    ComboBoxType = named(new QComboBox(this), "ComboBoxType");
-    ComboBoxType->setGeometry(420, 6, 150, 21);
-    ComboBoxType->addItems({QStringLiteral("ΑΡΧΙΚΗ"), QStringLiteral("ΣΥΜΠΛΗΡΩΜΑΤΙΚΗ"),
+    m_declarationKindCaption = label(this, "Label2", QStringLiteral("Είδος Δήλωσης:"), 330, 10);
+    m_declarationKind = named(new QComboBox(this), "ComboBoxType");
+    m_declarationKind->setGeometry(420, 6, 150, 21);
+    m_declarationKind->addItems({QStringLiteral("ΑΡΧΙΚΗ"), QStringLiteral("ΣΥΜΠΛΗΡΩΜΑΤΙΚΗ"),
                             QStringLiteral("ΑΝΑΚΛΗΤΙΚΗ")});
-    ComboBoxType->setCurrentIndex(0);
-    ComboBoxType->setEnabled(false);
+    m_declarationKind->setCurrentIndex(0);
+    m_declarationKind->setEnabled(false);
 
-    Label3 = label(this, "Label3", QStringLiteral("ΣΤΟΙΧΕΙΑ ΤΟΥ ΥΠΟΧΡΕΟΥ (Με κεφαλαία)"), 8, 34);
-    StringGridYp = named(new StringGrid(5, 2, 1, 1, this), "StringGridYp");
-    StringGridYp->setColumnWidths({40, 160, 126, 175, 109});
-    StringGridYp->move(8, 49);
+    m_taxpayerCaption = label(this, "Label3", QStringLiteral("ΣΤΟΙΧΕΙΑ ΤΟΥ ΥΠΟΧΡΕΟΥ (Με κεφαλαία)"), 8, 34);
+    m_taxpayerGrid = named(new StringGrid(5, 2, 1, 1, this), "StringGridYp");
+    m_taxpayerGrid->setColumnWidths({40, 160, 126, 175, 109});
+    m_taxpayerGrid->move(8, 49);
 
-    Label4 = label(this, "Label4", QStringLiteral("ΣΤΟΙΧΕΙΑ ΤΗΣ ΣΥΖΥΓΟΥ (Με κεφαλαία)"), 8, 97);
-    StringGridYpWife = named(new StringGrid(6, 2, 1, 1, this), "StringGridYpWife");
-    StringGridYpWife->setColumnWidths({40, 119, 103, 150, 91, 107});
-    StringGridYpWife->move(8, 112);
+    m_spouseCaption = label(this, "Label4", QStringLiteral("ΣΤΟΙΧΕΙΑ ΤΗΣ ΣΥΖΥΓΟΥ (Με κεφαλαία)"), 8, 97);
+    m_spouseGrid = named(new StringGrid(6, 2, 1, 1, this), "StringGridYpWife");
+    m_spouseGrid->setColumnWidths({40, 119, 103, 150, 91, 107});
+    m_spouseGrid->move(8, 112);
 
-    Label5 = label(this, "Label5",
-                   QStringLiteral("ΣΤΟΙΧΕΙΑ ΠΡΟΣΤΑΤΕΥΟΜΕΝΩΝ ΤΕΚΝΩΝ ΠΟΥ ΕΧΟΥΝ ΟΠΟΙΟΔΗΠΟΤΕ ΕΜΠΡΑΓΜΑΤΟ ΔΙΚΑΙΩΜΑ ΣΕ ΑΚΙΝΗΤΟ"),
-                   8, 160);
+    m_childrenCaption = label(this, "Label5",
+                              QStringLiteral("ΣΤΟΙΧΕΙΑ ΠΡΟΣΤΑΤΕΥΟΜΕΝΩΝ ΤΕΚΝΩΝ ΠΟΥ ΕΧΟΥΝ ΟΠΟΙΟΔΗΠΟΤΕ ΕΜΠΡΑΓΜΑΤΟ ΔΙΚΑΙΩΜΑ ΣΕ ΑΚΙΝΗΤΟ"),
+                              8, 160);
 
     QList<GridColumn> columns = {
         {QStringLiteral("Surname"), QStringLiteral("ΕΠΩΝΥΜΟ"), 130, {}, {}},
@@ -93,16 +93,17 @@ GeneralPage::GeneralPage(MainWindow &form, Dataset *children, QWidget *parent)
         {QStringLiteral("YearOfBirth"), QStringLiteral("ΕΤΟΣ ΓΕΝΝΗΣΗΣ"), 85, {}, {}},
         {QStringLiteral("AFM"), QStringLiteral("ΑΦΜ"), 82, {}, {}},
     };
-    DBGrid1 = named(new DataGrid(children, columns, true, this), "DBGrid1");
-    DBGrid1->setGeometry(8, 212, 713, 131);
+    m_childrenGrid = named(new DataGrid(children, columns, true, this), "DBGrid1");
+    m_childrenGrid->setGeometry(8, 212, 713, 131);
 
     // The navigator's four buttons, each as wide as the caption above it.
-    DBNavigator1 = named(new DataNavigator(children, this), "DBNavigator1");
+    m_childrenNavigator = named(new DataNavigator(children, this), "DBNavigator1");
     const char *captionNames[4] = {"Label96", "Label97", "Label98", "Label99"};
     const QString captions[4] = {QStringLiteral("Εισαγωγή τέκνου"), QStringLiteral("Διαγραφή τέκνου"),
                                  QStringLiteral("Αποθήκευση αλλαγών στοιχείων τέκνου"),
                                  QStringLiteral("Ακύρωση αλλαγών στοιχείων τέκνου")};
-    QLabel **captionLabels[4] = {&Label96, &Label97, &Label98, &Label99};
+    QLabel **captionLabels[4] = {&m_insertChildCaption, &m_deleteChildCaption, &m_storeChildCaption,
+                                 &m_cancelChildCaption};
     int x = 0;
     for (int i = 0; i < 4; ++i) {
         QLabel *l = *captionLabels[i] = label(this, captionNames[i], captions[i], 0, 0);
@@ -110,45 +111,45 @@ GeneralPage::GeneralPage(MainWindow &form, Dataset *children, QWidget *parent)
         l->setFixedWidth(width);
         l->setAlignment(Qt::AlignCenter);
         l->move(8 + x, 175);
-        auto *b = DBNavigator1->button(DataNavigator::Button(i));
+        auto *b = m_childrenNavigator->button(DataNavigator::Button(i));
         b->setFixedSize(width, 22);
         x += width;
     }
-    DBNavigator1->setGeometry(8, 189, x, 22);
+    m_childrenNavigator->setGeometry(8, 189, x, 22);
 
-    Label6 = label(this, "Label6", QStringLiteral("ΣΤΟΙΧΕΙΑ ΝΟΜΙΜΟΥ ΕΚΠΡΟΣΩΠΟΥ ή ΑΝΤΙΚΛΗΤΟΥ"), 8, 349);
-    StringGridAnti = named(new StringGrid(5, 2, 0, 1, this), "StringGridAnti");
-    StringGridAnti->setColumnWidths({85, 175, 133, 118, 84});
-    StringGridAnti->move(8, 364);
+    m_representativeCaption = label(this, "Label6", QStringLiteral("ΣΤΟΙΧΕΙΑ ΝΟΜΙΜΟΥ ΕΚΠΡΟΣΩΠΟΥ ή ΑΝΤΙΚΛΗΤΟΥ"), 8, 349);
+    m_representativeGrid = named(new StringGrid(5, 2, 0, 1, this), "StringGridAnti");
+    m_representativeGrid->setColumnWidths({85, 175, 133, 118, 84});
+    m_representativeGrid->move(8, 364);
 
-    Label7 = label(this, "Label7", QStringLiteral("ΣΗΜΕΙΩΣΕΙΣ ΦΟΡΟΛΟΓΟΥΜΕΝΟΥ:"), 8, 412);
-    MemoNotes = named(new QPlainTextEdit(this), "MemoNotes");
-    MemoNotes->setGeometry(8, 427, 569, 57);
+    m_notesCaption = label(this, "Label7", QStringLiteral("ΣΗΜΕΙΩΣΕΙΣ ΦΟΡΟΛΟΓΟΥΜΕΝΟΥ:"), 8, 412);
+    m_notes = named(new QPlainTextEdit(this), "MemoNotes");
+    m_notes->setGeometry(8, 427, 569, 57);
 
-    BitBtnSave = named(new QPushButton(QStringLiteral("Αποθήκευση"), this), "BitBtnSave");
-    BitBtnSave->setIcon(StandardIcon(QStyle::SP_DialogSaveButton));
-    BitBtnSave->setGeometry(600, 427, 113, 57);
+    m_saveButton = named(new QPushButton(QStringLiteral("Αποθήκευση"), this), "BitBtnSave");
+    m_saveButton->setIcon(StandardIcon(QStyle::SP_DialogSaveButton));
+    m_saveButton->setGeometry(600, 427, 113, 57);
 
     // Behaviour.
-    connect(ComboBoxDOY, &QComboBox::activated, this, &GeneralPage::ComboBoxDOYChange);
+    connect(m_taxOffices, &QComboBox::activated, this, &GeneralPage::chooseTaxOffice);
     // The person liable's tax number is the declaration's key: shown, never typed.
-    StringGridYp->setReadOnlyCell(4, 1);
-    StringGridYpWife->setColumnKeyFilter(5, DigitKeyFilter);
-    StringGridAnti->setColumnKeyFilter(4, DigitKeyFilter);
-    DBGrid1->datasetModel()->setKeyFilter(4, DigitKeyFilter);
-    DBGrid1->datasetModel()->setKeyFilter(5, DigitKeyFilter);
-    children->setBeforePost([this](Dataset &d) { return ADODataSet4BeforePost(d); });
-    DBNavigator1->setBeforeAction([this](DataNavigator::Button b) { return DBNavigator1BeforeAction(int(b)); });
-    ConnectCommand(BitBtnSave, &QPushButton::clicked, this, [this] { BitBtnSaveClick(); });
+    m_taxpayerGrid->setReadOnlyCell(4, 1);
+    m_spouseGrid->setColumnKeyFilter(5, DigitKeyFilter);
+    m_representativeGrid->setColumnKeyFilter(4, DigitKeyFilter);
+    m_childrenGrid->datasetModel()->setKeyFilter(4, DigitKeyFilter);
+    m_childrenGrid->datasetModel()->setKeyFilter(5, DigitKeyFilter);
+    children->setBeforePost([this](Dataset &d) { return checkChildBeforePost(d); });
+    m_childrenNavigator->setBeforeAction([this](DataNavigator::Button b) { return confirmNavigatorAction(int(b)); });
+    ConnectCommand(m_saveButton, &QPushButton::clicked, this, [this] { saveGeneralData(); });
 }
 
-void GeneralPage::ComboBoxDOYChange(int index) { ComboBoxDOYCodes->setCurrentIndex(index); }
+void GeneralPage::chooseTaxOffice(int index) { m_taxOfficeCodes->setCurrentIndex(index); }
 
-bool GeneralPage::ADODataSet4BeforePost(Dataset &children) {
+bool GeneralPage::checkChildBeforePost(Dataset &children) {
     children.setFieldByName(QStringLiteral("AFMYpox"), m_form.m_currentTaxNumber);
-    static const char *const data[] = {"Surname", "Name", "FatherName", "AT", "YearOfBirth", "AFM"};
+    static const char *const columns[] = {"Surname", "Name", "FatherName", "AT", "YearOfBirth", "AFM"};
     bool anyValue = false;
-    for (const char *name : data) {
+    for (const char *name : columns) {
         const QVariant v = children.fieldByName(QString::fromLatin1(name));
         if (v.isNull())
             continue;
@@ -166,11 +167,11 @@ bool GeneralPage::ADODataSet4BeforePost(Dataset &children) {
     return false;   // an all-null row stays in editing
 }
 
-bool GeneralPage::DBNavigator1BeforeAction(int button) {
+bool GeneralPage::confirmNavigatorAction(int button) {
     // The buttons take no focus, so a cell of the grid may still be open under
     // the user's typing: cancel drops what was typed, the others act on it.
-    if (QWidget *editor = DBGrid1->indexWidget(DBGrid1->currentIndex())) {
-        QAbstractItemDelegate *delegate = DBGrid1->itemDelegateForIndex(DBGrid1->currentIndex());
+    if (QWidget *editor = m_childrenGrid->indexWidget(m_childrenGrid->currentIndex())) {
+        QAbstractItemDelegate *delegate = m_childrenGrid->itemDelegateForIndex(m_childrenGrid->currentIndex());
         if (DataNavigator::Button(button) != DataNavigator::Button::Cancel)
             emit delegate->commitData(editor);
         emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
@@ -217,7 +218,7 @@ bool GeneralPage::DBNavigator1BeforeAction(int button) {
     return true;
 }
 
-void GeneralPage::BitBtnSaveClick() {
+void GeneralPage::saveGeneralData() {
     // One transaction from the children's pending post to the last table: a
     // crash leaves the declaration as it was before the button or after it.
     Transaction save(*m_form.m_declarationConnection);
@@ -240,20 +241,20 @@ void GeneralPage::BitBtnSaveClick() {
                 return false;
         return true;
     };
-    if (anyEmpty(StringGridYp, 1, 4) &&
+    if (anyEmpty(m_taxpayerGrid, 1, 4) &&
         !AskYesNo(QStringLiteral("Δεν έχετε συμπληρώσει κάποια από τα στοιχεία του υπόχρεου. Είστε σίγουροι ότι θέλετε να συνεχίσετε;"))) {
         save.commit();
         return;
     }
     m_form.storeTaxpayerRow();
-    if (!allEmpty(StringGridYpWife, 1, 5) && anyEmpty(StringGridYpWife, 1, 5) &&
+    if (!allEmpty(m_spouseGrid, 1, 5) && anyEmpty(m_spouseGrid, 1, 5) &&
         !AskYesNo(QStringLiteral("Δεν έχετε συμπληρώσει κάποια από τα στοιχεία της συζύγου. Είστε σίγουροι ότι θέλετε να συνεχίσετε;"))) {
         save.commit();
         return;
     }
     m_form.storeSpouseRow();
     m_form.storeGeneralRow();
-    if (!allEmpty(StringGridAnti, 0, 4) && anyEmpty(StringGridAnti, 0, 4) &&
+    if (!allEmpty(m_representativeGrid, 0, 4) && anyEmpty(m_representativeGrid, 0, 4) &&
         !AskYesNo(QStringLiteral("Δεν έχετε συμπληρώσει κάποια από τα στοιχεία του εκπροσώπου. Είστε σίγουροι ότι θέλετε να συνεχίσετε;"))) {
         save.commit();
         return;
@@ -263,27 +264,28 @@ void GeneralPage::BitBtnSaveClick() {
     ShowMessageText(QStringLiteral("Επιτυχής αποθήκευση Γενικών Στοιχείων"));
 }
 
-void GeneralPage::InitGridTitles() {
-    const QStringList yp = {QStringLiteral("Α/Α"), QStringLiteral("ΕΠΩΝΥΜΟ ή ΕΠΩΝΥΜΙΑ"),
-                            QStringLiteral("ΟΝΟΜΑ"), QStringLiteral("ΕΠΩΝΥΜΟ & ΟΝΟΜΑ ΠΑΤΕΡΑ"),
-                            QStringLiteral("ΑΦΜ")};
-    for (int c = 0; c < yp.size(); ++c)
-        StringGridYp->setCells(c, 0, yp[c]);
-    StringGridYp->setCells(0, 1, QStringLiteral("1."));
+void GeneralPage::writeGridTitles() {
+    const QStringList taxpayerTitles = {QStringLiteral("Α/Α"), QStringLiteral("ΕΠΩΝΥΜΟ ή ΕΠΩΝΥΜΙΑ"),
+                                        QStringLiteral("ΟΝΟΜΑ"), QStringLiteral("ΕΠΩΝΥΜΟ & ΟΝΟΜΑ ΠΑΤΕΡΑ"),
+                                        QStringLiteral("ΑΦΜ")};
+    for (int c = 0; c < taxpayerTitles.size(); ++c)
+        m_taxpayerGrid->setCells(c, 0, taxpayerTitles[c]);
+    m_taxpayerGrid->setCells(0, 1, QStringLiteral("1."));
 
-    const QStringList wife = {QStringLiteral("Α/Α"), QStringLiteral("ΕΠΩΝΥΜΟ"), QStringLiteral("ΟΝΟΜΑ"),
-                              QStringLiteral("ΕΠΩΝΥΜΟ & ΟΝΟΜΑ ΠΑΤΕΡΑ"), QStringLiteral("A.TΑΥΤΟΤHTAΣ"),
-                              QStringLiteral("ΑΦΜ")};
-    for (int c = 0; c < wife.size(); ++c)
-        StringGridYpWife->setCells(c, 0, wife[c]);
-    StringGridYpWife->setCells(0, 1, QStringLiteral("2."));
+    const QStringList spouseTitles = {QStringLiteral("Α/Α"), QStringLiteral("ΕΠΩΝΥΜΟ"), QStringLiteral("ΟΝΟΜΑ"),
+                                      QStringLiteral("ΕΠΩΝΥΜΟ & ΟΝΟΜΑ ΠΑΤΕΡΑ"), QStringLiteral("A.TΑΥΤΟΤHTAΣ"),
+                                      QStringLiteral("ΑΦΜ")};
+    for (int c = 0; c < spouseTitles.size(); ++c)
+        m_spouseGrid->setCells(c, 0, spouseTitles[c]);
+    m_spouseGrid->setCells(0, 1, QStringLiteral("2."));
 
-    DBGrid1->datasetModel()->setPickList(4, ChildBirthYears());
+    m_childrenGrid->datasetModel()->setPickList(4, ChildBirthYears());
 
-    const QStringList anti = {QStringLiteral("ΙΔΙΟΤΗΤΑ"), QStringLiteral("ΕΠΩΝΥΜΟ"), QStringLiteral("ΟΝΟΜΑ"),
-                              QStringLiteral("Α.ΤΑΥΤΟΤΗΤΑΣ"), QStringLiteral("ΑΦΜ")};
-    for (int c = 0; c < anti.size(); ++c)
-        StringGridAnti->setCells(c, 0, anti[c]);
+    const QStringList representativeTitles = {QStringLiteral("ΙΔΙΟΤΗΤΑ"), QStringLiteral("ΕΠΩΝΥΜΟ"),
+                                              QStringLiteral("ΟΝΟΜΑ"), QStringLiteral("Α.ΤΑΥΤΟΤΗΤΑΣ"),
+                                              QStringLiteral("ΑΦΜ")};
+    for (int c = 0; c < representativeTitles.size(); ++c)
+        m_representativeGrid->setCells(c, 0, representativeTitles[c]);
 }
 
 }  // namespace d7

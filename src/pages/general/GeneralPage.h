@@ -23,22 +23,29 @@ public:
     GeneralPage(MainWindow &form, Dataset *children, QWidget *parent = nullptr);
 
     // Titles of the three person grids, fixed cells and the year pick list.
-    void InitGridTitles();
+    void writeGridTitles();
 
-    // Handlers.
-    void ComboBoxDOYChange(int index);
-    bool ADODataSet4BeforePost(Dataset &children);
-    bool DBNavigator1BeforeAction(int button);
-    void BitBtnSaveClick();
+    // What the user does on the page.
+    // A tax office picked from the list: the hidden code list follows it.
+    void chooseTaxOffice(int index);
+    // A children row about to be stored: false refuses the post.
+    bool checkChildBeforePost(Dataset &children);
+    // A button of the children navigator pressed: false stops it.
+    bool confirmNavigatorAction(int button);
+    // The save button.
+    void saveGeneralData();
 
-    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7;
-    QLabel *Label96, *Label97, *Label98, *Label99;
-    QComboBox *ComboBoxDOY, *ComboBoxDOYCodes, *ComboBoxType;
-    StringGrid *StringGridYp, *StringGridYpWife, *StringGridAnti;
-    DataNavigator *DBNavigator1;
-    DataGrid *DBGrid1;
-    QPlainTextEdit *MemoNotes;
-    QPushButton *BitBtnSave;
+    // Captions above the controls and over the navigator's buttons.
+    QLabel *m_taxOfficeCaption, *m_declarationKindCaption, *m_taxpayerCaption, *m_spouseCaption,
+        *m_childrenCaption, *m_representativeCaption, *m_notesCaption;
+    QLabel *m_insertChildCaption, *m_deleteChildCaption, *m_storeChildCaption, *m_cancelChildCaption;
+    QComboBox *m_taxOffices, *m_taxOfficeCodes;   // the names and, hidden, their codes in the same order
+    QComboBox *m_declarationKind;                 // shown; the user cannot change it
+    StringGrid *m_taxpayerGrid, *m_spouseGrid, *m_representativeGrid;
+    DataNavigator *m_childrenNavigator;
+    DataGrid *m_childrenGrid;
+    QPlainTextEdit *m_notes;
+    QPushButton *m_saveButton;
 
 private:
     MainWindow &m_form;

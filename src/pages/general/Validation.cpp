@@ -29,10 +29,10 @@ ValidationResult CheckDeclaration(const DeclarationSnapshot &d) {
     const QString representativeTax = d.representative.value(4);
     for (int i = 0; i < d.children.size(); ++i) {
         const auto &child = d.children[i];
-        const QString afm = child.afm.isNull() ? QString() : child.afm.toString();
-        if (!CheckTaxNumber(afm))
+        const QString childTax = child.taxNumber.isNull() ? QString() : child.taxNumber.toString();
+        if (!CheckTaxNumber(childTax))
             return {4, i};
-        if (afm == d.taxNumber || afm == spouseTax || afm == representativeTax)
+        if (childTax == d.taxNumber || childTax == spouseTax || childTax == representativeTax)
             return {11, i};
         const QString year = child.yearOfBirth.isNull() ? QString() : child.yearOfBirth.toString();
         if (year.isEmpty())

@@ -17,7 +17,7 @@ struct DeclarationSnapshot {
     QStringList spouse;           // the five spouse cells; the last is the tax number
     QStringList representative;   // the five representative cells; the last is the tax number
     struct Child {
-        QVariant afm;             // null when the column is null
+        QVariant taxNumber;       // null when the column is null
         QVariant yearOfBirth;
     };
     QVector<Child> children;
