@@ -141,7 +141,7 @@ private slots:
         QCOMPARE(third.list.count(), 0);
         // ΣΤΑΔΙΟΥ (3) shares blocks 101 and 102 with it
         block.secondStreetChosen(4, second.list, third.list, fourth.list);
-        QCOMPARE(block.SharedBlocks(), QStringList({"101", "102"}));
+        QCOMPARE(block.sharedBlocks(), QStringList({"101", "102"}));
         // block by block, each block's streets in name order
         QCOMPARE(items(&third.names), QStringList({"ΠΑΝΕΠΙΣΤΗΜΙΟΥ", "ΣΟΛΩΝΟΣ", "ΒΟΥΚΟΥΡΕΣΤΙΟΥ", "ΕΡΜΟΥ"}));
         QVERIFY(third.names.isEnabled());
@@ -152,7 +152,7 @@ private slots:
         QVERIFY(fourth.names.isEnabled());
         // choosing the second street again empties the third and fourth
         block.secondStreetChosen(3, second.list, third.list, fourth.list);
-        QCOMPARE(block.SharedBlocks(), QStringList({"101", "103"}));
+        QCOMPARE(block.sharedBlocks(), QStringList({"101", "103"}));
         QCOMPARE(items(&third.names), QStringList({"ΠΑΝΕΠΙΣΤΗΜΙΟΥ", "ΣΤΑΔΙΟΥ", "ΒΟΥΚΟΥΡΕΣΤΙΟΥ"}));
         QCOMPARE(fourth.list.count(), 0);
         QVERIFY(!fourth.names.isEnabled());
@@ -164,15 +164,15 @@ private slots:
             {"1", "A", "P", "P"}, {"2", "A", "S", "S"}, {"3", "A", "T", "T"}, {"4", "A", "U", "U"},
             {"1", "B", "P", "P"}, {"2", "B", "S", "S"}, {"3", "B", "T", "T"}, {"4", "B", "U", "U"},
         };
-        const QStringList shared = BlockStreets::BlocksShared(rows, "1", "2");
+        const QStringList shared = BlockStreets::blocksShared(rows, "1", "2");
         QCOMPARE(shared, QStringList({"A", "B"}));
-        const auto thirds = BlockStreets::ThirdStreets(rows, "1", "2");
+        const auto thirds = BlockStreets::thirdStreets(rows, "1", "2");
         QCOMPARE(thirds.size(), 2);   // T and U, each once
-        const auto fourths = BlockStreets::FourthStreets(rows, shared, "1", "2", "3");
+        const auto fourths = BlockStreets::fourthStreets(rows, shared, "1", "2", "3");
         QCOMPARE(fourths.size(), 2);
         QCOMPARE(fourths[0].name, QStringLiteral("U"));
         QCOMPARE(fourths[1].name, QStringLiteral("U"));
-        QVERIFY(BlockStreets::SecondStreets(rows, "1").size() == 3);
+        QVERIFY(BlockStreets::secondStreets(rows, "1").size() == 3);
     }
 
     void manySharedBlocks() {
@@ -181,7 +181,7 @@ private slots:
             rows.append({"1", QString::number(b), "P", "P"});
             rows.append({"2", QString::number(b), "S", "S"});
         }
-        QCOMPARE(BlockStreets::BlocksShared(rows, "1", "2").size(), 25);
+        QCOMPARE(BlockStreets::blocksShared(rows, "1", "2").size(), 25);
     }
 
     void ownerList() {

@@ -288,8 +288,8 @@ private slots:
             s.page(2);
             s.press("Button3");
             s.press("BitBtn44");
-            QVERIFY(!s.form->m_table1Answers.PrefectureCode.isEmpty());
-            QVERIFY(!s.form->m_table2Answers.PrefectureCode.isEmpty());
+            QVERIFY(!s.form->m_table1Answers.prefectureCode.isEmpty());
+            QVERIFY(!s.form->m_table2Answers.prefectureCode.isEmpty());
             s.open(next);
             const Table1Page &t1 = *s.form->m_table1Page;
             const Table2Page &t2 = *s.form->m_table2Page;
@@ -298,7 +298,7 @@ private slots:
             QVERIFY(t1.Button2->isEnabled() && !t1.btnCancel->isEnabled());
             QVERIFY(t2.Button3->isEnabled() && !t2.Button1->isEnabled());
             QCOMPARE(t1.RichEdit1->toPlainText() + t2.RichEdit2->toPlainText(), QString());
-            QCOMPARE(s.form->m_table1Answers.PrefectureCode + s.form->m_table2Answers.PrefectureCode, QString());
+            QCOMPARE(s.form->m_table1Answers.prefectureCode + s.form->m_table2Answers.prefectureCode, QString());
         }
     }
 

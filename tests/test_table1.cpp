@@ -603,8 +603,8 @@ private slots:
         w.pick("ComboBoxDimos", 1);   // ΒΥΡΩΝΟΣ has no streets
         w.click("BitBtn5");
         QVERIFY(w.get("EditStreet")->isVisible() && !w.get("ComboBox5")->isVisible());
-        QVERIFY(w.answers().StreetTyped);
-        QCOMPARE(w.answers().MunicipalityCode, QStringLiteral("1010"));
+        QVERIFY(w.answers().streetTyped);
+        QCOMPARE(w.answers().municipalityCode, QStringLiteral("1010"));
     }
 
     void locationRefusals() {
@@ -879,7 +879,7 @@ private slots:
 
         w.click("Button2");
         const Table1Answers &a = w.answers();
-        QVERIFY(a.PrefectureName.isEmpty() && a.MunicipalityCode.isEmpty() && a.StreetName.isEmpty());
+        QVERIFY(a.prefectureName.isEmpty() && a.municipalityCode.isEmpty() && a.streetName.isEmpty());
         QVERIFY(!a.BlockStreetsTyped && !a.NoPlotData && !a.PlotOnly && !a.FrontsOnStreet2);
         QVERIFY(a.CategoryCode.isEmpty() && a.OwnershipType.isEmpty() && a.UsufructBirthYear.isEmpty());
         QVERIFY(a.OwnerCode.isEmpty() && a.OwnerText.isEmpty());

@@ -552,8 +552,8 @@ private slots:
         z.edit("EditStreet2")->setText(QStringLiteral("ΑΓΙΟΣ ΓΕΩΡΓΙΟΣ"));
         z.edit("EditNo2")->setText("7");
         z.next("BitBtn61");
-        QCOMPARE(z.form->m_table2Answers.StreetCode, QStringLiteral("0"));
-        QCOMPARE(z.form->m_table2Answers.MunicipalityCode, QStringLiteral("1010"));
+        QCOMPARE(z.form->m_table2Answers.streetCode, QStringLiteral("0"));
+        QCOMPARE(z.form->m_table2Answers.municipalityCode, QStringLiteral("1010"));
 
         // Back to a municipality with streets: the list again, the typed fields emptied
         z.next("BitBtn47");
@@ -570,16 +570,16 @@ private slots:
         QVERIFY(z.page->ComboBoxDromos2->isHidden() && !z.page->EditStreet2->isHidden());
         z.edit("EditStreet2")->setText(QStringLiteral("ΝΕΑ ΟΔΟΣ"));
         z.next("BitBtn61");
-        QCOMPARE(z.form->m_table2Answers.StreetCode, QStringLiteral("0"));
-        QCOMPARE(z.form->m_table2Answers.StreetName, QStringLiteral("ΝΕΑ ΟΔΟΣ"));
-        QCOMPARE(z.form->m_table2Answers.MunicipalityCode, QStringLiteral("1005"));
+        QCOMPARE(z.form->m_table2Answers.streetCode, QStringLiteral("0"));
+        QCOMPARE(z.form->m_table2Answers.streetName, QStringLiteral("ΝΕΑ ΟΔΟΣ"));
+        QCOMPARE(z.form->m_table2Answers.municipalityCode, QStringLiteral("1005"));
         // unticked, the chosen street is read with its code
         z.next("BitBtn47");
         z.w<QCheckBox>("CheckBox6")->setChecked(false);
         z.list("ComboBoxDromos2")->setCurrentIndex(2);
         z.next("BitBtn61");
-        QCOMPARE(z.form->m_table2Answers.StreetName, QStringLiteral("ΑΚΑΔΗΜΙΑΣ"));
-        QCOMPARE(z.form->m_table2Answers.StreetCode, QStringLiteral("1"));
+        QCOMPARE(z.form->m_table2Answers.streetName, QStringLiteral("ΑΚΑΔΗΜΙΑΣ"));
+        QCOMPARE(z.form->m_table2Answers.streetCode, QStringLiteral("1"));
     }
 
     void locationRefusals() {
@@ -847,12 +847,12 @@ private slots:
         z.addChild(QStringLiteral("ΝΕΟ"));   // the owner list follows the general page at each start
         z.press("Button3");
         QCOMPARE(z.form->m_table2Answers.DistanceFromSea, QString());
-        QCOMPARE(z.form->m_table2Answers.StreetName, QString());
+        QCOMPARE(z.form->m_table2Answers.streetName, QString());
         QCOMPARE(z.form->m_table2Answers.FrontageCode, QString());
         QCOMPARE(z.edit("EditDistanceFromSea")->text(), QString());
         QVERIFY(!z.w<QCheckBox>("CheckBox7")->isChecked() && !z.page->ComboBoxProsopsi->isHidden());
         QCOMPARE(z.list("ComboBox25")->currentText(), QStringLiteral("OXI"));
-        QVERIFY(!z.w<QCheckBox>("CheckBox8")->isChecked() && !z.form->m_table2Answers.MunicipalityTyped);
+        QVERIFY(!z.w<QCheckBox>("CheckBox8")->isChecked() && !z.form->m_table2Answers.municipalityTyped);
         QVERIFY(!z.page->ComboBoxDimos2->isHidden() && z.page->EditUserDimos2->isHidden());
         QCOMPARE(z.edit("EditUserDimos2")->text(), QString());
         QCOMPARE(entries(z.list("ComboBox18")), QStringList({"ΣΤΟΝ ΥΠΟΧΡΕΟ", "ΣΤΟ 1 ΠΑΙΔΙ"}));

@@ -18,14 +18,14 @@ ColumnValues Table1RowValues(const Table1Answers &a, Table1StoreStep step, int k
     auto put = [&v](int position, const QString &text) { v.append({position, text.isNull() ? QStringLiteral("") : text}); };
     auto mark = [](bool front) { return front ? QStringLiteral("X") : QStringLiteral(""); };
 
-    put(1, a.PrefectureName);
-    put(2, a.PrefectureCode);
-    put(3, a.MunicipalityName);
-    put(4, a.MunicipalityCode);
+    put(1, a.prefectureName);
+    put(2, a.prefectureCode);
+    put(3, a.municipalityName);
+    put(4, a.municipalityCode);
     if (every || !a.NoStreetsKnown) {
-        put(5, a.StreetName);
-        put(6, a.StreetCode);
-        put(7, a.StreetNumber);
+        put(5, a.streetName);
+        put(6, a.streetCode);
+        put(7, a.streetNumber);
         put(8, mark(a.FrontsOnStreet));
         // The other streets of the block, each as name, code and front mark.
         const std::tuple<const QString &, const QString &, bool> blockStreets[] = {

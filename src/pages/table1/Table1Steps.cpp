@@ -264,7 +264,7 @@ void Table1Page::BitBtn7Click() {
     m_answers.Street2Code.clear();
     m_answers.Street3Code.clear();
     m_answers.Street4Code.clear();
-    const bool typed = m_answers.StreetTyped;
+    const bool typed = m_answers.streetTyped;
     // A tick of CheckBox5 left from an earlier visit keeps its typed streets
     // on show: they are what Next records, so the lists must not hide them.
     const bool editsShown = typed || CheckBox5->isChecked();
@@ -279,8 +279,8 @@ void Table1Page::BitBtn7Click() {
     if (!typed) {
         ComboBox9->setEnabled(false);
         ComboBox11->setEnabled(false);
-        m_blockStreets.load(*m_form.m_locationLookupData, m_answers.PrefectureCode, m_answers.MunicipalityCode,
-                           m_answers.StreetCode, *secondStreets, *thirdStreets, *fourthStreets);
+        m_blockStreets.load(*m_form.m_locationLookupData, m_answers.prefectureCode, m_answers.municipalityCode,
+                           m_answers.streetCode, *secondStreets, *thirdStreets, *fourthStreets);
     }
     moveForward(Step5);
 }
@@ -305,7 +305,7 @@ void Table1Page::ComboBox7Change(int index) {
 void Table1Page::ComboBox9Change(int index) { m_blockStreets.thirdStreetChosen(index, *thirdStreets, *fourthStreets); }
 
 void Table1Page::BitBtn11Click() {
-    const bool typed = m_answers.StreetTyped || m_answers.BlockStreetsTyped;
+    const bool typed = m_answers.streetTyped || m_answers.BlockStreetsTyped;
     const QString second = typed ? Edit1->text() : ComboBox7->currentText();
     const QString third = typed ? Edit2->text() : ComboBox9->currentText();
     const QString fourth = typed ? Edit3->text() : ComboBox11->currentText();

@@ -9,11 +9,11 @@ QStringList Table1SummaryLines(const Table1Answers &a, const Table1SummaryContro
     static const QString rule = QStringLiteral("_________________________________");
     static const QString percent = QStringLiteral(" %");
     QStringList lines;
-    lines << SummaryLine(QStringLiteral("ΝΟΜΟΣ: "), 2, a.PrefectureName)
-          << SummaryLine(QStringLiteral("ΔΗΜΟΣ/ΔΙΑΜ./ΚΟΙΝΟΤΗΤΑ: "), 0, a.MunicipalityName);
+    lines << SummaryLine(QStringLiteral("ΝΟΜΟΣ: "), 2, a.prefectureName)
+          << SummaryLine(QStringLiteral("ΔΗΜΟΣ/ΔΙΑΜ./ΚΟΙΝΟΤΗΤΑ: "), 0, a.municipalityName);
     if (!a.NoStreetsKnown)
-        lines << SummaryLine(QStringLiteral("ΟΔΟΣ: "), 3, a.StreetName)
-              << SummaryLine(QStringLiteral("ΑΡΙΘΜΟΣ: "), 2, a.StreetNumber)
+        lines << SummaryLine(QStringLiteral("ΟΔΟΣ: "), 3, a.streetName)
+              << SummaryLine(QStringLiteral("ΑΡΙΘΜΟΣ: "), 2, a.streetNumber)
               << SummaryLine(QStringLiteral("ΠΡΟΣΟΨΗ: "), 2, c.ComboBox3)
               << SummaryLine(QStringLiteral("2Η ΟΔΟΣ: "), 2, a.Street2Name)
               << SummaryLine(QStringLiteral("ΠΡΟΣΟΨΗ: "), 2, c.ComboBox13)
