@@ -86,8 +86,8 @@ struct Wizard {
         TypeText(edit, text);
     }
     void tick(const char *box, bool ticked = true) { get<QCheckBox>(box)->setChecked(ticked); }
-    QString step() const { return page->PageControl2->currentWidget()->objectName(); }
-    QStringList summary() const { return page->RichEdit1->toPlainText().split(QLatin1Char('\n')); }
+    QString step() const { return page->m_steps->currentWidget()->objectName(); }
+    QStringList summary() const { return page->m_summary->toPlainText().split(QLatin1Char('\n')); }
     const Table1Answers &answers() const { return form->m_table1Answers; }
 
     // Prefecture ΑΘΗΝΩΝ, municipality ΑΘΗΝΑΙΩΝ, street ΑΚΑΔΗΜΙΑΣ number 12; on Step4.
@@ -113,7 +113,7 @@ struct Wizard {
         pick("ComboBox16", index);
         click("BitBtn15");
         click("BitBtn17");
-        if (!answers().PlotOnly)
+        if (!answers().plotOnly)
             click("BitBtn19");
     }
     // From Step10: a building under full ownership of 100 %; on Step15.
@@ -238,13 +238,13 @@ private slots:
             QCOMPARE(c->property("text").toString(), text);
         }
         QStringList order;
-        for (int i = 0; i < w.page->PageControl2->count(); ++i)
-            order << w.page->PageControl2->widget(i)->objectName();
+        for (int i = 0; i < w.page->m_steps->count(); ++i)
+            order << w.page->m_steps->widget(i)->objectName();
         QCOMPARE(order, QStringList({"Step1", "Step2", "Step3", "Step4", "Step5", "Step6", "Step7", "Step8", "Step9",
                                      "Step10", "Step12", "Step13", "Step14", "Step15", "Step16", "Step17", "Step18",
                                      "Step19", "Step20", "Step21", "TabSheet14"}));
-        QVERIFY(!w.page->PageControl2->tabBar()->isVisible());
-        QCOMPARE(w.get("Panel1")->width(), w.page->PageControl2->width());
+        QVERIFY(!w.page->m_steps->tabBar()->isVisible());
+        QCOMPARE(w.get("Panel1")->width(), w.page->m_steps->width());
         QCOMPARE(items(w.get<QComboBox>("ComboBox13")), QStringList({"NAI", "OXI"}));   // Latin letters
         QCOMPARE(items(w.get<QComboBox>("ComboBoxKataOik")),
                  QStringList({"ΠΛΗΡΗ ΚΥΡΙΟΤΗΤΑ", "ΨΙΛΗ ΚΥΡΙΟΤΗΤΑ", "ΕΠΙΚΑΡΠΙΑ Η ΟΙΚΗΣΗ"}));
@@ -261,8 +261,8 @@ private slots:
         QCOMPARE(summary->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 
         // Idle: nothing but the button that begins a row.
-        QVERIFY(!w.page->PageControl2->isVisible());
-        QVERIFY(!w.page->PageControl2->isEnabled());
+        QVERIFY(!w.page->m_steps->isVisible());
+        QVERIFY(!w.page->m_steps->isEnabled());
         QVERIFY(!summary->isVisible());
         QVERIFY(!w.get("Label85")->isVisible());
         QVERIFY(w.get("Button2")->isEnabled());
@@ -275,11 +275,12 @@ private slots:
     void stepPagesLaidOutCleanly() {
         Wizard w;
         w.click("Button2");
-        QStringList faults = StepFaults(w.page->PageControl2, w.page->Panel1);
+        QStringList faults = StepFaults(w.page->m_steps, w.page->m_tabCover);
         for (const char *typed : {"CheckBox3", "CheckBox1", "CheckBox5"})
             w.tick(typed);
-        faults += StepFaults(w.page->PageControl2, w.page->Panel1, {w.page->Step2, w.page->Step3, w.page->Step5});
-        faults += LayoutFaults(w.page, w.page->rect(), {w.page->Panel1});
+        faults += StepFaults(w.page->m_steps, w.page->m_tabCover,
+                             {w.page->m_municipalityStep, w.page->m_streetStep, w.page->m_blockStreetsStep});
+        faults += LayoutFaults(w.page, w.page->rect(), {w.page->m_tabCover});
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(", ")));
     }
 
@@ -287,16 +288,16 @@ private slots:
         for (int kind : {0, 1, 2}) {
             Wizard w(kind);
             w.click("Button2");
-            QVERIFY(w.page->PageControl2->isVisible() && w.page->PageControl2->isEnabled());
+            QVERIFY(w.page->m_steps->isVisible() && w.page->m_steps->isEnabled());
             QVERIFY(w.get("RichEdit1")->isVisible() && w.get("Label85")->isVisible());
             QVERIFY(!w.get("Button2")->isEnabled());
             QVERIFY(w.get("btnCancel")->isEnabled());
             QCOMPARE(w.step(), QStringLiteral("Step1"));
             QCOMPARE(w.get<QComboBox>("ComboBox2")->currentText(), QStringLiteral("01"));
             const bool initial = kind == 0;
-            QCOMPARE(w.page->PageControl2->isTabVisible(w.page->PageControl2->indexOf(w.page->Step21)), !initial);
-            QCOMPARE(w.page->BitBtn33->isVisibleTo(w.page->Step20), !initial);
-            QCOMPARE(w.page->BitBtn57->isVisibleTo(w.page->Step20), initial);
+            QCOMPARE(w.page->m_steps->isTabVisible(w.page->m_steps->indexOf(w.page->m_kindOfEntryStep)), !initial);
+            QCOMPARE(w.page->m_ownerNext->isVisibleTo(w.page->m_ownerStep), !initial);
+            QCOMPARE(w.page->m_ownerStore->isVisibleTo(w.page->m_ownerStep), initial);
             QCOMPARE(w.get<QComboBox>("ComboBoxKindOf")->currentText(), QStringLiteral("ΝΕΟ ΑΚΙΝΗΤΟ"));
         }
     }
@@ -367,7 +368,7 @@ private slots:
                                               "1", "1", "2", "85,5", "10", "1998", "2", "50", "1950", "300", "3", "25",
                                               "1945", "120", "1", "ΣΤΟΝ ΥΠΟΧΡΕΟ", kNull, kTax}));
         // The wizard closes and the kept-open rows show the new one.
-        QVERIFY(!w.page->PageControl2->isVisible());
+        QVERIFY(!w.page->m_steps->isVisible());
         QVERIFY(w.get("Button2")->isEnabled() && !w.get("btnCancel")->isEnabled());
         QCOMPARE(w.step(), QStringLiteral("Step1"));
         QCOMPARE(w.form->m_table1Rows->commandText(), QStringLiteral("select * from table1 where AFMYpox='123456789'"));
@@ -548,12 +549,13 @@ private slots:
         w.type("Edit2", "ΟΜΗΡΟΥ");
         w.type("Edit3", "ΣΚΟΥΦΑ");
         w.accepted("BitBtn11", "Step6");
-        QCOMPARE(w.answers().Street2Name, QStringLiteral("ΒΟΥΚΟΥΡΕΣΤΙΟΥ"));
-        QCOMPARE(w.answers().Street3Code, QStringLiteral("0"));
-        QCOMPARE(w.answers().Street4Name, QStringLiteral("ΣΚΟΥΦΑ"));
+        QCOMPARE(w.answers().street2Name, QStringLiteral("ΒΟΥΚΟΥΡΕΣΤΙΟΥ"));
+        QCOMPARE(w.answers().street3Code, QStringLiteral("0"));
+        QCOMPARE(w.answers().street4Name, QStringLiteral("ΣΚΟΥΦΑ"));
         w.tick("CheckBox5", false);
-        QVERIFY(w.get("ComboBox7")->isVisibleTo(w.page->Step5) && !w.get("Edit1")->isVisibleTo(w.page->Step5));
-        QVERIFY(!w.answers().BlockStreetsTyped);
+        QVERIFY(w.get("ComboBox7")->isVisibleTo(w.page->m_blockStreetsStep) &&
+                !w.get("Edit1")->isVisibleTo(w.page->m_blockStreetsStep));
+        QVERIFY(!w.answers().blockStreetsTyped);
     }
 
     // Coming back to the block streets with the tick still set: the typed
@@ -580,8 +582,8 @@ private slots:
         QCOMPARE(w.get<QComboBox>("ComboBox7")->count(), 5);   // the lists are filled all the same
         w.type("Edit3", "ΛΥΚΑΒΗΤΤΟΥ");
         w.accepted("BitBtn11", "Step6");
-        QCOMPARE(w.answers().Street3Name, QStringLiteral("ΣΚΟΥΦΑ"));
-        QCOMPARE(w.answers().Street4Name, QStringLiteral("ΛΥΚΑΒΗΤΤΟΥ"));
+        QCOMPARE(w.answers().street3Name, QStringLiteral("ΣΚΟΥΦΑ"));
+        QCOMPARE(w.answers().street4Name, QStringLiteral("ΛΥΚΑΒΗΤΤΟΥ"));
         // Unticked, the lists come back and Next records what they show.
         w.click("BitBtn12");
         w.click("BitBtn10");
@@ -591,9 +593,9 @@ private slots:
         w.pick("ComboBox7", 4);   // ΣΤΑΔΙΟΥ
         w.pick("ComboBox9", 3);   // ΕΡΜΟΥ
         w.accepted("BitBtn11", "Step6");
-        QCOMPARE(w.answers().Street2Name, QStringLiteral("ΣΤΑΔΙΟΥ"));
-        QCOMPARE(w.answers().Street3Code, QStringLiteral("4"));
-        QCOMPARE(w.answers().Street4Name, QStringLiteral("ΒΟΥΚΟΥΡΕΣΤΙΟΥ"));
+        QCOMPARE(w.answers().street2Name, QStringLiteral("ΣΤΑΔΙΟΥ"));
+        QCOMPARE(w.answers().street3Code, QStringLiteral("4"));
+        QCOMPARE(w.answers().street4Name, QStringLiteral("ΒΟΥΚΟΥΡΕΣΤΙΟΥ"));
     }
 
     void municipalityWithoutStreetsTypesTheStreet() {
@@ -610,15 +612,15 @@ private slots:
     void locationRefusals() {
         Wizard w;
         w.click("Button2");
-        w.page->prefectures->select(-1);
+        w.page->m_prefectures->select(-1);
         w.refused("BitBtn1", QStringLiteral("Παρακαλώ επιλέξτε ένα νομό"));
-        w.page->prefectures->select(0);
+        w.page->m_prefectures->select(0);
         w.click("BitBtn1");
-        w.page->municipalities->select(-1);
+        w.page->m_municipalities->select(-1);
         w.refused("BitBtn5", QStringLiteral("Παρακαλώ επιλέξτε ένα δήμο - διαμ/σμα - κοινότητα"));
-        w.page->municipalities->select(0);
+        w.page->m_municipalities->select(0);
         w.click("BitBtn5");
-        w.page->streets->select(-1);
+        w.page->m_streets->select(-1);
         w.refused("BitBtn6", QStringLiteral("Παρακαλώ επιλέξτε μία οδό"));
     }
 
@@ -629,12 +631,12 @@ private slots:
         w.pick("ComboBox16", 0);
         w.click("BitBtn15");
         w.click("BitBtn17");
-        w.page->floors->append(QStringLiteral("ΠΑΤΑΡΙ"), QStringLiteral("Π"));
-        w.page->floors->select(w.page->floors->count() - 1);
+        w.page->m_floors->append(QStringLiteral("ΠΑΤΑΡΙ"), QStringLiteral("Π"));
+        w.page->m_floors->select(w.page->m_floors->count() - 1);
         w.refused("BitBtn19", QStringLiteral("Παρακαλώ επιλέξτε τον όροφο του ακινήτου"));
-        w.page->floors->select(w.page->floors->count() - 2);   // ΥΠΟΓΕΙΟ
+        w.page->m_floors->select(w.page->m_floors->count() - 2);   // ΥΠΟΓΕΙΟ
         w.accepted("BitBtn19", "Step10");
-        QCOMPARE(w.answers().FloorCode, QStringLiteral("Υ"));
+        QCOMPARE(w.answers().floorCode, QStringLiteral("Υ"));
 
         const QString surface = QStringLiteral("Παρακαλώ γράψτε επιφάνεια κυρίων ή βοηθητικών χώρων του ακινήτου σας");
         const QString year = QStringLiteral(
@@ -656,7 +658,7 @@ private slots:
         w.type("EditYearOfConstruction", "1500");
         w.accepted("BitBtn21", "Step12");
         QCOMPARE(w.get<QLineEdit>("EditMainMM")->text(), QString());   // the "0" was emptied
-        QCOMPARE(w.answers().AuxiliarySurface, QStringLiteral("12"));
+        QCOMPARE(w.answers().auxiliarySurface, QStringLiteral("12"));
         w.click("BitBtn22");
         w.type("EditYearOfConstruction", QString::number(thisYear()));
         w.accepted("BitBtn21", "Step12");
@@ -712,7 +714,7 @@ private slots:
         w.refused("BitBtn39", notANumber);
         QCOMPARE(w.get<QLineEdit>("EditOikMM")->text(), QStringLiteral("150 τ.μ."));
         QCOMPARE(w.form->focusWidget(), w.get("EditOikMM"));
-        QCOMPARE(w.answers().PlotSurface, QString());
+        QCOMPARE(w.answers().plotSurface, QString());
         w.type("EditOikMM", "150");
         w.click("BitBtn39");
         w.pick("ComboBoxKataOik", 1);
@@ -758,7 +760,7 @@ private slots:
         w.click("BitBtn20");
         QCOMPARE(w.step(), QStringLiteral("Step9"));
         QCOMPARE(w.summary(), before);
-        QCOMPARE(w.answers().MainSurface, QString());
+        QCOMPARE(w.answers().mainSurface, QString());
         w.click("BitBtn18");
         w.click("BitBtn16");
         w.click("BitBtn14");
@@ -768,7 +770,7 @@ private slots:
         w.click("BitBtn8");
         w.click("BitBtn3");
         QCOMPARE(w.step(), QStringLiteral("Step1"));
-        for (const QPushButton *b : w.page->Step1->findChildren<QPushButton *>())
+        for (const QPushButton *b : w.page->m_prefectureStep->findChildren<QPushButton *>())
             QVERIFY(b->text() != QStringLiteral("Προηγούμενο"));
     }
 
@@ -788,7 +790,7 @@ private slots:
                 continue;
             }
             w.click("BitBtn33");
-            QCOMPARE(w.answers().OwnerCode, QStringLiteral("4"));
+            QCOMPARE(w.answers().ownerCode, QStringLiteral("4"));
             QCOMPARE(w.summary().last(), QStringLiteral("ΤΟ ΑΚΙΝΗΤΟ ΑΝΗΚΕΙ: \t\tΣΤΟ 2 ΠΑΙΔΙ"));
             // Another owner chosen after going back: code and text name the same person.
             w.click("BitBtn38");
@@ -812,8 +814,8 @@ private slots:
         QCOMPARE(robot.pending(), 0);
         QCOMPARE(w.storedRows().size(), 0);
         QCOMPARE(w.step(), QStringLiteral("Step20"));
-        QVERIFY(w.page->PageControl2->isVisible());
-        QCOMPARE(w.answers().PlotSurface, QStringLiteral("200"));
+        QVERIFY(w.page->m_steps->isVisible());
+        QCOMPARE(w.answers().plotSurface, QStringLiteral("200"));
     }
 
     void failedStoreKeepsTheWizardAndLeavesNoRow() {
@@ -835,7 +837,7 @@ private slots:
         }
         QCOMPARE(w.storedRows().size(), 0);
         QCOMPARE(w.step(), QStringLiteral("Step20"));
-        QVERIFY(w.page->PageControl2->isVisible());
+        QVERIFY(w.page->m_steps->isVisible());
         QVERIFY(!w.form->m_newRowData->isEditing());
         // Pressing "Αποθήκευση" again, once the fault is gone, stores one whole row.
         other.execute(QStringLiteral("DROP TRIGGER refuse_rows"));
@@ -872,18 +874,18 @@ private slots:
         w.click("BitBtn39");
 
         w.click("btnCancel");
-        QVERIFY(!w.page->PageControl2->isVisible() && !w.get("RichEdit1")->isVisible());
+        QVERIFY(!w.page->m_steps->isVisible() && !w.get("RichEdit1")->isVisible());
         QVERIFY(w.get("Button2")->isEnabled() && !w.get("btnCancel")->isEnabled());
         QCOMPARE(w.step(), QStringLiteral("Step1"));
-        QCOMPARE(w.answers().BlockNumber, QStringLiteral("9"));   // kept until the next row
+        QCOMPARE(w.answers().blockNumber, QStringLiteral("9"));   // kept until the next row
 
         w.click("Button2");
         const Table1Answers &a = w.answers();
         QVERIFY(a.prefectureName.isEmpty() && a.municipalityCode.isEmpty() && a.streetName.isEmpty());
-        QVERIFY(!a.BlockStreetsTyped && !a.NoPlotData && !a.PlotOnly && !a.FrontsOnStreet2);
-        QVERIFY(a.CategoryCode.isEmpty() && a.OwnershipType.isEmpty() && a.UsufructBirthYear.isEmpty());
-        QVERIFY(a.OwnerCode.isEmpty() && a.OwnerText.isEmpty());
-        QVERIFY(a.MainSurface.isEmpty() && a.BlockNumber.isEmpty() && a.Street2Name.isEmpty());
+        QVERIFY(!a.blockStreetsTyped && !a.noPlotData && !a.plotOnly && !a.frontsOnStreet2);
+        QVERIFY(a.categoryCode.isEmpty() && a.ownershipType.isEmpty() && a.usufructBirthYear.isEmpty());
+        QVERIFY(a.ownerCode.isEmpty() && a.ownerText.isEmpty());
+        QVERIFY(a.mainSurface.isEmpty() && a.blockNumber.isEmpty() && a.street2Name.isEmpty());
         for (const char *box : {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5"})
             QVERIFY2(!w.get<QCheckBox>(box)->isChecked(), box);
         for (const char *field : {"EditNo", "EditOT", "EditMainMM", "EditYearOfConstruction", "EditPercentage",
@@ -894,7 +896,7 @@ private slots:
         QCOMPARE(w.get<QComboBox>("ComboBox16")->currentIndex(), 0);
         QCOMPARE(w.get<QComboBox>("ComboBox17")->currentIndex(), 0);
         QCOMPARE(w.get<QComboBox>("ComboBoxKata")->currentIndex(), 0);
-        QVERIFY(w.get("EditOikMM")->isVisibleTo(w.page->Step15));
+        QVERIFY(w.get("EditOikMM")->isVisibleTo(w.page->m_plotAreaStep));
         QCOMPARE(w.summary().mid(0, 5), QStringList({"ΝΟΜΟΣ: \t\t", "ΔΗΜΟΣ/ΔΙΑΜ./ΚΟΙΝΟΤΗΤΑ: ", "ΟΔΟΣ: \t\t\t",
                                                      "ΑΡΙΘΜΟΣ: \t\t", "ΠΡΟΣΟΨΗ: \t\tNAI"}));
         QVERIFY(w.summary().contains(QStringLiteral("ΕΤΟΣ ΓΕΝΝΗΣΗΣ ΕΠΙΚΑΡΠΩΤΗ: \t")));
@@ -908,7 +910,7 @@ private slots:
         w.type("EditMainMM", "12,50");
         QTest::keyClick(w.get("EditMainMM"), Qt::Key_Return);
         QCOMPARE(w.step(), QStringLiteral("Step12"));
-        QCOMPARE(w.answers().MainSurface, QStringLiteral("12,5"));
+        QCOMPARE(w.answers().mainSurface, QStringLiteral("12,5"));
         // Enter on a focused Back button goes back.
         auto *back = w.get<QPushButton>("BitBtn22");
         back->setFocus();

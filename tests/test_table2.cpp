@@ -305,12 +305,12 @@ private slots:
         }
         QVERIFY(one->findChild<QLabel *>("Label11")->font().bold());
         QVERIFY(!one->findChild<QLabel *>("Label12")->font().bold());
-        QCOMPARE(one->RichEdit1->lineWrapMode(), two->RichEdit2->lineWrapMode());
-        QCOMPARE(one->RichEdit1->tabStopDistance(), two->RichEdit2->tabStopDistance());
-        QCOMPARE(one->RichEdit1->verticalScrollBarPolicy(), two->RichEdit2->verticalScrollBarPolicy());
-        QVERIFY(one->RichEdit1->isReadOnly() && two->RichEdit2->isReadOnly());
+        QCOMPARE(one->m_summary->lineWrapMode(), two->RichEdit2->lineWrapMode());
+        QCOMPARE(one->m_summary->tabStopDistance(), two->RichEdit2->tabStopDistance());
+        QCOMPARE(one->m_summary->verticalScrollBarPolicy(), two->RichEdit2->verticalScrollBarPolicy());
+        QVERIFY(one->m_summary->isReadOnly() && two->RichEdit2->isReadOnly());
         // The step buttons of both: icons on all alike, Enter on each presses it.
-        QList<QPushButton *> buttons = one->PageControl2->findChildren<QPushButton *>();
+        QList<QPushButton *> buttons = one->m_steps->findChildren<QPushButton *>();
         buttons += two->PageControl3->findChildren<QPushButton *>();
         QCOMPARE(buttons.size(), 40 + 26);   // on the twenty steps of Table 1 and the thirteen of Table 2
         for (const QPushButton *b : buttons) {
@@ -351,7 +351,7 @@ private slots:
             QCOMPARE(z.step(), 2);
         }
         // The same on the Table 1 steps, which share the mechanism.
-        QTabWidget *steps1 = z.form->m_table1Page->PageControl2;
+        QTabWidget *steps1 = z.form->m_table1Page->m_steps;
         const int at = steps1->currentIndex();
         QTest::keyClick(steps1, Qt::Key_Tab, Qt::ControlModifier);
         QTest::keyClick(steps1, Qt::Key_PageDown, Qt::ControlModifier);
