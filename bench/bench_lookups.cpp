@@ -180,7 +180,7 @@ void blockByExchangeSort(Dataset &dataset, PairedList &second, const Municipalit
     dataset.close();
     exchangeSort(rows);
     second.clear();
-    for (const FrontRow &r : BlockStreets::SecondStreets(rows, code))
+    for (const FrontRow &r : BlockStreets::secondStreets(rows, code))
         second.append(r.name, r.streetCode);
     second.select(0);
 }
@@ -234,8 +234,8 @@ int main(int argc, char **argv) {
                   std::tuple{"LoadBlockStreets, avenue", "LoadBlockStreets, avenue, exchange", avenue}}) {
                 const QString s = QString::number(street);
                 const Timing t = measure(repetitions, [&] { block.load(dataset, kPrefecture, code, s, second, third, fourth); });
-                report(what, m, int(block.FrontRows().size()), t);
-                report(slowWhat, m, int(block.FrontRows().size()),
+                report(what, m, int(block.frontRows().size()), t);
+                report(slowWhat, m, int(block.frontRows().size()),
                        measure(repetitions, [&] { blockByExchangeSort(dataset, second, m, street); }));
             }
             std::printf("\n");

@@ -1,6 +1,7 @@
 // The location lookups shared by both wizards, and the owner list.
 #include <QComboBox>
 #include <QRandomGenerator>
+#include <tuple>
 
 #include "widgets/PairedList.h"
 #include "pages/wizard/LocationLookups.h"
@@ -76,7 +77,7 @@ private slots:
                                 "ap_front_strt_cd=doy_ap_street.ap_strt_cd order by doy_ap_street.ap_strt_nm"));
     }
 
-    void sortMatchesTheExchangeSort() {
+    void streetsSortByCodePageBytesKeepingTiesInOrder() {
         QRandomGenerator rng(42);
         for (int round = 0; round < 50; ++round) {
             QVector<ListedStreet> v;
@@ -94,16 +95,13 @@ private slots:
             for (int i = 0; i < v.size(); ++i)
                 QCOMPARE(v[i].code, expected[i].code);   // equal names keep their order
         }
-    }
-
-    void byteOrderIsTheCodePagesNotUnicodes() {
         // € (0x80 in the code page) sorts before Ά (0xA2), though U+20AC > U+0386.
         QVector<ListedStreet> v = {{QByteArray("\xA2"), {}, "tonos"}, {QByteArray("\x80"), {}, "euro"}};
         SortStreetsByName(v);
         QCOMPARE(v[0].code, QStringLiteral("euro"));
     }
 
-    void municipalitiesWithTheirAreas() {
+    void municipalitiesAreListedWithTheirNamedAreas() {
         Reference ref;
         Pair pair;
         LoadMunicipalities(ref.dataset, pair.list, "01", WizardKind::Table1);
@@ -119,7 +117,7 @@ private slots:
         QVERIFY(!ref.dataset.isActive());
     }
 
-    void streetsReadableAndSorted() {
+    void streetsAreListedReadableAndInNameOrder() {
         Reference ref;
         Pair pair;
         QVERIFY(LoadStreets(ref.dataset, pair.list, "01", "1005"));
@@ -130,7 +128,7 @@ private slots:
         QCOMPARE(pair.list.count(), 0);
     }
 
-    void blockStreets() {
+    void eachBlockStreetChosenNarrowsTheNextList() {
         Reference ref;
         Pair second, third, fourth;
         BlockStreets block;
@@ -141,7 +139,7 @@ private slots:
         QCOMPARE(third.list.count(), 0);
         // ΣΤΑΔΙΟΥ (3) shares blocks 101 and 102 with it
         block.secondStreetChosen(4, second.list, third.list, fourth.list);
-        QCOMPARE(block.SharedBlocks(), QStringList({"101", "102"}));
+        QCOMPARE(block.sharedBlocks(), QStringList({"101", "102"}));
         // block by block, each block's streets in name order
         QCOMPARE(items(&third.names), QStringList({"ΠΑΝΕΠΙΣΤΗΜΙΟΥ", "ΣΟΛΩΝΟΣ", "ΒΟΥΚΟΥΡΕΣΤΙΟΥ", "ΕΡΜΟΥ"}));
         QVERIFY(third.names.isEnabled());
@@ -152,51 +150,47 @@ private slots:
         QVERIFY(fourth.names.isEnabled());
         // choosing the second street again empties the third and fourth
         block.secondStreetChosen(3, second.list, third.list, fourth.list);
-        QCOMPARE(block.SharedBlocks(), QStringList({"101", "103"}));
+        QCOMPARE(block.sharedBlocks(), QStringList({"101", "103"}));
         QCOMPARE(items(&third.names), QStringList({"ΠΑΝΕΠΙΣΤΗΜΙΟΥ", "ΣΤΑΔΙΟΥ", "ΒΟΥΚΟΥΡΕΣΤΙΟΥ"}));
         QCOMPARE(fourth.list.count(), 0);
         QVERIFY(!fourth.names.isEnabled());
     }
 
-    void fourthStreetsMayRepeat() {
-        // The third street shares two blocks with the property's and the second street.
+    // The third street shares two blocks with the property's and the second
+    // street; the shared blocks are not limited in number.
+    void fourthStreetsMayRepeatAndSharedBlocksAreUnbounded() {
         const QVector<FrontRow> rows = {
             {"1", "A", "P", "P"}, {"2", "A", "S", "S"}, {"3", "A", "T", "T"}, {"4", "A", "U", "U"},
             {"1", "B", "P", "P"}, {"2", "B", "S", "S"}, {"3", "B", "T", "T"}, {"4", "B", "U", "U"},
         };
-        const QStringList shared = BlockStreets::BlocksShared(rows, "1", "2");
+        const QStringList shared = BlockStreets::blocksShared(rows, "1", "2");
         QCOMPARE(shared, QStringList({"A", "B"}));
-        const auto thirds = BlockStreets::ThirdStreets(rows, "1", "2");
+        const auto thirds = BlockStreets::thirdStreets(rows, "1", "2");
         QCOMPARE(thirds.size(), 2);   // T and U, each once
-        const auto fourths = BlockStreets::FourthStreets(rows, shared, "1", "2", "3");
+        const auto fourths = BlockStreets::fourthStreets(rows, shared, "1", "2", "3");
         QCOMPARE(fourths.size(), 2);
         QCOMPARE(fourths[0].name, QStringLiteral("U"));
         QCOMPARE(fourths[1].name, QStringLiteral("U"));
-        QVERIFY(BlockStreets::SecondStreets(rows, "1").size() == 3);
+        QVERIFY(BlockStreets::secondStreets(rows, "1").size() == 3);
+        QVector<FrontRow> many;
+        for (int b = 0; b < 25; ++b)
+            many << FrontRow{"1", QString::number(b), "P", "P"} << FrontRow{"2", QString::number(b), "S", "S"};
+        QCOMPARE(BlockStreets::blocksShared(many, "1", "2").size(), 25);
     }
 
-    void manySharedBlocks() {
-        QVector<FrontRow> rows;
-        for (int b = 0; b < 25; ++b) {
-            rows.append({"1", QString::number(b), "P", "P"});
-            rows.append({"2", QString::number(b), "S", "S"});
-        }
-        QCOMPARE(BlockStreets::BlocksShared(rows, "1", "2").size(), 25);
-    }
-
-    void ownerList() {
+    // The code follows the entry's text, so it names the person the text names.
+    void ownerListNamesEachPersonAndTheCodeFollowsTheText() {
         QCOMPARE(OwnerListItems(false, 0), QStringList({"ΣΤΟΝ ΥΠΟΧΡΕΟ"}));
         QCOMPARE(OwnerListItems(true, 3),
                  QStringList({"ΣΤΟΝ ΥΠΟΧΡΕΟ", "ΣΤΗ ΣΥΖΥΓΟ", "ΣΤΟ 1 ΠΑΙΔΙ", "ΣΤΟ 2 ΠΑΙΔΙ", "ΣΤΟ 3 ΠΑΙΔΙ"}));
-        QCOMPARE(ResolveOwnerCode(0, "ΣΤΟΝ ΥΠΟΧΡΕΟ"), QStringLiteral("1"));
-        QCOMPARE(ResolveOwnerCode(1, "ΣΤΗ ΣΥΖΥΓΟ"), QStringLiteral("2"));
-        QCOMPARE(ResolveOwnerCode(3, "ΣΤΟ 2 ΠΑΙΔΙ"), QStringLiteral("4"));
-        QCOMPARE(ResolveOwnerCode(1, "ΣΤΟ 1 ΠΑΙΔΙ"), QStringLiteral("3"));
-        QCOMPARE(ResolveOwnerCode(9, "ΣΤΟ 8 ΠΑΙΔΙ"), QStringLiteral("10"));
-        QCOMPARE(ResolveOwnerCode(10, "ΣΤΟ 9 ΠΑΙΔΙ"), QStringLiteral("11"));
+        const std::tuple<int, QString, QString> owners[] = {{0, "ΣΤΟΝ ΥΠΟΧΡΕΟ", "1"}, {1, "ΣΤΗ ΣΥΖΥΓΟ", "2"},
+                                                            {3, "ΣΤΟ 2 ΠΑΙΔΙ", "4"},  {1, "ΣΤΟ 1 ΠΑΙΔΙ", "3"},
+                                                            {9, "ΣΤΟ 8 ΠΑΙΔΙ", "10"}, {10, "ΣΤΟ 9 ΠΑΙΔΙ", "11"}};
+        for (const auto &[index, text, code] : owners)
+            QCOMPARE(ResolveOwnerCode(index, text), code);
     }
 
-    void confirmationText() {
+    void theStoreQuestionCarriesTheWarningOnlyWhenAsked() {
         const QString summary = SummaryText({SummaryLine("ΝΟΜΟΣ: ", 2, "ΑΘΗΝΩΝ"), SummaryLine("Χ: ", 0)});
         QCOMPARE(summary, QStringLiteral("ΝΟΜΟΣ: \t\tΑΘΗΝΩΝ\r\nΧ: \r\n"));
         const QString q = QStringLiteral("Ερώτηση;");

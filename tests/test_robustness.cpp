@@ -151,7 +151,7 @@ struct Session {
         fill("EditPercentageOik", "100");
         press("BitBtn41");
         press("BitBtn31");
-        QCOMPARE(form->m_table1Page->PageControl2->currentWidget()->objectName(), QStringLiteral("Step20"));
+        QCOMPARE(form->m_table1Page->m_steps->currentWidget()->objectName(), QStringLiteral("Step20"));
         pick("ComboBoxToWhomBelongs", owner);
         QCOMPARE(press("BitBtn57", {{Answer::Yes}}).size(), 1);
     }
@@ -288,17 +288,17 @@ private slots:
             s.page(2);
             s.press("Button3");
             s.press("BitBtn44");
-            QVERIFY(!s.form->m_table1Answers.PrefectureCode.isEmpty());
-            QVERIFY(!s.form->m_table2Answers.PrefectureCode.isEmpty());
+            QVERIFY(!s.form->m_table1Answers.prefectureCode.isEmpty());
+            QVERIFY(!s.form->m_table2Answers.prefectureCode.isEmpty());
             s.open(next);
             const Table1Page &t1 = *s.form->m_table1Page;
             const Table2Page &t2 = *s.form->m_table2Page;
-            QVERIFY(!t1.PageControl2->isVisibleTo(s.form.get()) && !t1.PageControl2->isEnabled());
+            QVERIFY(!t1.m_steps->isVisibleTo(s.form.get()) && !t1.m_steps->isEnabled());
             QVERIFY(!t2.PageControl3->isVisibleTo(s.form.get()) && !t2.PageControl3->isEnabled());
-            QVERIFY(t1.Button2->isEnabled() && !t1.btnCancel->isEnabled());
+            QVERIFY(t1.m_startRowButton->isEnabled() && !t1.m_cancelRowButton->isEnabled());
             QVERIFY(t2.Button3->isEnabled() && !t2.Button1->isEnabled());
-            QCOMPARE(t1.RichEdit1->toPlainText() + t2.RichEdit2->toPlainText(), QString());
-            QCOMPARE(s.form->m_table1Answers.PrefectureCode + s.form->m_table2Answers.PrefectureCode, QString());
+            QCOMPARE(t1.m_summary->toPlainText() + t2.RichEdit2->toPlainText(), QString());
+            QCOMPARE(s.form->m_table1Answers.prefectureCode + s.form->m_table2Answers.prefectureCode, QString());
         }
     }
 

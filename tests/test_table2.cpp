@@ -305,12 +305,12 @@ private slots:
         }
         QVERIFY(one->findChild<QLabel *>("Label11")->font().bold());
         QVERIFY(!one->findChild<QLabel *>("Label12")->font().bold());
-        QCOMPARE(one->RichEdit1->lineWrapMode(), two->RichEdit2->lineWrapMode());
-        QCOMPARE(one->RichEdit1->tabStopDistance(), two->RichEdit2->tabStopDistance());
-        QCOMPARE(one->RichEdit1->verticalScrollBarPolicy(), two->RichEdit2->verticalScrollBarPolicy());
-        QVERIFY(one->RichEdit1->isReadOnly() && two->RichEdit2->isReadOnly());
+        QCOMPARE(one->m_summary->lineWrapMode(), two->RichEdit2->lineWrapMode());
+        QCOMPARE(one->m_summary->tabStopDistance(), two->RichEdit2->tabStopDistance());
+        QCOMPARE(one->m_summary->verticalScrollBarPolicy(), two->RichEdit2->verticalScrollBarPolicy());
+        QVERIFY(one->m_summary->isReadOnly() && two->RichEdit2->isReadOnly());
         // The step buttons of both: icons on all alike, Enter on each presses it.
-        QList<QPushButton *> buttons = one->PageControl2->findChildren<QPushButton *>();
+        QList<QPushButton *> buttons = one->m_steps->findChildren<QPushButton *>();
         buttons += two->PageControl3->findChildren<QPushButton *>();
         QCOMPARE(buttons.size(), 40 + 26);   // on the twenty steps of Table 1 and the thirteen of Table 2
         for (const QPushButton *b : buttons) {
@@ -351,7 +351,7 @@ private slots:
             QCOMPARE(z.step(), 2);
         }
         // The same on the Table 1 steps, which share the mechanism.
-        QTabWidget *steps1 = z.form->m_table1Page->PageControl2;
+        QTabWidget *steps1 = z.form->m_table1Page->m_steps;
         const int at = steps1->currentIndex();
         QTest::keyClick(steps1, Qt::Key_Tab, Qt::ControlModifier);
         QTest::keyClick(steps1, Qt::Key_PageDown, Qt::ControlModifier);
@@ -552,8 +552,8 @@ private slots:
         z.edit("EditStreet2")->setText(QStringLiteral("ΑΓΙΟΣ ΓΕΩΡΓΙΟΣ"));
         z.edit("EditNo2")->setText("7");
         z.next("BitBtn61");
-        QCOMPARE(z.form->m_table2Answers.StreetCode, QStringLiteral("0"));
-        QCOMPARE(z.form->m_table2Answers.MunicipalityCode, QStringLiteral("1010"));
+        QCOMPARE(z.form->m_table2Answers.streetCode, QStringLiteral("0"));
+        QCOMPARE(z.form->m_table2Answers.municipalityCode, QStringLiteral("1010"));
 
         // Back to a municipality with streets: the list again, the typed fields emptied
         z.next("BitBtn47");
@@ -570,16 +570,16 @@ private slots:
         QVERIFY(z.page->ComboBoxDromos2->isHidden() && !z.page->EditStreet2->isHidden());
         z.edit("EditStreet2")->setText(QStringLiteral("ΝΕΑ ΟΔΟΣ"));
         z.next("BitBtn61");
-        QCOMPARE(z.form->m_table2Answers.StreetCode, QStringLiteral("0"));
-        QCOMPARE(z.form->m_table2Answers.StreetName, QStringLiteral("ΝΕΑ ΟΔΟΣ"));
-        QCOMPARE(z.form->m_table2Answers.MunicipalityCode, QStringLiteral("1005"));
+        QCOMPARE(z.form->m_table2Answers.streetCode, QStringLiteral("0"));
+        QCOMPARE(z.form->m_table2Answers.streetName, QStringLiteral("ΝΕΑ ΟΔΟΣ"));
+        QCOMPARE(z.form->m_table2Answers.municipalityCode, QStringLiteral("1005"));
         // unticked, the chosen street is read with its code
         z.next("BitBtn47");
         z.w<QCheckBox>("CheckBox6")->setChecked(false);
         z.list("ComboBoxDromos2")->setCurrentIndex(2);
         z.next("BitBtn61");
-        QCOMPARE(z.form->m_table2Answers.StreetName, QStringLiteral("ΑΚΑΔΗΜΙΑΣ"));
-        QCOMPARE(z.form->m_table2Answers.StreetCode, QStringLiteral("1"));
+        QCOMPARE(z.form->m_table2Answers.streetName, QStringLiteral("ΑΚΑΔΗΜΙΑΣ"));
+        QCOMPARE(z.form->m_table2Answers.streetCode, QStringLiteral("1"));
     }
 
     void locationRefusals() {
@@ -847,12 +847,12 @@ private slots:
         z.addChild(QStringLiteral("ΝΕΟ"));   // the owner list follows the general page at each start
         z.press("Button3");
         QCOMPARE(z.form->m_table2Answers.DistanceFromSea, QString());
-        QCOMPARE(z.form->m_table2Answers.StreetName, QString());
+        QCOMPARE(z.form->m_table2Answers.streetName, QString());
         QCOMPARE(z.form->m_table2Answers.FrontageCode, QString());
         QCOMPARE(z.edit("EditDistanceFromSea")->text(), QString());
         QVERIFY(!z.w<QCheckBox>("CheckBox7")->isChecked() && !z.page->ComboBoxProsopsi->isHidden());
         QCOMPARE(z.list("ComboBox25")->currentText(), QStringLiteral("OXI"));
-        QVERIFY(!z.w<QCheckBox>("CheckBox8")->isChecked() && !z.form->m_table2Answers.MunicipalityTyped);
+        QVERIFY(!z.w<QCheckBox>("CheckBox8")->isChecked() && !z.form->m_table2Answers.municipalityTyped);
         QVERIFY(!z.page->ComboBoxDimos2->isHidden() && z.page->EditUserDimos2->isHidden());
         QCOMPARE(z.edit("EditUserDimos2")->text(), QString());
         QCOMPARE(entries(z.list("ComboBox18")), QStringList({"ΣΤΟΝ ΥΠΟΧΡΕΟ", "ΣΤΟ 1 ΠΑΙΔΙ"}));

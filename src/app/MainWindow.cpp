@@ -212,7 +212,7 @@ void MainWindow::startUp() {
 
 void MainWindow::fillReferenceLists() {
     // One statement fills the prefecture lists of both wizards, item for item.
-    PairedList *prefectureLists[2] = {m_table1Page->prefectures, m_table2Page->prefectures};
+    PairedList *prefectureLists[2] = {m_table1Page->m_prefectures, m_table2Page->prefectures};
     m_locationLookupData->setCommandText(QStringLiteral(
         "select distinct ap_pref_cd, ap_pref_nm from doy_ap_prefecture order by ap_pref_nm"));
     m_locationLookupData->open();
@@ -227,13 +227,13 @@ void MainWindow::fillReferenceLists() {
     m_locationLookupData->first();
     m_locationLookupData->close();
 
-    m_table1Page->categories->fill(*m_referenceListData,
+    m_table1Page->m_categories->fill(*m_referenceListData,
                                      QStringLiteral("select  ap_cat_cd, ap_cat_descr from doy_ap_estate_cat"), 1, 0);
-    m_table1Page->specials->fill(
+    m_table1Page->m_specialConditions->fill(
         *m_referenceListData,
         QStringLiteral("select  ap_special_cd, ap_special_descr from doy_ap_special_cat ORDER BY ap_special_cd"),
         1, 0);
-    m_table1Page->floors->fill(
+    m_table1Page->m_floors->fill(
         *m_referenceListData, QStringLiteral("select  ap_flr_cd, ap_flr_nm from doy_ap_floor ORDER BY ap_flr_cd asc"), 1,
         0);
 }

@@ -6,31 +6,31 @@
 namespace d7 {
 
 struct Table1Answers : LocationAnswers {
-    bool NoStreetsKnown = false;
-    bool FrontsOnStreet = false;
-    QString Street2Name, Street3Name, Street4Name;
-    QString Street2Code, Street3Code, Street4Code;
-    bool FrontsOnStreet2 = false, FrontsOnStreet3 = false, FrontsOnStreet4 = false;
-    bool BlockStreetsTyped = false;
-    QString BlockNumber;
-    QString CategoryCode;
-    bool PlotOnly = false;
-    QString SpecialCode;
-    QString FloorCode;
-    QString MainSurface, AuxiliarySurface, YearOfConstruction;
-    QString OwnershipType, OwnershipPercentage, UsufructBirthYear;
-    bool NoPlotData = false;
-    QString PlotSurface, PlotOwnershipType, PlotOwnershipPercentage, PlotUsufructBirthYear;
-    QString TotalBuildingsSurface;
-    QString OwnerCode, OwnerText;
+    bool noStreetsKnown = false;
+    bool frontsOnStreet = false;
+    QString street2Name, street3Name, street4Name;
+    QString street2Code, street3Code, street4Code;
+    bool frontsOnStreet2 = false, frontsOnStreet3 = false, frontsOnStreet4 = false;
+    bool blockStreetsTyped = false;
+    QString blockNumber;
+    QString categoryCode;
+    bool plotOnly = false;
+    QString specialCode;
+    QString floorCode;
+    QString mainSurface, auxiliarySurface, yearOfConstruction;
+    QString ownershipType, ownershipPercentage, usufructBirthYear;
+    bool noPlotData = false;
+    QString plotSurface, plotOwnershipType, plotOwnershipPercentage, plotUsufructBirthYear;
+    QString totalBuildingsSurface;
+    QString ownerCode, ownerText;
 };
 
-// Empties every answer but the owner, which ResetTable1Controls empties.
+// Empties every answer but the owner, which resetControls empties.
 inline void ClearTable1Answers(Table1Answers &answers) {
-    const QString ownerCode = answers.OwnerCode, ownerText = answers.OwnerText;
+    const QString ownerCode = answers.ownerCode, ownerText = answers.ownerText;
     answers = Table1Answers();
-    answers.OwnerCode = ownerCode;
-    answers.OwnerText = ownerText;
+    answers.ownerCode = ownerCode;
+    answers.ownerText = ownerText;
 }
 
 }  // namespace d7

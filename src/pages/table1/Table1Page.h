@@ -30,89 +30,100 @@ public:
     Table1Page(MainWindow &form, Table1Answers &answers, QWidget *parent = nullptr);
 
     // The reference lists filled at start-up, each with its hidden code list.
-    QComboBox *ComboBoxNomos, *ComboBox2;
-    QComboBox *ComboBox16, *ComboBox17;
-    QComboBox *ComboBoxSpecial, *ComboBoxSpecialCD;
-    QComboBox *ComboBoxFloor, *ComboBoxFloorCD;
-    PairedList *prefectures, *categories, *specials, *floors;
+    QComboBox *m_prefectureNames, *m_prefectureCodes;
+    QComboBox *m_categoryNames, *m_categoryCodes;
+    QComboBox *m_specialConditionNames, *m_specialConditionCodes;
+    QComboBox *m_floorNames, *m_floorCodes;
+    PairedList *m_prefectures, *m_categories, *m_specialConditions, *m_floors;
 
     // The page.
-    QPushButton *Button2, *btnCancel;
-    QLabel *Label101, *Label85;
-    QTabWidget *PageControl2;
-    QFrame *Panel1;
-    QPlainTextEdit *RichEdit1;
-    QWidget *Step1, *Step2, *Step3, *Step4, *Step5, *Step6, *Step7, *Step8, *Step9, *Step10;
-    QWidget *Step12, *Step13, *Step14, *Step15, *Step16, *Step17, *Step18, *Step19, *Step20, *Step21;
-    QWidget *TabSheet14;
+    QPushButton *m_startRowButton, *m_cancelRowButton;
+    QLabel *m_instruction, *m_summaryCaption;
+    QTabWidget *m_steps;
+    QFrame *m_tabCover;
+    QPlainTextEdit *m_summary;
+    QWidget *m_prefectureStep, *m_municipalityStep, *m_streetStep, *m_streetFrontStep, *m_blockStreetsStep,
+        *m_blockNumberStep;
+    QWidget *m_categoryStep, *m_specialConditionsStep, *m_floorStep, *m_areasStep, *m_kindOfRightStep,
+        *m_percentageStep, *m_usufructBirthYearStep;
+    QWidget *m_plotAreaStep, *m_plotKindOfRightStep, *m_plotPercentageStep, *m_plotUsufructBirthYearStep,
+        *m_buildingsAreaStep;
+    QWidget *m_ownerStep, *m_kindOfEntryStep, *m_lastPage;
 
     // Location: municipality, street, block streets.
-    QComboBox *ComboBoxDimos, *ComboBox4, *ComboBox5, *ComboBox6;
-    QComboBox *ComboBox7, *ComboBox8, *ComboBox9, *ComboBox10, *ComboBox11, *ComboBox12;
-    PairedList *municipalities, *streets, *secondStreets, *thirdStreets, *fourthStreets;
-    QCheckBox *CheckBox1, *CheckBox2, *CheckBox3, *CheckBox4, *CheckBox5;
-    QLabel *Label13, *Label14, *Label17, *Label105, *Label41, *Label43;
-    QFrame *Panel4;
-    QLineEdit *EditUserDimos, *EditStreet, *EditNo, *Edit1, *Edit2, *Edit3, *EditOT;
-    QComboBox *ComboBox3, *ComboBox13, *ComboBox14, *ComboBox15;
+    QComboBox *m_municipalityNames, *m_municipalityCodes, *m_streetNames, *m_streetCodes;
+    QComboBox *m_secondStreetNames, *m_secondStreetCodes, *m_thirdStreetNames, *m_thirdStreetCodes,
+        *m_fourthStreetNames, *m_fourthStreetCodes;
+    PairedList *m_municipalities, *m_streets, *m_secondStreets, *m_thirdStreets, *m_fourthStreets;
+    QCheckBox *m_streetTypedBox, *m_noStreetsBox, *m_municipalityTypedBox, *m_noPlotDataBox, *m_blockStreetsTypedBox;
+    QLabel *m_municipalityListLabel, *m_streetListLabel, *m_streetTypedLabel, *m_municipalityTypedLabel;
+    QLabel *m_plotAreaQuestion, *m_plotAreaHint;
+    QFrame *m_noStreetsPanel;
+    QLineEdit *m_typedMunicipality, *m_typedStreet, *m_streetNumber;
+    QLineEdit *m_typedSecondStreet, *m_typedThirdStreet, *m_typedFourthStreet, *m_blockNumber;
+    QComboBox *m_frontsOnStreet, *m_frontsOnSecondStreet, *m_frontsOnThirdStreet, *m_frontsOnFourthStreet;
 
     // The building, the plot, the owner and the kind of entry.
-    QLineEdit *EditMainMM, *EditHelpMM, *EditYearOfConstruction, *EditPercentage, *EditYearOfBirthEpik;
-    QLineEdit *EditOikMM, *EditPercentageOik, *EditYearOfBirthEpikOik, *EditTotalMM;
-    QComboBox *ComboBoxKata, *ComboBoxKataOik, *ComboBoxToWhomBelongs, *ComboBoxKindOf;
+    QLineEdit *m_mainArea, *m_auxiliaryArea, *m_yearOfConstruction, *m_percentage, *m_usufructBirthYear;
+    QLineEdit *m_plotArea, *m_plotPercentage, *m_plotUsufructBirthYear, *m_buildingsArea;
+    QComboBox *m_kindOfRight, *m_plotKindOfRight, *m_ownerList, *m_kindOfEntry;
 
     // Forward buttons, and the back buttons with a rule of their own.
-    QPushButton *BitBtn1, *BitBtn5, *BitBtn6, *BitBtn7, *BitBtn11, *BitBtn13, *BitBtn15, *BitBtn17, *BitBtn19,
-        *BitBtn21, *BitBtn25, *BitBtn27, *BitBtn29, *BitBtn39, *BitBtn40, *BitBtn41, *BitBtn42, *BitBtn31,
-        *BitBtn33, *BitBtn57, *BitBtn4;
-    QPushButton *BitBtn12, *BitBtn22, *BitBtn30, *BitBtn36, *BitBtn37;
+    QPushButton *m_prefectureNext, *m_municipalityNext, *m_streetNext, *m_streetFrontNext, *m_blockStreetsNext,
+        *m_blockNumberNext;
+    QPushButton *m_categoryNext, *m_specialConditionsNext, *m_floorNext, *m_areasNext, *m_kindOfRightNext,
+        *m_percentageNext, *m_usufructBirthYearNext;
+    QPushButton *m_plotAreaNext, *m_plotKindOfRightNext, *m_plotPercentageNext, *m_plotUsufructBirthYearNext,
+        *m_buildingsAreaNext;
+    QPushButton *m_ownerNext, *m_ownerStore, *m_kindOfEntryStore;
+    QPushButton *m_blockNumberBack, *m_kindOfRightBack, *m_plotAreaBack, *m_buildingsAreaBack, *m_ownerBack;
 
     // The wizard's operations.
-    void StartTable1Row();
-    void CancelTable1Row();
+    void openWizard();
+    void closeWizard();
     // Another declaration was opened: the row being composed is dropped, as
     // it belongs to the declaration it was begun for, and the summary emptied.
     void abandonRow();
-    void ResetTable1Controls();
-    void RefreshTable1Summary();
-    void Table1StepBack();
-    void ResolveOwnerCode();
+    void resetControls();
+    void refreshSummary();
+    void goBack();
+    void resolveOwner();
     // Asks for confirmation and stores the row; true when a row was stored.
-    bool StoreTable1Row(Table1StoreStep step);
+    bool storeRow(Table1StoreStep step);
 
     // Handlers of the page's buttons and lists.
-    void Button2Click();
-    void btnCancelClick();
-    void BitBtn1Click();
-    void BitBtn5Click();
-    void BitBtn6Click();
-    void BitBtn7Click();
-    void BitBtn11Click();
-    void BitBtn12Click();
-    void BitBtn13Click();
-    void BitBtn15Click();
-    void BitBtn17Click();
-    void BitBtn19Click();
-    void BitBtn21Click();
-    void BitBtn22Click();
-    void BitBtn25Click();
-    void BitBtn27Click();
-    void BitBtn29Click();
-    void BitBtn30Click();
-    void BitBtn39Click();
-    void BitBtn40Click();
-    void BitBtn41Click();
-    void BitBtn42Click();
-    void BitBtn31Click();
-    void BitBtn36Click();
-    void BitBtn33Click();
-    void BitBtn57Click();
-    void BitBtn37Click();
-    void BitBtn4Click();
-    void CheckBox4Click(bool ticked);
-    void CheckBox5Click(bool ticked);
-    void ComboBox7Change(int index);
-    void ComboBox9Change(int index);
+    void startRow();
+    void cancelRow();
+    void acceptPrefecture();
+    void acceptMunicipality();
+    void acceptStreet();
+    void acceptStreetFront();
+    void acceptBlockStreets();
+    void goBackFromBlockNumber();
+    void acceptBlockNumber();
+    void acceptCategory();
+    void acceptSpecialConditions();
+    void acceptFloor();
+    void acceptAreas();
+    void goBackFromKindOfRight();
+    void acceptKindOfRight();
+    void acceptPercentage();
+    void acceptUsufructBirthYear();
+    void goBackFromPlotArea();
+    void acceptPlotArea();
+    void acceptPlotKindOfRight();
+    void acceptPlotPercentage();
+    void acceptPlotUsufructBirthYear();
+    void acceptBuildingsArea();
+    void goBackFromBuildingsArea();
+    void acceptOwner();
+    void storeFromOwnerStep();
+    void goBackFromOwner();
+    void storeFromKindOfEntryStep();
+    void tickNoPlotData(bool ticked);
+    void tickTypeBlockStreets(bool ticked);
+    void chooseSecondStreet(int index);
+    void chooseThirdStreet(int index);
 
 private:
     void buildPage();
@@ -126,7 +137,7 @@ private:
     Table1SummaryControls summaryControls() const;
     void showStep(QWidget *step);
     void moveForward(QWidget *step);
-    void setStep21Reachable(bool reachable);
+    void setKindOfEntryStepReachable(bool reachable);
 
     MainWindow &m_form;
     Table1Answers &m_answers;

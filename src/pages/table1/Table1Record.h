@@ -14,7 +14,7 @@ struct Table1Answers;
 // the kind-of-entry step of a supplementary or revoking one. The first leaves
 // the columns of skipped pages NULL and never writes the kind of entry; the
 // second writes every column.
-enum class Table1StoreStep { Step20, Step21 };
+enum class Table1StoreStep { OwnerStep, KindOfEntryStep };
 
 // The statement the append dataset opens: it returns no row.
 extern const QString kNewTable1RowSql;

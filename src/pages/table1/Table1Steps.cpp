@@ -76,140 +76,141 @@ void untick(QCheckBox *box) {
 
 // ------------------------------------------------------------- the row
 
-void Table1Page::Button2Click() { StartTable1Row(); }
+void Table1Page::startRow() { openWizard(); }
 
-void Table1Page::btnCancelClick() { CancelTable1Row(); }
+void Table1Page::cancelRow() { closeWizard(); }
 
-void Table1Page::StartTable1Row() {
+void Table1Page::openWizard() {
     ClearTable1Answers(m_answers);
-    ResetTable1Controls();
+    resetControls();
     // The owner list first, so that the summary shows its start value too.
-    ComboBoxToWhomBelongs->clear();
-    ComboBoxToWhomBelongs->addItems(m_form.ownerList());
-    ComboBoxToWhomBelongs->setCurrentIndex(0);
-    Label85->setVisible(true);
-    RichEdit1->setVisible(true);
-    RefreshTable1Summary();
-    PageControl2->setEnabled(true);
-    PageControl2->setVisible(true);
-    Panel1->setVisible(true);
-    Panel1->raise();
-    showStep(Step1);
-    prefectures->select(0);
+    m_ownerList->clear();
+    m_ownerList->addItems(m_form.ownerList());
+    m_ownerList->setCurrentIndex(0);
+    m_summaryCaption->setVisible(true);
+    m_summary->setVisible(true);
+    refreshSummary();
+    m_steps->setEnabled(true);
+    m_steps->setVisible(true);
+    m_tabCover->setVisible(true);
+    m_tabCover->raise();
+    showStep(m_prefectureStep);
+    m_prefectures->select(0);
 
     const bool initial = m_form.declarationKind() == 0;
-    setStep21Reachable(!initial);
-    BitBtn33->setVisible(!initial);
-    BitBtn57->setVisible(initial);
+    setKindOfEntryStepReachable(!initial);
+    m_ownerNext->setVisible(!initial);
+    m_ownerStore->setVisible(initial);
     if (!initial)
-        ComboBoxKindOf->setCurrentIndex(ComboBoxKindOf->findText(kNewProperty));
-    Button2->setEnabled(false);
-    btnCancel->setEnabled(true);
+        m_kindOfEntry->setCurrentIndex(m_kindOfEntry->findText(kNewProperty));
+    m_startRowButton->setEnabled(false);
+    m_cancelRowButton->setEnabled(true);
 }
 
-void Table1Page::CancelTable1Row() {
-    Label85->setVisible(false);
-    RichEdit1->setVisible(false);
-    PageControl2->setEnabled(false);
-    PageControl2->setVisible(false);
-    Panel1->setVisible(false);
-    showStep(Step1);
-    Button2->setEnabled(true);
-    btnCancel->setEnabled(false);
+void Table1Page::closeWizard() {
+    m_summaryCaption->setVisible(false);
+    m_summary->setVisible(false);
+    m_steps->setEnabled(false);
+    m_steps->setVisible(false);
+    m_tabCover->setVisible(false);
+    showStep(m_prefectureStep);
+    m_startRowButton->setEnabled(true);
+    m_cancelRowButton->setEnabled(false);
 }
 
 void Table1Page::abandonRow() {
-    CancelTable1Row();
+    closeWizard();
     ClearTable1Answers(m_answers);
-    RichEdit1->clear();
+    m_summary->clear();
 }
 
-void Table1Page::ResetTable1Controls() {
-    prefectures->select(0);
-    for (QCheckBox *box : {CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5})
+void Table1Page::resetControls() {
+    m_prefectures->select(0);
+    for (QCheckBox *box :
+         {m_streetTypedBox, m_noStreetsBox, m_municipalityTypedBox, m_noPlotDataBox, m_blockStreetsTypedBox})
         untick(box);
-    for (QLineEdit *field : {EditUserDimos, EditStreet, EditNo, Edit1, Edit2, Edit3, EditOT, EditMainMM, EditHelpMM,
-                             EditYearOfConstruction, EditPercentage, EditYearOfBirthEpik, EditOikMM,
-                             EditPercentageOik, EditYearOfBirthEpikOik, EditTotalMM})
+    for (QLineEdit *field : {m_typedMunicipality, m_typedStreet, m_streetNumber, m_typedSecondStreet,
+                             m_typedThirdStreet, m_typedFourthStreet, m_blockNumber, m_mainArea, m_auxiliaryArea,
+                             m_yearOfConstruction, m_percentage, m_usufructBirthYear, m_plotArea, m_plotPercentage,
+                             m_plotUsufructBirthYear, m_buildingsArea})
         field->clear();
-    ComboBox3->setCurrentIndex(ComboBox3->findText(kYes));
-    for (QComboBox *front : {ComboBox13, ComboBox14, ComboBox15})
+    m_frontsOnStreet->setCurrentIndex(m_frontsOnStreet->findText(kYes));
+    for (QComboBox *front : {m_frontsOnSecondStreet, m_frontsOnThirdStreet, m_frontsOnFourthStreet})
         front->setCurrentIndex(front->findText(kNo));
-    for (PairedList *pair : {categories, specials, floors})
+    for (PairedList *pair : {m_categories, m_specialConditions, m_floors})
         pair->select(0);
-    ComboBoxKata->setCurrentIndex(0);
-    ComboBoxKataOik->setCurrentIndex(0);
-    ComboBoxKindOf->setCurrentIndex(ComboBoxKindOf->findText(kNewProperty));
-    m_answers.OwnerCode.clear();
-    m_answers.OwnerText.clear();
+    m_kindOfRight->setCurrentIndex(0);
+    m_plotKindOfRight->setCurrentIndex(0);
+    m_kindOfEntry->setCurrentIndex(m_kindOfEntry->findText(kNewProperty));
+    m_answers.ownerCode.clear();
+    m_answers.ownerText.clear();
 }
 
-void Table1Page::setStep21Reachable(bool reachable) {
-    const int index = PageControl2->indexOf(Step21);
-    PageControl2->setTabVisible(index, reachable);
-    PageControl2->setTabEnabled(index, reachable);
+void Table1Page::setKindOfEntryStepReachable(bool reachable) {
+    const int index = m_steps->indexOf(m_kindOfEntryStep);
+    m_steps->setTabVisible(index, reachable);
+    m_steps->setTabEnabled(index, reachable);
 }
 
 Table1SummaryControls Table1Page::summaryControls() const {
     Table1SummaryControls c;
-    c.ComboBox3 = ComboBox3->currentText();
-    c.ComboBox13 = ComboBox13->currentText();
-    c.ComboBox14 = ComboBox14->currentText();
-    c.ComboBox15 = ComboBox15->currentText();
-    c.EditOT = EditOT->text();
-    c.ComboBox16 = ComboBox16->currentText();
-    c.ComboBoxSpecial = ComboBoxSpecial->currentText();
-    c.ComboBoxFloor = ComboBoxFloor->currentText();
-    c.EditMainMM = EditMainMM->text();
-    c.EditHelpMM = EditHelpMM->text();
-    c.EditYearOfConstruction = EditYearOfConstruction->text();
-    c.ComboBoxKata = ComboBoxKata->currentText();
-    c.EditPercentage = EditPercentage->text();
-    c.EditYearOfBirthEpik = EditYearOfBirthEpik->text();
-    c.EditOikMM = EditOikMM->text();
-    c.ComboBoxKataOik = ComboBoxKataOik->currentText();
-    c.EditPercentageOik = EditPercentageOik->text();
-    c.EditYearOfBirthEpikOik = EditYearOfBirthEpikOik->text();
-    c.EditTotalMM = EditTotalMM->text();
-    c.ComboBoxToWhomBelongs = ComboBoxToWhomBelongs->currentText();
+    c.frontsOnStreet = m_frontsOnStreet->currentText();
+    c.frontsOnSecondStreet = m_frontsOnSecondStreet->currentText();
+    c.frontsOnThirdStreet = m_frontsOnThirdStreet->currentText();
+    c.frontsOnFourthStreet = m_frontsOnFourthStreet->currentText();
+    c.blockNumber = m_blockNumber->text();
+    c.category = m_categoryNames->currentText();
+    c.specialConditions = m_specialConditionNames->currentText();
+    c.floor = m_floorNames->currentText();
+    c.mainArea = m_mainArea->text();
+    c.auxiliaryArea = m_auxiliaryArea->text();
+    c.yearOfConstruction = m_yearOfConstruction->text();
+    c.kindOfRight = m_kindOfRight->currentText();
+    c.percentage = m_percentage->text();
+    c.usufructBirthYear = m_usufructBirthYear->text();
+    c.plotArea = m_plotArea->text();
+    c.plotKindOfRight = m_plotKindOfRight->currentText();
+    c.plotPercentage = m_plotPercentage->text();
+    c.plotUsufructBirthYear = m_plotUsufructBirthYear->text();
+    c.buildingsArea = m_buildingsArea->text();
+    c.owner = m_ownerList->currentText();
     return c;
 }
 
-void Table1Page::RefreshTable1Summary() {
-    RichEdit1->setPlainText(Table1SummaryLines(m_answers, summaryControls()).join(QLatin1Char('\n')));
+void Table1Page::refreshSummary() {
+    m_summary->setPlainText(Table1SummaryLines(m_answers, summaryControls()).join(QLatin1Char('\n')));
 }
 
-void Table1Page::ResolveOwnerCode() {
+void Table1Page::resolveOwner() {
     // Always from the entry chosen now, so the code names the same person as the text.
-    m_answers.OwnerCode = d7::ResolveOwnerCode(ComboBoxToWhomBelongs->currentIndex(),
-                                              ComboBoxToWhomBelongs->currentText());
-    m_answers.OwnerText = ComboBoxToWhomBelongs->currentText();
+    m_answers.ownerCode = ResolveOwnerCode(m_ownerList->currentIndex(), m_ownerList->currentText());
+    m_answers.ownerText = m_ownerList->currentText();
 }
 
-bool Table1Page::StoreTable1Row(Table1StoreStep step) {
-    const bool initial = step == Table1StoreStep::Step20;
+bool Table1Page::storeRow(Table1StoreStep step) {
+    const bool initial = step == Table1StoreStep::OwnerStep;
     if (initial)
-        ResolveOwnerCode();
-    RefreshTable1Summary();
-    const QString summary = SummaryText(RichEdit1->toPlainText().split(QLatin1Char('\n')));
+        resolveOwner();
+    refreshSummary();
+    const QString summary = SummaryText(m_summary->toPlainText().split(QLatin1Char('\n')));
     if (!AskYesNo(StoreConfirmation(QStringLiteral("Έχετε δηλώσει τα ακόλουθα στοιχεία για αυτό το ακίνητο. Θέλετε να συνεχίσετε με την αποθήκευση;"),
                                     summary, initial)))
         return false;
     const QString &tax = m_form.m_currentTaxNumber;
     if (!StoreWizardRow(*m_form.m_newRowData, kNewTable1RowSql,
-                        Table1RowValues(m_answers, step, ComboBoxKindOf->currentIndex(), tax), *m_form.m_table1Rows,
+                        Table1RowValues(m_answers, step, m_kindOfEntry->currentIndex(), tax), *m_form.m_table1Rows,
                         DeclarationQuery(kTable1RowsHead, tax)))
         return false;
-    CancelTable1Row();
+    closeWizard();
     return true;
 }
 
 // ------------------------------------------------------------- moving
 
 void Table1Page::showStep(QWidget *step) {
-    PageControl2->setCurrentWidget(step);
+    m_steps->setCurrentWidget(step);
     // Keyboard work goes on in the page's first field.
-    if (!PageControl2->isVisible())
+    if (!m_steps->isVisible())
         return;
     for (QWidget *w : step->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (!w->isVisibleTo(step) || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus) ||
@@ -225,273 +226,277 @@ void Table1Page::showStep(QWidget *step) {
 
 void Table1Page::moveForward(QWidget *step) {
     showStep(step);
-    RefreshTable1Summary();
+    refreshSummary();
 }
 
-void Table1Page::Table1StepBack() {
-    const int index = PageControl2->currentIndex();
+void Table1Page::goBack() {
+    const int index = m_steps->currentIndex();
     if (index > 0)
-        showStep(PageControl2->widget(index - 1));
+        showStep(m_steps->widget(index - 1));
 }
 
 // ------------------------------------------------------------- location
 
-void Table1Page::BitBtn1Click() {
+void Table1Page::acceptPrefecture() {
     if (m_location->choosePrefecture())
-        moveForward(Step2);
+        moveForward(m_municipalityStep);
 }
 
-void Table1Page::BitBtn5Click() {
+void Table1Page::acceptMunicipality() {
     if (m_location->chooseMunicipality())
-        moveForward(Step3);
+        moveForward(m_streetStep);
 }
 
-void Table1Page::BitBtn6Click() {
+void Table1Page::acceptStreet() {
     switch (m_location->chooseStreet()) {
     case LocationSteps::StreetChoice::Refused:
         return;
     case LocationSteps::StreetChoice::NoStreetsKnown:
-        moveForward(Step6);
+        moveForward(m_blockNumberStep);
         return;
     case LocationSteps::StreetChoice::Chosen:
-        moveForward(Step4);
+        moveForward(m_streetFrontStep);
         return;
     }
 }
 
-void Table1Page::BitBtn7Click() {
-    m_answers.FrontsOnStreet = ComboBox3->currentText() == kYes;
-    m_answers.Street2Code.clear();
-    m_answers.Street3Code.clear();
-    m_answers.Street4Code.clear();
-    const bool typed = m_answers.StreetTyped;
-    // A tick of CheckBox5 left from an earlier visit keeps its typed streets
+void Table1Page::acceptStreetFront() {
+    m_answers.frontsOnStreet = m_frontsOnStreet->currentText() == kYes;
+    m_answers.street2Code.clear();
+    m_answers.street3Code.clear();
+    m_answers.street4Code.clear();
+    const bool typed = m_answers.streetTyped;
+    // A tick of m_blockStreetsTypedBox left from an earlier visit keeps its typed streets
     // on show: they are what Next records, so the lists must not hide them.
-    const bool editsShown = typed || CheckBox5->isChecked();
-    for (QLineEdit *field : {Edit1, Edit2, Edit3}) {
+    const bool editsShown = typed || m_blockStreetsTypedBox->isChecked();
+    for (QLineEdit *field : {m_typedSecondStreet, m_typedThirdStreet, m_typedFourthStreet}) {
         if (typed)
             field->clear();
         field->setVisible(editsShown);
     }
-    for (QComboBox *streetList : {ComboBox7, ComboBox9, ComboBox11})
+    for (QComboBox *streetList : {m_secondStreetNames, m_thirdStreetNames, m_fourthStreetNames})
         streetList->setVisible(!editsShown);
-    CheckBox5->setVisible(!typed);
+    m_blockStreetsTypedBox->setVisible(!typed);
     if (!typed) {
-        ComboBox9->setEnabled(false);
-        ComboBox11->setEnabled(false);
-        m_blockStreets.load(*m_form.m_locationLookupData, m_answers.PrefectureCode, m_answers.MunicipalityCode,
-                           m_answers.StreetCode, *secondStreets, *thirdStreets, *fourthStreets);
+        m_thirdStreetNames->setEnabled(false);
+        m_fourthStreetNames->setEnabled(false);
+        m_blockStreets.load(*m_form.m_locationLookupData, m_answers.prefectureCode, m_answers.municipalityCode,
+                           m_answers.streetCode, *m_secondStreets, *m_thirdStreets, *m_fourthStreets);
     }
-    moveForward(Step5);
+    moveForward(m_blockStreetsStep);
 }
 
-void Table1Page::CheckBox5Click(bool ticked) {
+void Table1Page::tickTypeBlockStreets(bool ticked) {
     if (ticked) {
-        Edit1->setText(ComboBox7->currentText());
-        Edit2->setText(ComboBox9->currentText());
-        Edit3->setText(ComboBox11->currentText());
+        m_typedSecondStreet->setText(m_secondStreetNames->currentText());
+        m_typedThirdStreet->setText(m_thirdStreetNames->currentText());
+        m_typedFourthStreet->setText(m_fourthStreetNames->currentText());
     }
-    for (QLineEdit *field : {Edit1, Edit2, Edit3})
+    for (QLineEdit *field : {m_typedSecondStreet, m_typedThirdStreet, m_typedFourthStreet})
         field->setVisible(ticked);
-    for (QComboBox *streetList : {ComboBox7, ComboBox9, ComboBox11})
+    for (QComboBox *streetList : {m_secondStreetNames, m_thirdStreetNames, m_fourthStreetNames})
         streetList->setVisible(!ticked);
-    m_answers.BlockStreetsTyped = ticked;
+    m_answers.blockStreetsTyped = ticked;
 }
 
-void Table1Page::ComboBox7Change(int index) {
-    m_blockStreets.secondStreetChosen(index, *secondStreets, *thirdStreets, *fourthStreets);
+void Table1Page::chooseSecondStreet(int index) {
+    m_blockStreets.secondStreetChosen(index, *m_secondStreets, *m_thirdStreets, *m_fourthStreets);
 }
 
-void Table1Page::ComboBox9Change(int index) { m_blockStreets.thirdStreetChosen(index, *thirdStreets, *fourthStreets); }
+void Table1Page::chooseThirdStreet(int index) {
+    m_blockStreets.thirdStreetChosen(index, *m_thirdStreets, *m_fourthStreets);
+}
 
-void Table1Page::BitBtn11Click() {
-    const bool typed = m_answers.StreetTyped || m_answers.BlockStreetsTyped;
-    const QString second = typed ? Edit1->text() : ComboBox7->currentText();
-    const QString third = typed ? Edit2->text() : ComboBox9->currentText();
-    const QString fourth = typed ? Edit3->text() : ComboBox11->currentText();
+void Table1Page::acceptBlockStreets() {
+    const bool typed = m_answers.streetTyped || m_answers.blockStreetsTyped;
+    const QString second = typed ? m_typedSecondStreet->text() : m_secondStreetNames->currentText();
+    const QString third = typed ? m_typedThirdStreet->text() : m_thirdStreetNames->currentText();
+    const QString fourth = typed ? m_typedFourthStreet->text() : m_fourthStreetNames->currentText();
     if ((second.isEmpty() || third.isEmpty() || fourth.isEmpty()) &&
         !AskYesNo(QStringLiteral("Έχετε αφήσει κενούς κάποιους δρόμους. Είστε σίγουροι ότι θέλετε να συνεχίσετε;")))
         return;
-    m_answers.Street2Name = second;
-    m_answers.Street3Name = third;
-    m_answers.Street4Name = fourth;
+    m_answers.street2Name = second;
+    m_answers.street3Name = third;
+    m_answers.street4Name = fourth;
     const QString typedCode = QStringLiteral("0");
-    m_answers.Street2Code = typed ? typedCode : ComboBox8->currentText();
-    m_answers.Street3Code = typed ? typedCode : ComboBox10->currentText();
-    m_answers.Street4Code = typed ? typedCode : ComboBox12->currentText();
-    m_answers.FrontsOnStreet2 = ComboBox13->currentText() == kYes;
-    m_answers.FrontsOnStreet3 = ComboBox14->currentText() == kYes;
-    m_answers.FrontsOnStreet4 = ComboBox15->currentText() == kYes;
-    m_answers.BlockNumber.clear();
-    moveForward(Step6);
+    m_answers.street2Code = typed ? typedCode : m_secondStreetCodes->currentText();
+    m_answers.street3Code = typed ? typedCode : m_thirdStreetCodes->currentText();
+    m_answers.street4Code = typed ? typedCode : m_fourthStreetCodes->currentText();
+    m_answers.frontsOnStreet2 = m_frontsOnSecondStreet->currentText() == kYes;
+    m_answers.frontsOnStreet3 = m_frontsOnThirdStreet->currentText() == kYes;
+    m_answers.frontsOnStreet4 = m_frontsOnFourthStreet->currentText() == kYes;
+    m_answers.blockNumber.clear();
+    moveForward(m_blockNumberStep);
 }
 
-void Table1Page::BitBtn12Click() { showStep(m_answers.NoStreetsKnown ? Step3 : Step5); }
+void Table1Page::goBackFromBlockNumber() { showStep(m_answers.noStreetsKnown ? m_streetStep : m_blockStreetsStep); }
 
-void Table1Page::BitBtn13Click() {
-    m_answers.BlockNumber = EditOT->text();
-    categories->select(0);
-    moveForward(Step7);
+void Table1Page::acceptBlockNumber() {
+    m_answers.blockNumber = m_blockNumber->text();
+    m_categories->select(0);
+    moveForward(m_categoryStep);
 }
 
 // ------------------------------------------------------------- building
 
-void Table1Page::BitBtn15Click() {
-    specials->select(0);
-    m_answers.CategoryCode = ComboBox17->currentText();
-    m_answers.PlotOnly = m_answers.CategoryCode == QLatin1String("4");
-    if (m_answers.PlotOnly) {
+void Table1Page::acceptCategory() {
+    m_specialConditions->select(0);
+    m_answers.categoryCode = m_categoryCodes->currentText();
+    m_answers.plotOnly = m_answers.categoryCode == QLatin1String("4");
+    if (m_answers.plotOnly) {
         // A bare plot always has plot data.
-        CheckBox4->setChecked(false);
-        m_answers.NoPlotData = false;
+        m_noPlotDataBox->setChecked(false);
+        m_answers.noPlotData = false;
     }
-    CheckBox4->setVisible(!m_answers.PlotOnly);
-    moveForward(Step8);
+    m_noPlotDataBox->setVisible(!m_answers.plotOnly);
+    moveForward(m_specialConditionsStep);
 }
 
-void Table1Page::BitBtn17Click() {
-    const QString special = ComboBoxSpecialCD->currentText();
-    m_answers.SpecialCode = special == QLatin1String("-1") ? QString() : special;
-    floors->select(0);
-    moveForward(m_answers.PlotOnly ? Step15 : Step9);
+void Table1Page::acceptSpecialConditions() {
+    const QString special = m_specialConditionCodes->currentText();
+    m_answers.specialCode = special == QLatin1String("-1") ? QString() : special;
+    m_floors->select(0);
+    moveForward(m_answers.plotOnly ? m_plotAreaStep : m_floorStep);
 }
 
-void Table1Page::BitBtn19Click() {
-    const std::optional<QString> floor = StoredFloorCode(ComboBoxFloorCD->currentText());
+void Table1Page::acceptFloor() {
+    const std::optional<QString> floor = StoredFloorCode(m_floorCodes->currentText());
     if (!floor) {
-        refuse(QStringLiteral("Παρακαλώ επιλέξτε τον όροφο του ακινήτου"), ComboBoxFloor);
+        refuse(QStringLiteral("Παρακαλώ επιλέξτε τον όροφο του ακινήτου"), m_floorNames);
         return;
     }
-    m_answers.FloorCode = *floor;
-    moveForward(Step10);
+    m_answers.floorCode = *floor;
+    moveForward(m_areasStep);
 }
 
-void Table1Page::BitBtn21Click() {
-    for (QLineEdit *surface : {EditMainMM, EditHelpMM})
+void Table1Page::acceptAreas() {
+    for (QLineEdit *surface : {m_mainArea, m_auxiliaryArea})
         if (surface->text() == QLatin1String(",") || surface->text() == QLatin1String("0"))
             surface->clear();
-    if (EditMainMM->text().isEmpty() && EditHelpMM->text().isEmpty()) {
-        refuse(QStringLiteral("Παρακαλώ γράψτε επιφάνεια κυρίων ή βοηθητικών χώρων του ακινήτου σας"), EditMainMM);
+    if (m_mainArea->text().isEmpty() && m_auxiliaryArea->text().isEmpty()) {
+        refuse(QStringLiteral("Παρακαλώ γράψτε επιφάνεια κυρίων ή βοηθητικών χώρων του ακινήτου σας"), m_mainArea);
         return;
     }
-    if (!NumbersAccepted({EditMainMM, EditHelpMM}))
+    if (!NumbersAccepted({m_mainArea, m_auxiliaryArea}))
         return;
     // Rights to build, parking spaces in the open and buildings under construction have no year.
-    const QString &category = m_answers.CategoryCode;
+    const QString &category = m_answers.categoryCode;
     const bool yearOptional = category == QLatin1String("13") || category == QLatin1String("6") ||
                               category == QLatin1String("11");
-    if (!yearOptional && !YearWithin(EditYearOfConstruction->text(), 1500, currentYear())) {
+    if (!yearOptional && !YearWithin(m_yearOfConstruction->text(), 1500, currentYear())) {
         refuse(QStringLiteral("Παρακαλώ γράψτε το έτος κατασκευής του ακινήτου σας με τέσσερα ψηφία, μεγαλύτερο από το 1500"),
-               EditYearOfConstruction);
+               m_yearOfConstruction);
         return;
     }
-    m_answers.YearOfConstruction = EditYearOfConstruction->text();
-    m_answers.MainSurface = EditMainMM->text();
-    m_answers.AuxiliarySurface = EditHelpMM->text();
-    moveForward(Step12);
+    m_answers.yearOfConstruction = m_yearOfConstruction->text();
+    m_answers.mainSurface = m_mainArea->text();
+    m_answers.auxiliarySurface = m_auxiliaryArea->text();
+    moveForward(m_kindOfRightStep);
 }
 
-void Table1Page::BitBtn22Click() { showStep(Step10); }
+void Table1Page::goBackFromKindOfRight() { showStep(m_areasStep); }
 
-void Table1Page::BitBtn25Click() {
-    m_answers.OwnershipType = kindOfRight(ComboBoxKata);
-    moveForward(Step13);
+void Table1Page::acceptKindOfRight() {
+    m_answers.ownershipType = kindOfRight(m_kindOfRight);
+    moveForward(m_percentageStep);
 }
 
-void Table1Page::BitBtn27Click() {
-    if (!percentageAccepted(EditPercentage))
+void Table1Page::acceptPercentage() {
+    if (!percentageAccepted(m_percentage))
         return;
-    m_answers.OwnershipPercentage = EditPercentage->text();
-    moveForward(m_answers.OwnershipType != kFullOwnership ? Step14 : Step15);
+    m_answers.ownershipPercentage = m_percentage->text();
+    moveForward(m_answers.ownershipType != kFullOwnership ? m_usufructBirthYearStep : m_plotAreaStep);
 }
 
-void Table1Page::BitBtn29Click() {
-    if (!birthYearAccepted(EditYearOfBirthEpik, m_answers.OwnershipType))
+void Table1Page::acceptUsufructBirthYear() {
+    if (!birthYearAccepted(m_usufructBirthYear, m_answers.ownershipType))
         return;
-    m_answers.UsufructBirthYear = EditYearOfBirthEpik->text();
-    moveForward(Step15);
+    m_answers.usufructBirthYear = m_usufructBirthYear->text();
+    moveForward(m_plotAreaStep);
 }
 
 // ------------------------------------------------------------- plot
 
-void Table1Page::BitBtn30Click() {
-    if (m_answers.PlotOnly)
-        showStep(Step8);
+void Table1Page::goBackFromPlotArea() {
+    if (m_answers.plotOnly)
+        showStep(m_specialConditionsStep);
     else
-        showStep(m_answers.OwnershipType != kFullOwnership ? Step14 : Step13);
+        showStep(m_answers.ownershipType != kFullOwnership ? m_usufructBirthYearStep : m_percentageStep);
 }
 
-void Table1Page::CheckBox4Click(bool ticked) {
-    m_answers.NoPlotData = ticked;
-    for (QWidget *w : std::initializer_list<QWidget *>{EditOikMM, Label41, Label43})
+void Table1Page::tickNoPlotData(bool ticked) {
+    m_answers.noPlotData = ticked;
+    for (QWidget *w : std::initializer_list<QWidget *>{m_plotArea, m_plotAreaQuestion, m_plotAreaHint})
         w->setVisible(!ticked);
 }
 
-void Table1Page::BitBtn39Click() {
-    if (m_answers.NoPlotData) {
-        m_answers.PlotSurface.clear();
-        moveForward(Step20);
+void Table1Page::acceptPlotArea() {
+    if (m_answers.noPlotData) {
+        m_answers.plotSurface.clear();
+        moveForward(m_ownerStep);
         return;
     }
-    const QString surface = EditOikMM->text();
+    const QString surface = m_plotArea->text();
     if (surface.isEmpty() || surface == QLatin1String(",") || surface == QLatin1String("0")) {
-        refuse(QStringLiteral("Παρακαλώ γράψτε την επιφάνεια του οικοπέδου σας"), EditOikMM);
+        refuse(QStringLiteral("Παρακαλώ γράψτε την επιφάνεια του οικοπέδου σας"), m_plotArea);
         return;
     }
-    if (!NumbersAccepted({EditOikMM}))
+    if (!NumbersAccepted({m_plotArea}))
         return;
-    m_answers.PlotSurface = surface;
-    moveForward(Step16);
+    m_answers.plotSurface = surface;
+    moveForward(m_plotKindOfRightStep);
 }
 
-void Table1Page::BitBtn40Click() {
-    m_answers.PlotOwnershipType = kindOfRight(ComboBoxKataOik);
-    moveForward(Step17);
+void Table1Page::acceptPlotKindOfRight() {
+    m_answers.plotOwnershipType = kindOfRight(m_plotKindOfRight);
+    moveForward(m_plotPercentageStep);
 }
 
-void Table1Page::BitBtn41Click() {
-    if (!percentageAccepted(EditPercentageOik))
+void Table1Page::acceptPlotPercentage() {
+    if (!percentageAccepted(m_plotPercentage))
         return;
-    m_answers.PlotOwnershipPercentage = EditPercentageOik->text();
-    moveForward(m_answers.PlotOwnershipType != kFullOwnership ? Step18 : Step19);
+    m_answers.plotOwnershipPercentage = m_plotPercentage->text();
+    moveForward(m_answers.plotOwnershipType != kFullOwnership ? m_plotUsufructBirthYearStep : m_buildingsAreaStep);
 }
 
-void Table1Page::BitBtn42Click() {
-    if (!birthYearAccepted(EditYearOfBirthEpikOik, m_answers.PlotOwnershipType))
+void Table1Page::acceptPlotUsufructBirthYear() {
+    if (!birthYearAccepted(m_plotUsufructBirthYear, m_answers.plotOwnershipType))
         return;
-    m_answers.PlotUsufructBirthYear = EditYearOfBirthEpikOik->text();
-    moveForward(Step19);
+    m_answers.plotUsufructBirthYear = m_plotUsufructBirthYear->text();
+    moveForward(m_buildingsAreaStep);
 }
 
-void Table1Page::BitBtn31Click() {
-    if (EditTotalMM->text() == QLatin1String(",")) {
-        refuse(QStringLiteral("Παρακαλώ γράψτε τη συνολική επιφάνεια των κτισμάτων"), EditTotalMM);
+void Table1Page::acceptBuildingsArea() {
+    if (m_buildingsArea->text() == QLatin1String(",")) {
+        refuse(QStringLiteral("Παρακαλώ γράψτε τη συνολική επιφάνεια των κτισμάτων"), m_buildingsArea);
         return;
     }
-    if (!NumbersAccepted({EditTotalMM}))
+    if (!NumbersAccepted({m_buildingsArea}))
         return;
-    m_answers.TotalBuildingsSurface = EditTotalMM->text();
-    moveForward(Step20);
+    m_answers.totalBuildingsSurface = m_buildingsArea->text();
+    moveForward(m_ownerStep);
 }
 
-void Table1Page::BitBtn36Click() { showStep(m_answers.PlotOwnershipType != kFullOwnership ? Step18 : Step17); }
+void Table1Page::goBackFromBuildingsArea() {
+    showStep(m_answers.plotOwnershipType != kFullOwnership ? m_plotUsufructBirthYearStep : m_plotPercentageStep);
+}
 
 // ------------------------------------------------------------- owner, kind of entry, store
 
-void Table1Page::BitBtn33Click() {
-    ResolveOwnerCode();
-    moveForward(Step21);
+void Table1Page::acceptOwner() {
+    resolveOwner();
+    moveForward(m_kindOfEntryStep);
 }
 
-void Table1Page::BitBtn57Click() { StoreTable1Row(Table1StoreStep::Step20); }
+void Table1Page::storeFromOwnerStep() { storeRow(Table1StoreStep::OwnerStep); }
 
-void Table1Page::BitBtn37Click() {
-    if (m_answers.NoPlotData)
-        showStep(Step15);
+void Table1Page::goBackFromOwner() {
+    if (m_answers.noPlotData)
+        showStep(m_plotAreaStep);
     else
-        Table1StepBack();
+        goBack();
 }
 
-void Table1Page::BitBtn4Click() { StoreTable1Row(Table1StoreStep::Step21); }
+void Table1Page::storeFromKindOfEntryStep() { storeRow(Table1StoreStep::KindOfEntryStep); }
 
 }  // namespace d7

@@ -10,14 +10,14 @@ namespace d7 {
 
 struct Table1Answers;
 
-// The texts of the controls the summary reads, named after the controls.
+// The texts of the controls the summary reads, named by what they show.
 struct Table1SummaryControls {
-    QString ComboBox3, ComboBox13, ComboBox14, ComboBox15;
-    QString EditOT, ComboBox16, ComboBoxSpecial, ComboBoxFloor;
-    QString EditMainMM, EditHelpMM, EditYearOfConstruction;
-    QString ComboBoxKata, EditPercentage, EditYearOfBirthEpik;
-    QString EditOikMM, ComboBoxKataOik, EditPercentageOik, EditYearOfBirthEpikOik;
-    QString EditTotalMM, ComboBoxToWhomBelongs;
+    QString frontsOnStreet, frontsOnSecondStreet, frontsOnThirdStreet, frontsOnFourthStreet;
+    QString blockNumber, category, specialConditions, floor;
+    QString mainArea, auxiliaryArea, yearOfConstruction;
+    QString kindOfRight, percentage, usufructBirthYear;
+    QString plotArea, plotKindOfRight, plotPercentage, plotUsufructBirthYear;
+    QString buildingsArea, owner;
 };
 
 QStringList Table1SummaryLines(const Table1Answers &answers, const Table1SummaryControls &controls);

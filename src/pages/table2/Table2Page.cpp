@@ -359,7 +359,7 @@ void Table2Page::ResetTable2Controls() {
     ComboBox18->setCurrentIndex(0);
     ComboBox19->setCurrentIndex(kNewProperty);
     CheckBox8->setChecked(false);
-    m_answers.MunicipalityTyped = false;
+    m_answers.municipalityTyped = false;
     EditUserDimos2->clear();
     // The street fields of step 3 are reset when step 2 is passed with a listed municipality.
 }
@@ -523,9 +523,9 @@ QStringList Table2Page::Table2SummaryLines() const {
     const QString rule(51, QLatin1Char('-'));
     QStringList lines = {
         SummaryLine(QStringLiteral("ΝΟΜΟΣ: "), 3, ComboBoxNomos2->currentText()),
-        SummaryLine(QStringLiteral("ΔΗΜΟΣ/ΔΙΑΜ./ΚΟΙΝΟΤΗΤΑ: "), 1, a.MunicipalityName),
-        SummaryLine(QStringLiteral("ΟΔΟΣ - ΘΕΣΗ: "), 3, a.StreetName),
-        SummaryLine(QStringLiteral("ΑΡΙΘΜΟΣ: "), 3, a.StreetNumber),
+        SummaryLine(QStringLiteral("ΔΗΜΟΣ/ΔΙΑΜ./ΚΟΙΝΟΤΗΤΑ: "), 1, a.municipalityName),
+        SummaryLine(QStringLiteral("ΟΔΟΣ - ΘΕΣΗ: "), 3, a.streetName),
+        SummaryLine(QStringLiteral("ΑΡΙΘΜΟΣ: "), 3, a.streetNumber),
     };
     if (a.FrontageCode != kBlindPlot)
         lines << SummaryLine(QStringLiteral("ΤΟ ΑΓΡΟΤΕΜΑΧΙΟ ΕΧΕΙ ΠΡΟΣΟΨΗ ΣΕ: "), 0, ComboBoxProsopsi->currentText());
@@ -567,13 +567,13 @@ void Table2Page::StoreTable2Row(bool withChange) {
     const Table2Answers &a = m_answers;
     auto mark = [](bool on) { return on ? QStringLiteral("X") : QStringLiteral(" "); };
     ColumnValues values = {
-        {1, a.PrefectureName},
-        {2, a.PrefectureCode},
-        {3, a.MunicipalityName},
-        {4, a.MunicipalityCode},
-        {5, a.StreetName},
-        {6, a.StreetCode},
-        {7, a.StreetNumber},
+        {1, a.prefectureName},
+        {2, a.prefectureCode},
+        {3, a.municipalityName},
+        {4, a.municipalityCode},
+        {5, a.streetName},
+        {6, a.streetCode},
+        {7, a.streetNumber},
         {8, a.FrontageCode},
         {9, a.DistanceFromSea},
         {10, mark(a.Expropriable)},

@@ -6,11 +6,11 @@
 namespace d7 {
 
 struct LocationAnswers {
-    QString PrefectureCode, PrefectureName;
-    QString MunicipalityCode, MunicipalityName;
-    bool MunicipalityTyped = false;
-    QString StreetName, StreetCode, StreetNumber;
-    bool StreetTyped = false;
+    QString prefectureCode, prefectureName;
+    QString municipalityCode, municipalityName;
+    bool municipalityTyped = false;
+    QString streetName, streetCode, streetNumber;
+    bool streetTyped = false;
 };
 
 }  // namespace d7

@@ -97,7 +97,7 @@ bool LoadStreets(Dataset &dataset, PairedList &streets, const QString &prefectur
 
 // ----------------------------------------------------------------- BlockStreets
 
-QVector<FrontRow> BlockStreets::SecondStreets(const QVector<FrontRow> &rows, const QString &street) {
+QVector<FrontRow> BlockStreets::secondStreets(const QVector<FrontRow> &rows, const QString &street) {
     QVector<FrontRow> out;
     QSet<QString> seen;
     for (const FrontRow &r : rows)
@@ -108,7 +108,7 @@ QVector<FrontRow> BlockStreets::SecondStreets(const QVector<FrontRow> &rows, con
     return out;
 }
 
-QStringList BlockStreets::BlocksShared(const QVector<FrontRow> &rows, const QString &street, const QString &second) {
+QStringList BlockStreets::blocksShared(const QVector<FrontRow> &rows, const QString &street, const QString &second) {
     QStringList blocks;
     for (const FrontRow &a : rows)
         if (a.streetCode == street)
@@ -118,7 +118,7 @@ QStringList BlockStreets::BlocksShared(const QVector<FrontRow> &rows, const QStr
     return blocks;
 }
 
-QVector<FrontRow> BlockStreets::ThirdStreets(const QVector<FrontRow> &rows, const QString &street,
+QVector<FrontRow> BlockStreets::thirdStreets(const QVector<FrontRow> &rows, const QString &street,
                                              const QString &second) {
     QVector<FrontRow> out;
     QSet<QString> seen;
@@ -139,7 +139,7 @@ QVector<FrontRow> BlockStreets::ThirdStreets(const QVector<FrontRow> &rows, cons
     return out;
 }
 
-QVector<FrontRow> BlockStreets::FourthStreets(const QVector<FrontRow> &rows, const QStringList &sharedBlocks,
+QVector<FrontRow> BlockStreets::fourthStreets(const QVector<FrontRow> &rows, const QStringList &sharedBlocks,
                                               const QString &street, const QString &second, const QString &third) {
     QVector<FrontRow> out;   // names may repeat: one entry per shared block they front on
     for (const QString &block : sharedBlocks)
@@ -183,7 +183,7 @@ void BlockStreets::load(Dataset &dataset, const QString &prefectureCode, const Q
     m_second.clear();
     third.clear();
     fourth.clear();
-    fillPair(second, SecondStreets(m_frontRows, m_street));
+    fillPair(second, secondStreets(m_frontRows, m_street));
 }
 
 void BlockStreets::secondStreetChosen(int index, PairedList &second, PairedList &third, PairedList &fourth) {
@@ -193,15 +193,15 @@ void BlockStreets::secondStreetChosen(int index, PairedList &second, PairedList 
     third.clear();
     fourth.clear();
     fourth.names()->setEnabled(false);
-    m_sharedBlocks = BlocksShared(m_frontRows, m_street, m_second);
-    fillPair(third, ThirdStreets(m_frontRows, m_street, m_second));
+    m_sharedBlocks = blocksShared(m_frontRows, m_street, m_second);
+    fillPair(third, thirdStreets(m_frontRows, m_street, m_second));
 }
 
 void BlockStreets::thirdStreetChosen(int index, PairedList &third, PairedList &fourth) {
     third.codes()->setCurrentIndex(index);
     fourth.clear();
     fourth.names()->setEnabled(true);
-    fillPair(fourth, FourthStreets(m_frontRows, m_sharedBlocks, m_street, m_second, third.code()));
+    fillPair(fourth, fourthStreets(m_frontRows, m_sharedBlocks, m_street, m_second, third.code()));
 }
 
 }  // namespace d7

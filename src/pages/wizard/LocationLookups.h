@@ -53,7 +53,7 @@ struct FrontRow {
 };
 
 // The streets around the property's blocks (Table 1), kept between the
-// events of the block step: FrontRows and SharedBlocks.
+// events of the block step: frontRows and sharedBlocks.
 class BlockStreets {
 public:
     // LoadBlockStreets: reads the fronts of the blocks the property's street
@@ -67,15 +67,15 @@ public:
     // The user chose a third street: the fourth-street pair (names may repeat).
     void thirdStreetChosen(int index, PairedList &third, PairedList &fourth);
 
-    const QVector<FrontRow> &FrontRows() const { return m_frontRows; }
-    const QStringList &SharedBlocks() const { return m_sharedBlocks; }
+    const QVector<FrontRow> &frontRows() const { return m_frontRows; }
+    const QStringList &sharedBlocks() const { return m_sharedBlocks; }
 
     // Derivations on plain rows, without lists (also what the events use).
-    static QVector<FrontRow> SecondStreets(const QVector<FrontRow> &rows, const QString &street);
-    static QStringList BlocksShared(const QVector<FrontRow> &rows, const QString &street, const QString &second);
-    static QVector<FrontRow> ThirdStreets(const QVector<FrontRow> &rows, const QString &street,
+    static QVector<FrontRow> secondStreets(const QVector<FrontRow> &rows, const QString &street);
+    static QStringList blocksShared(const QVector<FrontRow> &rows, const QString &street, const QString &second);
+    static QVector<FrontRow> thirdStreets(const QVector<FrontRow> &rows, const QString &street,
                                           const QString &second);
-    static QVector<FrontRow> FourthStreets(const QVector<FrontRow> &rows, const QStringList &sharedBlocks,
+    static QVector<FrontRow> fourthStreets(const QVector<FrontRow> &rows, const QStringList &sharedBlocks,
                                            const QString &street, const QString &second, const QString &third);
 
 private:

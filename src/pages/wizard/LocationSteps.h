@@ -51,11 +51,11 @@ public:
     enum class StreetChoice { Refused, Chosen, NoStreetsKnown };
     StreetChoice chooseStreet();
 
-    const LocationControls &controls() const { return m_c; }
+    const LocationControls &controls() const { return m_controls; }
 
 private:
     void showStreetList(bool list);
-    LocationControls m_c;
+    LocationControls m_controls;
     LocationAnswers &m_answers;
     bool *m_noStreetsKnown;
     WizardKind m_kind;
