@@ -61,7 +61,7 @@ struct Wizard {
     W *w(const char *name) const { return Control<W>(form.get(), name); }
     QLineEdit *edit(const char *name) const { return w<QLineEdit>(name); }
     QComboBox *list(const char *name) const { return w<QComboBox>(name); }
-    int step() const { return page->PageControl3->currentIndex() + 1; }
+    int step() const { return page->m_steps->currentIndex() + 1; }
 
     // Presses a button, confirming every plain message it shows.
     Outcome press(const char *button) {
@@ -231,7 +231,7 @@ private slots:
         for (const char *next : {"BitBtn44", "BitBtn43", "BitBtn61", "BitBtn62", "BitBtn63", "BitBtn64", "BitBtn65",
                                  "BitBtn66", "BitBtn67", "BitBtn68", "BitBtn69", "BitBtn70"})
             QCOMPARE(z.w<QPushButton>(next)->text(), QStringLiteral("Επόμενο"));
-        QVERIFY(!z.page->TabSheet1->findChildren<QPushButton *>().contains(z.page->BitBtn45));
+        QVERIFY(!z.page->m_prefectureStep->findChildren<QPushButton *>().contains(z.page->m_municipalityBack));
 
         QCOMPARE(entries(z.list("ComboBoxProsopsi")),
                  QStringList({"ΕΘΝΙΚΗ ή ΕΠΑΡΧΙΑΚΗ ΟΔΟ", "ΔΗΜΟΤΙΚΗ ή ΚΟΙΝΟΤΙΚΗ ΟΔΟ ή ΕΝΤΟΣ ΑΙΓΙΑΛΟΥ ΚΑΙ ΠΑΡΑΛΙΑΣ",
@@ -252,16 +252,16 @@ private slots:
 
         // Idle: only the start button; the steps are out of reach and show no tabs.
         Table2Page *p = z.page;
-        QVERIFY(p->Button3->isEnabled());
-        QVERIFY(!p->Button1->isEnabled());
-        QVERIFY(p->PageControl3->isHidden() && !p->PageControl3->isEnabled());
-        QVERIFY(p->Label86->isHidden() && p->RichEdit2->isHidden());
-        QVERIFY(!p->Panel2->isHidden());
-        QCOMPARE(p->PageControl3->count(), 13);
-        QCOMPARE(p->PageControl3->widget(12)->objectName(), QStringLiteral("TabSheet13"));
-        QVERIFY(p->PageControl3->tabBar()->isHidden());
-        QVERIFY(p->RichEdit2->isReadOnly());
-        QCOMPARE(p->RichEdit2->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QVERIFY(p->m_startRowButton->isEnabled());
+        QVERIFY(!p->m_cancelRowButton->isEnabled());
+        QVERIFY(p->m_steps->isHidden() && !p->m_steps->isEnabled());
+        QVERIFY(p->m_summaryCaption->isHidden() && p->m_summary->isHidden());
+        QVERIFY(!p->m_tabCover->isHidden());
+        QCOMPARE(p->m_steps->count(), 13);
+        QCOMPARE(p->m_steps->widget(12)->objectName(), QStringLiteral("TabSheet13"));
+        QVERIFY(p->m_steps->tabBar()->isHidden());
+        QVERIFY(p->m_summary->isReadOnly());
+        QCOMPARE(p->m_summary->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         for (const char *later : {"Label112", "EditUserDimos2", "Label56", "EditStreet2", "ComboBox21", "ComboBox22",
                                   "ComboBox23"})
             QVERIFY2(z.w(later)->isHidden(), later);
@@ -274,11 +274,11 @@ private slots:
         Wizard z;
         z.showPage();
         z.press("Button3");
-        QStringList faults = StepFaults(z.page->PageControl3, z.page->Panel2);
-        z.page->CheckBox8->setChecked(true);
-        z.page->CheckBox6->setChecked(true);
-        faults += StepFaults(z.page->PageControl3, z.page->Panel2, {z.page->TabSheet2, z.page->TabSheet3});
-        faults += LayoutFaults(z.page, z.page->rect(), {z.page->Panel2});
+        QStringList faults = StepFaults(z.page->m_steps, z.page->m_tabCover);
+        z.page->m_municipalityTypedBox->setChecked(true);
+        z.page->m_streetTypedBox->setChecked(true);
+        faults += StepFaults(z.page->m_steps, z.page->m_tabCover, {z.page->m_municipalityStep, z.page->m_streetStep});
+        faults += LayoutFaults(z.page, z.page->rect(), {z.page->m_tabCover});
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(", ")));
     }
 
@@ -305,13 +305,13 @@ private slots:
         }
         QVERIFY(one->findChild<QLabel *>("Label11")->font().bold());
         QVERIFY(!one->findChild<QLabel *>("Label12")->font().bold());
-        QCOMPARE(one->RichEdit1->lineWrapMode(), two->RichEdit2->lineWrapMode());
-        QCOMPARE(one->RichEdit1->tabStopDistance(), two->RichEdit2->tabStopDistance());
-        QCOMPARE(one->RichEdit1->verticalScrollBarPolicy(), two->RichEdit2->verticalScrollBarPolicy());
-        QVERIFY(one->RichEdit1->isReadOnly() && two->RichEdit2->isReadOnly());
+        QCOMPARE(one->RichEdit1->lineWrapMode(), two->m_summary->lineWrapMode());
+        QCOMPARE(one->RichEdit1->tabStopDistance(), two->m_summary->tabStopDistance());
+        QCOMPARE(one->RichEdit1->verticalScrollBarPolicy(), two->m_summary->verticalScrollBarPolicy());
+        QVERIFY(one->RichEdit1->isReadOnly() && two->m_summary->isReadOnly());
         // The step buttons of both: icons on all alike, Enter on each presses it.
         QList<QPushButton *> buttons = one->PageControl2->findChildren<QPushButton *>();
-        buttons += two->PageControl3->findChildren<QPushButton *>();
+        buttons += two->m_steps->findChildren<QPushButton *>();
         QCOMPARE(buttons.size(), 40 + 26);   // on the twenty steps of Table 1 and the thirteen of Table 2
         for (const QPushButton *b : buttons) {
             QVERIFY2(b->autoDefault(), qPrintable(b->objectName()));
@@ -328,9 +328,9 @@ private slots:
         Wizard z;
         z.showPage();
         z.reach(3);
-        z.page->BitBtn46->setFocus();
-        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(z.page->BitBtn46));
-        QTest::keyClick(z.page->BitBtn46, Qt::Key_Return);
+        z.page->m_streetBack->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(z.page->m_streetBack));
+        QTest::keyClick(z.page->m_streetBack, Qt::Key_Return);
         QCOMPARE(z.step(), 2);
     }
 
@@ -380,19 +380,19 @@ private slots:
         for (const char *child : {"Α", "Β", "Γ"})
             z.addChild(QString::fromUtf8(child));
         z.press("Button3");
-        QVERIFY(!z.page->PageControl3->isHidden() && z.page->PageControl3->isEnabled());
-        QVERIFY(!z.page->Button3->isEnabled() && z.page->Button1->isEnabled());
+        QVERIFY(!z.page->m_steps->isHidden() && z.page->m_steps->isEnabled());
+        QVERIFY(!z.page->m_startRowButton->isEnabled() && z.page->m_cancelRowButton->isEnabled());
         QCOMPARE(entries(z.list("ComboBox18")),
                  QStringList({"ΣΤΟΝ ΥΠΟΧΡΕΟ", "ΣΤΗ ΣΥΖΥΓΟ", "ΣΤΟ 1 ΠΑΙΔΙ", "ΣΤΟ 2 ΠΑΙΔΙ", "ΣΤΟ 3 ΠΑΙΔΙ"}));
-        QVERIFY(z.page->BitBtn70->isHidden());
-        QVERIFY(!z.page->BitBtn58->isHidden());
+        QVERIFY(z.page->m_ownerNext->isHidden());
+        QVERIFY(!z.page->m_ownerStore->isHidden());
 
         QCOMPARE(z.step(), 1);
         QCOMPARE(z.list("ComboBoxNomos2")->currentText(), QStringLiteral("ΑΘΗΝΩΝ"));
         z.next("BitBtn44");
         QCOMPARE(z.list("ComboBox22")->currentText(), QStringLiteral("1005"));
         z.next("BitBtn43");
-        QVERIFY(!z.page->ComboBoxDromos2->isHidden() && !z.page->CheckBox6->isHidden());
+        QVERIFY(!z.page->m_streetNames->isHidden() && !z.page->m_streetTypedBox->isHidden());
         z.list("ComboBoxDromos2")->setCurrentIndex(4);   // the fifth street, with its own code
         z.edit("EditNo2")->setText(QStringLiteral("12Α"));
         z.next("BitBtn61");
@@ -445,7 +445,7 @@ private slots:
         robot.yes();
         z.w<QPushButton>("BitBtn58")->click();
         QCOMPARE(robot.texts, QStringList{kQuestion + "\r" + summary + "\r" + rule(44) + "\r" + kWarning});
-        QCOMPARE(z.form->m_table2Answers.OwnerCode, QStringLiteral("4"));
+        QCOMPARE(z.form->m_table2Answers.ownerCode, QStringLiteral("4"));
 
         const auto rows = z.storedRows();
         QCOMPARE(rows.size(), 1);
@@ -457,10 +457,10 @@ private slots:
                               "<null>", kTax}));
 
         // The wizard is over and the summary page lists the row at once.
-        QVERIFY(z.page->PageControl3->isHidden() && !z.page->PageControl3->isEnabled());
+        QVERIFY(z.page->m_steps->isHidden() && !z.page->m_steps->isEnabled());
         QCOMPARE(z.step(), 1);
-        QVERIFY(z.page->Label86->isHidden() && z.page->RichEdit2->isHidden());
-        QVERIFY(z.page->Button3->isEnabled() && !z.page->Button1->isEnabled());
+        QVERIFY(z.page->m_summaryCaption->isHidden() && z.page->m_summary->isHidden());
+        QVERIFY(z.page->m_startRowButton->isEnabled() && !z.page->m_cancelRowButton->isEnabled());
         auto *grid = z.w<DataGrid>("DBGrid3");
         QCOMPARE(grid->model()->rowCount(), 1);
         QCOMPARE(grid->model()->index(0, 2).data().toString(), QStringLiteral("ΕΡΜΟΥ"));
@@ -470,23 +470,23 @@ private slots:
     void supplementaryDeclarationStoresTheChange() {
         Wizard z(1);
         z.press("Button3");
-        QVERIFY(!z.page->BitBtn70->isHidden());
-        QVERIFY(z.page->BitBtn58->isHidden());
+        QVERIFY(!z.page->m_ownerNext->isHidden());
+        QVERIFY(z.page->m_ownerStore->isHidden());
         z.next("BitBtn44");
         z.w<QCheckBox>("CheckBox8")->setChecked(true);
-        QVERIFY(z.page->ComboBoxDimos2->isHidden() && z.page->Label53->isHidden());
-        QVERIFY(!z.page->EditUserDimos2->isHidden() && !z.page->Label112->isHidden());
+        QVERIFY(z.page->m_municipalityNames->isHidden() && z.page->m_municipalityListLabel->isHidden());
+        QVERIFY(!z.page->m_typedMunicipality->isHidden() && !z.page->m_municipalityTypedLabel->isHidden());
         QVERIFY(z.refuses("BitBtn43", "Παρακαλώ γράψτε ένα δήμο - διαμ/σμα - κοινότητα", true));
         z.edit("EditUserDimos2")->setText(QStringLiteral("ΚΑΛΥΒΙΩΝ"));
         z.next("BitBtn43");
         // only the typed street, whatever the street page showed before
-        QVERIFY(z.page->ComboBoxDromos2->isHidden() && z.page->CheckBox6->isHidden());
-        QVERIFY(!z.page->EditStreet2->isHidden() && !z.page->Label56->isHidden());
+        QVERIFY(z.page->m_streetNames->isHidden() && z.page->m_streetTypedBox->isHidden());
+        QVERIFY(!z.page->m_typedStreet->isHidden() && !z.page->m_streetTypedLabel->isHidden());
         z.edit("EditStreet2")->setText(QStringLiteral("ΘΕΣΗ ΛΑΚΚΑ"));
         z.next("BitBtn61");
         z.list("ComboBoxProsopsi")->setCurrentIndex(2);
         z.w<QCheckBox>("CheckBox7")->setChecked(true);
-        QVERIFY(z.page->ComboBoxProsopsi->isHidden() && z.page->Label58->isHidden());
+        QVERIFY(z.page->m_frontage->isHidden() && z.page->m_frontageQuestion->isHidden());
         z.next("BitBtn62");
         z.edit("EditDistanceFromSea")->setText("0");   // a zero distance is no distance
         z.next("BitBtn63");
@@ -512,7 +512,7 @@ private slots:
         z.next("BitBtn67");
         z.next("BitBtn68");
         QCOMPARE(z.step(), 12);   // no year for a full owner
-        QVERIFY(!z.page->RichEdit2->toPlainText().contains(QStringLiteral("ΕΤΟΣ ΓΕΝΝΗΣΗΣ")));
+        QVERIFY(!z.page->m_summary->toPlainText().contains(QStringLiteral("ΕΤΟΣ ΓΕΝΝΗΣΗΣ")));
         z.next("BitBtn55");
         QCOMPARE(z.step(), 10);
         z.next("BitBtn68");
@@ -535,7 +535,7 @@ private slots:
         QCOMPARE(columnsOf(rows[0]),
                  QStringList({"ΑΘΗΝΩΝ", "01", "ΚΑΛΥΒΙΩΝ", "", "ΘΕΣΗ ΛΑΚΚΑ", "0", "", "4", "", " ", " ", "", "", "",
                               "", "", "", "0,5", "", "1", "33,33333", "", "1", "ΣΤΟΝ ΥΠΟΧΡΕΟ", "0", kTax}));
-        QVERIFY(z.page->PageControl3->isHidden());
+        QVERIFY(z.page->m_steps->isHidden());
     }
 
     void streetsTypedOrMissing() {
@@ -544,9 +544,10 @@ private slots:
         // ΒΥΡΩΝΟΣ has no streets: straight to the typed street, without the tick box
         z.list("ComboBoxDimos2")->setCurrentIndex(1);
         z.next("BitBtn43");
-        QVERIFY(z.page->CheckBox6->isHidden() && z.page->ComboBoxDromos2->isHidden() && z.page->Label55->isHidden());
-        QVERIFY(!z.page->EditStreet2->isHidden() && !z.page->Label56->isHidden());
-        z.page->BitBtn61->setFocus();
+        QVERIFY(z.page->m_streetTypedBox->isHidden() && z.page->m_streetNames->isHidden() &&
+                z.page->m_streetListLabel->isHidden());
+        QVERIFY(!z.page->m_typedStreet->isHidden() && !z.page->m_streetTypedLabel->isHidden());
+        z.page->m_streetNext->setFocus();
         QVERIFY(z.refuses("BitBtn61", "Παρακαλώ γράψτε την οδό/θέση του αγροτεμαχίου", true));
         QCOMPARE(z.form->focusWidget(), static_cast<QWidget *>(z.edit("EditStreet2")));
         z.edit("EditStreet2")->setText(QStringLiteral("ΑΓΙΟΣ ΓΕΩΡΓΙΟΣ"));
@@ -560,14 +561,14 @@ private slots:
         z.next("BitBtn46");
         z.list("ComboBoxDimos2")->setCurrentIndex(0);
         z.next("BitBtn43");
-        QVERIFY(!z.page->ComboBoxDromos2->isHidden() && !z.page->CheckBox6->isHidden());
-        QVERIFY(z.page->EditStreet2->isHidden());
+        QVERIFY(!z.page->m_streetNames->isHidden() && !z.page->m_streetTypedBox->isHidden());
+        QVERIFY(z.page->m_typedStreet->isHidden());
         QCOMPARE(z.edit("EditStreet2")->text(), QString());
         QCOMPARE(z.edit("EditNo2")->text(), QString());
         QCOMPARE(z.list("ComboBox23")->currentIndex(), 0);
         // a street typed under a listed municipality keeps the municipality's code
         z.w<QCheckBox>("CheckBox6")->setChecked(true);
-        QVERIFY(z.page->ComboBoxDromos2->isHidden() && !z.page->EditStreet2->isHidden());
+        QVERIFY(z.page->m_streetNames->isHidden() && !z.page->m_typedStreet->isHidden());
         z.edit("EditStreet2")->setText(QStringLiteral("ΝΕΑ ΟΔΟΣ"));
         z.next("BitBtn61");
         QCOMPARE(z.form->m_table2Answers.StreetCode, QStringLiteral("0"));
@@ -585,18 +586,18 @@ private slots:
     void locationRefusals() {
         Wizard z;
         z.press("Button3");
-        z.page->prefectures->clear();   // an empty list leaves nothing chosen
+        z.page->m_prefectures->clear();   // an empty list leaves nothing chosen
         QVERIFY(z.refuses("BitBtn44", "Παρακαλώ επιλέξτε ένα νομό", true));
-        z.page->prefectures->append(QStringLiteral("ΑΘΗΝΩΝ"), QStringLiteral("01"));
-        z.page->prefectures->select(0);
+        z.page->m_prefectures->append(QStringLiteral("ΑΘΗΝΩΝ"), QStringLiteral("01"));
+        z.page->m_prefectures->select(0);
         z.next("BitBtn44");
-        z.page->municipalities->clear();
+        z.page->m_municipalities->clear();
         QVERIFY(z.refuses("BitBtn43", "Παρακαλώ επιλέξτε ένα δήμο - διαμ/σμα - κοινότητα", true));
         z.next("BitBtn45");
         z.next("BitBtn44");   // passing step 1 again rebuilds the list
-        QCOMPARE(z.page->municipalities->count(), 5);
+        QCOMPARE(z.page->m_municipalities->count(), 5);
         z.next("BitBtn43");
-        z.page->streets->clear();
+        z.page->m_streets->clear();
         QVERIFY(z.refuses("BitBtn61", "Παρακαλώ επιλέξτε μία οδό", true));
     }
 
@@ -644,12 +645,12 @@ private slots:
         QVERIFY(z.refuses("BitBtn63", kDistanceMessage, true));
         z.edit("EditDistanceFromSea")->setText("800");
         z.next("BitBtn63");
-        QCOMPARE(z.form->m_table2Answers.DistanceFromSea, QStringLiteral("800"));
+        QCOMPARE(z.form->m_table2Answers.distanceFromSea, QStringLiteral("800"));
         z.next("BitBtn49");
         z.edit("EditDistanceFromSea")->clear();
         z.next("BitBtn63");
         QCOMPARE(z.step(), 6);
-        QCOMPARE(z.form->m_table2Answers.DistanceFromSea, QString());
+        QCOMPARE(z.form->m_table2Answers.distanceFromSea, QString());
 
         // A lone comma confirmed with Enter is emptied before it is compared.
         z.showPage();
@@ -676,27 +677,27 @@ private slots:
         QVERIFY(z.refuses("BitBtn65", "Πρέπει να εισάγετε στοιχεία σε ένα τουλάχιστον πεδίο", false));
         for (const QString &area : areas)
             QCOMPARE(z.edit(qPrintable(area))->text(), QString());
-        QCOMPARE(z.form->m_table2Answers.MonoMM, QString());
+        QCOMPARE(z.form->m_table2Answers.annualCropsSurface, QString());
         // pasted text that is not a number is refused and left for the user to correct
         z.edit("EditMMDasiki")->setText("0,5");
         z.edit("EditMMMetal")->setText("12 στρ.");
         QVERIFY(z.refuses("BitBtn65", "Το πεδίο πρέπει να περιέχει αριθμό. Παρακαλώ διορθώστε το", true));
         QCOMPARE(z.edit("EditMMMetal")->text(), QStringLiteral("12 στρ."));
         QCOMPARE(z.form->focusWidget(), static_cast<QWidget *>(z.edit("EditMMMetal")));
-        QCOMPARE(z.form->m_table2Answers.MMDasiki, QString());
+        QCOMPARE(z.form->m_table2Answers.forestSurface, QString());
         z.edit("EditMMMetal")->clear();
         z.next("BitBtn65");
-        QCOMPARE(z.form->m_table2Answers.MMDasiki, QStringLiteral("0,5"));
+        QCOMPARE(z.form->m_table2Answers.forestSurface, QStringLiteral("0,5"));
         z.edit("EdittotalMM2")->setText("1.200");
         QVERIFY(z.refuses("BitBtn66", "Το πεδίο πρέπει να περιέχει αριθμό. Παρακαλώ διορθώστε το", true));
         // the buildings' total: a lone comma is emptied, a zero stays
         z.edit("EdittotalMM2")->setText(",");
         z.next("BitBtn66");
-        QCOMPARE(z.form->m_table2Answers.TotalMM, QString());
+        QCOMPARE(z.form->m_table2Answers.totalBuildingsSurface, QString());
         z.next("BitBtn52");
         z.edit("EdittotalMM2")->setText("0");
         z.next("BitBtn66");
-        QCOMPARE(z.form->m_table2Answers.TotalMM, QStringLiteral("0"));
+        QCOMPARE(z.form->m_table2Answers.totalBuildingsSurface, QStringLiteral("0"));
     }
 
     void percentageBoundaries() {
@@ -704,15 +705,15 @@ private slots:
         z.reach(10);
         for (const char *refused : {"", ",", "0", "0,000001", "100,0001", "250"}) {
             z.edit("EditPercentage2")->setText(refused);
-            z.page->BitBtn68->setFocus();
+            z.page->m_percentageNext->setFocus();
             QVERIFY2(z.refuses("BitBtn68", kPercentageMessage, true), refused);
             QCOMPARE(z.form->focusWidget(), static_cast<QWidget *>(z.edit("EditPercentage2")));
         }
-        QCOMPARE(z.form->m_table2Answers.Percentage, QString());
+        QCOMPARE(z.form->m_table2Answers.ownershipPercentage, QString());
         z.edit("EditPercentage2")->setText("100");
         z.next("BitBtn68");
         QCOMPARE(z.step(), 12);   // full ownership: no year
-        QCOMPARE(z.form->m_table2Answers.Percentage, QStringLiteral("100"));
+        QCOMPARE(z.form->m_table2Answers.ownershipPercentage, QStringLiteral("100"));
     }
 
     void yearBoundaries() {
@@ -723,14 +724,14 @@ private slots:
         z.edit("EditPercentage2")->setText("50");
         z.next("BitBtn68");
         QCOMPARE(z.step(), 11);
-        z.page->BitBtn69->setFocus();
+        z.page->m_usufructBirthYearNext->setFocus();
         QVERIFY(z.refuses("BitBtn69",
                           "Η συμπλήρωση είναι υποχρεωτική, γιατί δεν έχετε Πλήρη Κυριότητα στο αγρ/χιο", true));
         QCOMPARE(z.form->focusWidget(), static_cast<QWidget *>(z.edit("EditYearOfBirthEpik2")));
         const int thisYear = QDate::currentDate().year();
         for (const QString &refused : {QStringLiteral("1879"), QString::number(thisYear + 1), QStringLiteral("188")}) {
             z.edit("EditYearOfBirthEpik2")->setText(refused);
-            z.page->BitBtn69->setFocus();
+            z.page->m_usufructBirthYearNext->setFocus();
             QVERIFY2(z.refuses("BitBtn69", kYearMessage, true), qPrintable(refused));
             QCOMPARE(z.form->focusWidget(), static_cast<QWidget *>(z.edit("EditYearOfBirthEpik2")));
         }
@@ -738,7 +739,7 @@ private slots:
             z.edit("EditYearOfBirthEpik2")->setText(accepted);
             z.next("BitBtn69");
             QCOMPARE(z.step(), 12);
-            QCOMPARE(z.form->m_table2Answers.YearOfBirthEpik, accepted);
+            QCOMPARE(z.form->m_table2Answers.usufructBirthYear, accepted);
             z.next("BitBtn55");
         }
     }
@@ -746,22 +747,23 @@ private slots:
     void goingBackRecordsNothing() {
         Wizard z;
         z.reach(6);
-        const QString summary = z.page->RichEdit2->toPlainText();
+        const QString summary = z.page->m_summary->toPlainText();
         z.list("ComboBox24")->setCurrentIndex(0);
         z.next("BitBtn49");
         QCOMPARE(z.step(), 5);
         z.edit("EditDistanceFromSea")->setText("15");
         z.next("BitBtn48");
         QCOMPARE(z.step(), 4);
-        QCOMPARE(z.page->RichEdit2->toPlainText(), summary);
-        QVERIFY(!z.form->m_table2Answers.Expropriable);
-        QCOMPARE(z.form->m_table2Answers.DistanceFromSea, QString());
+        QCOMPARE(z.page->m_summary->toPlainText(), summary);
+        QVERIFY(!z.form->m_table2Answers.expropriable);
+        QCOMPARE(z.form->m_table2Answers.distanceFromSea, QString());
         // forward again re-runs the steps with what the controls hold
         z.next("BitBtn62");
         z.next("BitBtn63");
         z.next("BitBtn64");
-        QVERIFY(z.form->m_table2Answers.Expropriable);
-        QVERIFY(z.page->RichEdit2->toPlainText().contains(QStringLiteral("ΑΠΟΣΤΑΣΗ ΑΠΟ ΘΑΛΑΣΣΑ: \t\t15\n")));
+        QVERIFY(z.form->m_table2Answers.expropriable);
+        QVERIFY(z.page->m_summary->toPlainText().contains(
+            QStringLiteral("ΑΠΟΣΤΑΣΗ ΑΠΟ ΘΑΛΑΣΣΑ: \t\t15\n")));
     }
 
     void answeringNoStoresNothing() {
@@ -773,7 +775,7 @@ private slots:
         QCOMPARE(robot.texts.size(), 1);
         QVERIFY(z.storedRows().isEmpty());
         QCOMPARE(z.step(), 12);
-        QVERIFY(!z.page->PageControl3->isHidden() && z.page->Button1->isEnabled());
+        QVERIFY(!z.page->m_steps->isHidden() && z.page->m_cancelRowButton->isEnabled());
     }
 
     void failedStoreKeepsTheWizard() {
@@ -791,9 +793,9 @@ private slots:
         }
         QVERIFY(z.storedRows().isEmpty());
         QCOMPARE(z.step(), 12);
-        QVERIFY(!z.page->PageControl3->isHidden() && z.page->Button1->isEnabled());
-        QCOMPARE(z.form->m_table2Answers.MonoMM, QStringLiteral("1000"));
-        QCOMPARE(z.form->m_table2Answers.OwnerCode, QStringLiteral("1"));
+        QVERIFY(!z.page->m_steps->isHidden() && z.page->m_cancelRowButton->isEnabled());
+        QCOMPARE(z.form->m_table2Answers.annualCropsSurface, QStringLiteral("1000"));
+        QCOMPARE(z.form->m_table2Answers.ownerCode, QStringLiteral("1"));
         QVERIFY(!z.form->m_newRowData->isEditing());
 
         z.form->m_declarationConnection->execute("DROP TRIGGER no_room");
@@ -804,7 +806,7 @@ private slots:
         const auto rows = z.storedRows();
         QCOMPARE(rows.size(), 1);
         QCOMPARE(columnsOf(rows[0]).at(11), QStringLiteral("1000"));
-        QVERIFY(z.page->PageControl3->isHidden());
+        QVERIFY(z.page->m_steps->isHidden());
         QCOMPARE(z.form->m_table2Rows->recordCount(), 1);
     }
 
@@ -839,21 +841,21 @@ private slots:
         z.w<QCheckBox>("CheckBox8")->setChecked(true);
         z.edit("EditUserDimos2")->setText(QStringLiteral("ΧΩΡΙΟ"));
         z.next("Button1");
-        QVERIFY(z.page->PageControl3->isHidden() && z.page->Label86->isHidden());
-        QVERIFY(z.page->Button3->isEnabled() && !z.page->Button1->isEnabled());
+        QVERIFY(z.page->m_steps->isHidden() && z.page->m_summaryCaption->isHidden());
+        QVERIFY(z.page->m_startRowButton->isEnabled() && !z.page->m_cancelRowButton->isEnabled());
         QCOMPARE(z.step(), 1);
-        QCOMPARE(z.form->m_table2Answers.DistanceFromSea, QStringLiteral("40"));   // kept until the next start
+        QCOMPARE(z.form->m_table2Answers.distanceFromSea, QStringLiteral("40"));   // kept until the next start
 
         z.addChild(QStringLiteral("ΝΕΟ"));   // the owner list follows the general page at each start
         z.press("Button3");
-        QCOMPARE(z.form->m_table2Answers.DistanceFromSea, QString());
+        QCOMPARE(z.form->m_table2Answers.distanceFromSea, QString());
         QCOMPARE(z.form->m_table2Answers.StreetName, QString());
-        QCOMPARE(z.form->m_table2Answers.FrontageCode, QString());
+        QCOMPARE(z.form->m_table2Answers.frontageCode, QString());
         QCOMPARE(z.edit("EditDistanceFromSea")->text(), QString());
-        QVERIFY(!z.w<QCheckBox>("CheckBox7")->isChecked() && !z.page->ComboBoxProsopsi->isHidden());
+        QVERIFY(!z.w<QCheckBox>("CheckBox7")->isChecked() && !z.page->m_frontage->isHidden());
         QCOMPARE(z.list("ComboBox25")->currentText(), QStringLiteral("OXI"));
         QVERIFY(!z.w<QCheckBox>("CheckBox8")->isChecked() && !z.form->m_table2Answers.MunicipalityTyped);
-        QVERIFY(!z.page->ComboBoxDimos2->isHidden() && z.page->EditUserDimos2->isHidden());
+        QVERIFY(!z.page->m_municipalityNames->isHidden() && z.page->m_typedMunicipality->isHidden());
         QCOMPARE(z.edit("EditUserDimos2")->text(), QString());
         QCOMPARE(entries(z.list("ComboBox18")), QStringList({"ΣΤΟΝ ΥΠΟΧΡΕΟ", "ΣΤΟ 1 ΠΑΙΔΙ"}));
         // the street fields wait for step 2
@@ -861,7 +863,7 @@ private slots:
         QCOMPARE(z.edit("EditStreet2")->text(), QStringLiteral("ΤΑΔΕ"));
         QCOMPARE(z.edit("EditNo2")->text(), QStringLiteral("3"));
         // a fresh summary shows the controls' start values
-        const QStringList lines = z.page->RichEdit2->toPlainText().split('\n');
+        const QStringList lines = z.page->m_summary->toPlainText().split('\n');
         QCOMPARE(lines.size(), 21);
         QCOMPARE(lines.at(4), QStringLiteral("ΤΟ ΑΓΡΟΤΕΜΑΧΙΟ ΕΧΕΙ ΠΡΟΣΟΨΗ ΣΕ: ΕΘΝΙΚΗ ή ΕΠΑΡΧΙΑΚΗ ΟΔΟ"));
         QCOMPARE(lines.at(17), QStringLiteral("ΕΧΕΤΕ ΤΟ ΑΓΡΟΤΕΜΑΧΙΟ ΚΑΤΑ: \t\tΠΛΗΡΗ ΚΥΡΙΟΤΗΤΑ"));
