@@ -308,12 +308,11 @@ QList<QLineEdit *> Table2Page::areaFields() const {
             m_forestArea,      m_quarryArea, m_openAirArea};
 }
 
-void Table2Page::showStep(int index) {
-    m_steps->setCurrentIndex(index);
+void Table2Page::showStep(QWidget *step) {
+    m_steps->setCurrentWidget(step);
     // The cursor goes to the step's first field, so that the keyboard can answer at once.
-    QWidget *sheet = m_steps->widget(index);
-    for (QWidget *w : sheet->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (w->isVisibleTo(sheet) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+    for (QWidget *w : step->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (w->isVisibleTo(step) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
             !qobject_cast<QPushButton *>(w)) {
             w->setFocus();
             return;
@@ -344,7 +343,7 @@ void Table2Page::startRow() {
     refreshSummary();
     m_steps->setEnabled(true);
     m_steps->setVisible(true);
-    showStep(0);
+    showStep(m_prefectureStep);
     m_prefectures->select(0);
 
     // Only supplementary and revoking declarations say what kind of entry the row is.
@@ -391,21 +390,21 @@ void Table2Page::acceptPrefecture() {
     if (!m_location->choosePrefecture())
         return;
     refreshSummary();
-    showStep(1);
+    showStep(m_municipalityStep);
 }
 
 void Table2Page::acceptMunicipality() {
     if (!m_location->chooseMunicipality())
         return;
     refreshSummary();
-    showStep(2);
+    showStep(m_streetStep);
 }
 
 void Table2Page::acceptStreet() {
     if (m_location->chooseStreet() != LocationSteps::StreetChoice::Chosen)
         return;
     refreshSummary();
-    showStep(3);
+    showStep(m_frontageStep);
 }
 
 void Table2Page::tickBlindPlot(bool blind) {
@@ -417,7 +416,7 @@ void Table2Page::acceptFrontage() {
     m_answers.frontageCode =
         m_blindPlotBox->isChecked() ? kBlindPlot : QString::number(m_frontage->currentIndex() + 1);
     refreshSummary();
-    showStep(4);
+    showStep(m_distanceFromSeaStep);
 }
 
 void Table2Page::acceptDistanceFromSea() {
@@ -433,14 +432,14 @@ void Table2Page::acceptDistanceFromSea() {
     }
     m_answers.distanceFromSea = distance;
     refreshSummary();
-    showStep(5);
+    showStep(m_expropriationAndIrrigationStep);
 }
 
 void Table2Page::acceptExpropriationAndIrrigation() {
     m_answers.expropriable = m_expropriable->currentIndex() == 0;
     m_answers.irrigated = m_irrigated->currentIndex() == 0;
     refreshSummary();
-    showStep(6);
+    showStep(m_areasStep);
 }
 
 void Table2Page::acceptAreas() {
@@ -465,7 +464,7 @@ void Table2Page::acceptAreas() {
     m_answers.quarrySurface = m_quarryArea->text();
     m_answers.openAirSurface = m_openAirArea->text();
     refreshSummary();
-    showStep(7);
+    showStep(m_buildingsAreaStep);
 }
 
 void Table2Page::acceptBuildingsArea() {
@@ -476,13 +475,13 @@ void Table2Page::acceptBuildingsArea() {
         return;
     m_answers.totalBuildingsSurface = m_buildingsArea->text();
     refreshSummary();
-    showStep(8);
+    showStep(m_kindOfRightStep);
 }
 
 void Table2Page::acceptKindOfRight() {
     m_answers.ownershipType = QString::number(m_kindOfRight->currentIndex() + 1);
     refreshSummary();
-    showStep(9);
+    showStep(m_percentageStep);
 }
 
 void Table2Page::acceptPercentage() {
@@ -495,7 +494,7 @@ void Table2Page::acceptPercentage() {
     }
     m_answers.ownershipPercentage = share;
     refreshSummary();
-    showStep(m_answers.ownershipType != kFullOwnership ? 10 : 11);
+    showStep(m_answers.ownershipType != kFullOwnership ? m_usufructBirthYearStep : m_ownerStep);
 }
 
 void Table2Page::acceptUsufructBirthYear() {
@@ -512,7 +511,7 @@ void Table2Page::acceptUsufructBirthYear() {
     }
     m_answers.usufructBirthYear = year;
     refreshSummary();
-    showStep(11);
+    showStep(m_ownerStep);
 }
 
 void Table2Page::resolveOwner() {
@@ -527,12 +526,14 @@ void Table2Page::resolveOwner() {
 void Table2Page::acceptOwner() {
     resolveOwner();
     refreshSummary();
-    showStep(12);
+    showStep(m_kindOfEntryStep);
 }
 
-void Table2Page::goBack() { showStep(m_steps->currentIndex() - 1); }
+void Table2Page::goBack() { showStep(m_steps->widget(m_steps->currentIndex() - 1)); }
 
-void Table2Page::goBackFromOwner() { showStep(m_answers.ownershipType != kFullOwnership ? 10 : 9); }
+void Table2Page::goBackFromOwner() {
+    showStep(m_answers.ownershipType != kFullOwnership ? m_usufructBirthYearStep : m_percentageStep);
+}
 
 void Table2Page::storeFromOwnerStep() {
     resolveOwner();

@@ -138,7 +138,7 @@ public:
 
 private:
     void buildSteps();
-    void showStep(int index);
+    void showStep(QWidget *step);
     void endWizard();
     QList<QLineEdit *> areaFields() const;
 
