@@ -212,7 +212,7 @@ void MainWindow::startUp() {
 
 void MainWindow::fillReferenceLists() {
     // One statement fills the prefecture lists of both wizards, item for item.
-    PairedList *prefectureLists[2] = {m_table1Page->m_prefectures, m_table2Page->prefectures};
+    PairedList *prefectureLists[2] = {m_table1Page->m_prefectures, m_table2Page->m_prefectures};
     m_locationLookupData->setCommandText(QStringLiteral(
         "select distinct ap_pref_cd, ap_pref_nm from doy_ap_prefecture order by ap_pref_nm"));
     m_locationLookupData->open();

@@ -6,14 +6,16 @@
 namespace d7 {
 
 struct Table2Answers : LocationAnswers {
-    QString FrontageCode;
-    QString DistanceFromSea;
-    bool Expropriable = false;
-    bool Irrigated = false;
-    QString MonoMM, PolyMMElies, PolyMMLoipes, MMBosko, MMDasiki, MMMetal, MMParking;
-    QString TotalMM;
-    QString TypeOfOwn, Percentage, YearOfBirthEpik;
-    QString OwnerCode, OwnerText;
+    QString frontageCode;
+    QString distanceFromSea;
+    bool expropriable = false;
+    bool irrigated = false;
+    // Square metres by use, and of the plot's buildings, as the fields show them.
+    QString annualCropsSurface, olivesSurface, otherTreesSurface, pastureSurface, forestSurface, quarrySurface,
+        openAirSurface;
+    QString totalBuildingsSurface;
+    QString ownershipType, ownershipPercentage, usufructBirthYear;
+    QString ownerCode, ownerText;
 };
 
 inline void ClearTable2Answers(Table2Answers &answers) { answers = Table2Answers(); }

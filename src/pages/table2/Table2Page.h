@@ -25,116 +25,120 @@ class Table2Page : public QWidget {
 public:
     Table2Page(MainWindow &form, Table2Answers &answers, QWidget *parent = nullptr);
 
-    // Start, cancel.
-    void Button3Click();
-    void Button1Click();
-    // "Επόμενο" of steps 1 to 12.
-    void BitBtn44Click();
-    void BitBtn43Click();
-    void BitBtn61Click();
-    void BitBtn62Click();
-    void BitBtn63Click();
-    void BitBtn64Click();
-    void BitBtn65Click();
-    void BitBtn66Click();
-    void BitBtn67Click();
-    void BitBtn68Click();
-    void BitBtn69Click();
-    void BitBtn70Click();
-    // "Προηγούμενο" of step 12 (the others step back one page).
-    void BitBtn55Click();
-    // "Αποθήκευση" of step 12 (initial declaration) and of step 13.
-    void BitBtn58Click();
-    void BitBtn2Click();
-    void CheckBox7Click(bool blind);
+    // Handlers of the page's buttons: the user starts or cancels a row, and
+    // presses "Επόμενο" on each step in turn.
+    void startRow();
+    void cancelRow();
+    void acceptPrefecture();
+    void acceptMunicipality();
+    void acceptStreet();
+    void acceptFrontage();
+    void acceptDistanceFromSea();
+    void acceptExpropriationAndIrrigation();
+    void acceptAreas();
+    void acceptBuildingsArea();
+    void acceptKindOfRight();
+    void acceptPercentage();
+    void acceptUsufructBirthYear();
+    void acceptOwner();
+    // "Προηγούμενο" on the owner step (the other back buttons call goBack).
+    void goBackFromOwner();
+    // "Αποθήκευση" on the owner step (initial declaration) and on the kind-of-entry step.
+    void storeFromOwnerStep();
+    void storeFromKindOfEntryStep();
+    void tickBlindPlot(bool blind);
 
-    void Table2StepBack();
-    void RefreshTable2Summary();
+    void goBack();
+    void refreshSummary();
     // Another declaration was opened: the row being composed is dropped, as
     // it belongs to the declaration it was begun for, and the summary emptied.
     void abandonRow();
-    void ResetTable2Controls();
-    void ResolveOwnerCode();
-    // Asks, then appends the row; withChange writes the change kind of step 13
-    // (and leaves out the warning that the row cannot be changed).
-    void StoreTable2Row(bool withChange);
+    void resetControls();
+    void resolveOwner();
+    // Asks, then appends the row; withKindOfEntry writes the kind of entry of
+    // the last step (and leaves out the warning that the row cannot be changed).
+    void storeRow(bool withKindOfEntry);
 
     // The lines of the running summary, from the answers and the controls.
-    QStringList Table2SummaryLines() const;
+    QStringList summaryLines() const;
 
-    QLabel *Label102;
-    QPushButton *Button3, *Button1;
-    QTabWidget *PageControl3;
-    QWidget *Panel2;
-    QLabel *Label86;
-    QPlainTextEdit *RichEdit2;
-    QWidget *TabSheet1, *TabSheet2, *TabSheet3, *TabSheet4, *TabSheet5, *TabSheet6, *TabSheet7, *TabSheet8,
-        *TabSheet9, *TabSheet10, *TabSheet11, *TabSheet12, *TabSheet13;
+    // The page.
+    QLabel *m_instruction;
+    QPushButton *m_startRowButton, *m_cancelRowButton;
+    QTabWidget *m_steps;
+    QWidget *m_tabCover;
+    QLabel *m_summaryCaption;
+    QPlainTextEdit *m_summary;
+    QWidget *m_prefectureStep, *m_municipalityStep, *m_streetStep, *m_frontageStep, *m_distanceFromSeaStep,
+        *m_expropriationAndIrrigationStep, *m_areasStep, *m_buildingsAreaStep, *m_kindOfRightStep, *m_percentageStep,
+        *m_usufructBirthYearStep, *m_ownerStep, *m_kindOfEntryStep;
 
     // Step 1: prefecture.
-    QLabel *Label51, *Label52, *Label110;
-    QComboBox *ComboBoxNomos2, *ComboBox21;
-    QPushButton *BitBtn44;
+    QLabel *m_prefectureQuestion, *m_prefectureHint, *m_atticaNote;
+    QComboBox *m_prefectureNames, *m_prefectureCodes;
+    QPushButton *m_prefectureNext;
     // Step 2: municipality.
-    QLabel *Label53, *Label54, *Label109, *Label111, *Label112;
-    QComboBox *ComboBoxDimos2, *ComboBox22;
-    QCheckBox *CheckBox8;
-    QLineEdit *EditUserDimos2;
-    QPushButton *BitBtn45, *BitBtn43;
+    QLabel *m_municipalityListLabel, *m_municipalityHint, *m_namedAreasNote, *m_preferListedMunicipalityHint,
+        *m_municipalityTypedLabel;
+    QComboBox *m_municipalityNames, *m_municipalityCodes;
+    QCheckBox *m_municipalityTypedBox;
+    QLineEdit *m_typedMunicipality;
+    QPushButton *m_municipalityBack, *m_municipalityNext;
     // Step 3: street.
-    QLabel *Label55, *Label56, *Label57;
-    QComboBox *ComboBoxDromos2, *ComboBox23;
-    QCheckBox *CheckBox6;
-    QLineEdit *EditStreet2, *EditNo2;
-    QPushButton *BitBtn46, *BitBtn61;
+    QLabel *m_streetListLabel, *m_streetTypedLabel, *m_streetNumberQuestion;
+    QComboBox *m_streetNames, *m_streetCodes;
+    QCheckBox *m_streetTypedBox;
+    QLineEdit *m_typedStreet, *m_streetNumber;
+    QPushButton *m_streetBack, *m_streetNext;
     // Step 4: frontage.
-    QLabel *Label58;
-    QComboBox *ComboBoxProsopsi;
-    QCheckBox *CheckBox7;
-    QPushButton *BitBtn47, *BitBtn62;
+    QLabel *m_frontageQuestion;
+    QComboBox *m_frontage;
+    QCheckBox *m_blindPlotBox;
+    QPushButton *m_frontageBack, *m_frontageNext;
     // Step 5: distance from the sea.
-    QLabel *Label59, *Label60;
-    QLineEdit *EditDistanceFromSea;
-    QPushButton *BitBtn48, *BitBtn63;
+    QLabel *m_distanceFromSeaQuestion, *m_distanceFromSeaHint;
+    QLineEdit *m_distanceFromSea;
+    QPushButton *m_distanceFromSeaBack, *m_distanceFromSeaNext;
     // Step 6: expropriable, irrigated.
-    QLabel *Label61, *Label62;
-    QComboBox *ComboBox24, *ComboBox25;
-    QPushButton *BitBtn49, *BitBtn64;
-    // Step 7: areas by use.
-    QLabel *Label63, *Label64, *Label65, *Label66, *Label67, *Label68, *Label69, *Label70, *Label71, *Label116;
-    QLineEdit *EditMonoMM, *EditPolyMMElies, *EditPolyMMLoipes, *EditMMBosko, *EditMMDasiki, *EditMMMetal,
-        *EditMMParking;
-    QPushButton *BitBtn50, *BitBtn65;
+    QLabel *m_expropriableQuestion, *m_irrigatedQuestion;
+    QComboBox *m_expropriable, *m_irrigated;
+    QPushButton *m_expropriationAndIrrigationBack, *m_expropriationAndIrrigationNext;
+    // Step 7: areas by use, in square metres.
+    QLabel *m_areasQuestion, *m_areasHint, *m_annualCropsCaption, *m_olivesCaption, *m_otherTreesCaption,
+        *m_pastureCaption, *m_forestCaption, *m_quarryCaption, *m_openAirCaption, *m_areasHelpNote;
+    QLineEdit *m_annualCropsArea, *m_olivesArea, *m_otherTreesArea, *m_pastureArea, *m_forestArea, *m_quarryArea,
+        *m_openAirArea;
+    QPushButton *m_areasBack, *m_areasNext;
     // Step 8: buildings on the plot.
-    QLabel *Label72, *Label73;
-    QLineEdit *EdittotalMM2;
-    QPushButton *BitBtn51, *BitBtn66;
+    QLabel *m_buildingsAreaQuestion, *m_buildingsAreaHint;
+    QLineEdit *m_buildingsArea;
+    QPushButton *m_buildingsAreaBack, *m_buildingsAreaNext;
     // Step 9: kind of right.
-    QLabel *Label74;
-    QComboBox *ComboBox1;
-    QPushButton *BitBtn52, *BitBtn67;
+    QLabel *m_kindOfRightQuestion;
+    QComboBox *m_kindOfRight;
+    QPushButton *m_kindOfRightBack, *m_kindOfRightNext;
     // Step 10: share.
-    QLabel *Label75, *Label76, *Label84;
-    QLineEdit *EditPercentage2;
-    QPushButton *BitBtn53, *BitBtn68;
+    QLabel *m_percentageQuestion, *m_percentageHint, *m_percentSign;
+    QLineEdit *m_percentage;
+    QPushButton *m_percentageBack, *m_percentageNext;
     // Step 11: usufructuary's year of birth.
-    QLabel *Label77, *Label95;
-    QLineEdit *EditYearOfBirthEpik2;
-    QPushButton *BitBtn54, *BitBtn69;
+    QLabel *m_usufructBirthYearQuestion, *m_usufructBirthYearHint;
+    QLineEdit *m_usufructBirthYear;
+    QPushButton *m_usufructBirthYearBack, *m_usufructBirthYearNext;
     // Step 12: owner.
-    QLabel *Label78, *Label91;
-    QComboBox *ComboBox18;
-    QPushButton *BitBtn55, *BitBtn70, *BitBtn58;
-    // Step 13: kind of change.
-    QLabel *Label79, *Label80;
-    QComboBox *ComboBox19;
-    QPushButton *BitBtn56, *BitBtn2;
+    QLabel *m_ownerQuestion, *m_ownerHint;
+    QComboBox *m_ownerList;
+    QPushButton *m_ownerBack, *m_ownerNext, *m_ownerStore;
+    // Step 13: kind of entry (new, changed or deleted property).
+    QLabel *m_kindOfEntryQuestion, *m_kindOfEntryHint;
+    QComboBox *m_kindOfEntry;
+    QPushButton *m_kindOfEntryBack, *m_kindOfEntryStore;
 
-    PairedList *prefectures, *municipalities, *streets;
+    PairedList *m_prefectures, *m_municipalities, *m_streets;
 
 private:
     void buildSteps();
-    void showStep(int index);
+    void showStep(QWidget *step);
     void endWizard();
     QList<QLineEdit *> areaFields() const;
 
