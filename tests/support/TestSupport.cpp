@@ -52,13 +52,18 @@ QString FixtureDifference(const QByteArray &written, const QString &fixture, d7:
     if (written == expected)
         return {};
     const QList<QByteArray> a = written.split('\n'), e = expected.split('\n');
+    QString difference = fixture + QStringLiteral(" differs");
     for (int i = 0; i < std::max(a.size(), e.size()); ++i)
-        if (a.value(i, "<end>") != e.value(i, "<end>"))
-            return QStringLiteral("%1 line %2:\n  written  %3\n  expected %4")
-                .arg(fixture)
-                .arg(i + 1)
-                .arg(d7::DecodeText(codePage, a.value(i, "<end>")), d7::DecodeText(codePage, e.value(i, "<end>")));
-    return fixture + QStringLiteral(" differs");
+        if (a.value(i, "<end>") != e.value(i, "<end>")) {
+            difference = QStringLiteral("%1 line %2:\n  written  %3\n  expected %4")
+                             .arg(fixture)
+                             .arg(i + 1)
+                             .arg(d7::DecodeText(codePage, a.value(i, "<end>")),
+                                  d7::DecodeText(codePage, e.value(i, "<end>")));
+            break;
+        }
+    qWarning().noquote() << difference;   // whole, where a comparison would cut it short
+    return difference;
 }
 
 qint64 RunInChild(const std::function<void()> &work) {
