@@ -28,7 +28,7 @@ class MainWindowTest : public QObject {
 private slots:
     void init() { QVERIFY(!QApplication::activeModalWidget()); }
 
-    void windowAndPages() {
+    void startsAsAFixedWindowWithItsPagesLockedAndNoDeclaration() {
         ScratchFolder folder;
         auto form = MakeMainWindow();
         QCOMPARE(form->windowTitle(), QStringLiteral("D7: ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΩΝ"));
@@ -65,7 +65,7 @@ private slots:
         QVERIFY(!form->m_childrenData->isActive());
     }
 
-    void menuInOrder() {
+    void theMenuHoldsEveryCommandInOrderAlwaysEnabled() {
         ScratchFolder folder;
         auto form = MakeMainWindow();
         auto *bar = form->findChild<QMenuBar *>("MainMenu1");
@@ -102,7 +102,7 @@ private slots:
         }
     }
 
-    void referenceListsAtStartUp() {
+    void referenceListsAreFilledAtStartUpAndTheirDatasetsClosed() {
         ScratchFolder folder;
         auto form = MakeMainWindow();
         auto items = [&](const char *name) {
@@ -127,7 +127,7 @@ private slots:
         QVERIFY(!form->m_referenceListData->isActive());
     }
 
-    void generalPageControls() {
+    void theGeneralPageStartsWithItsTitlesAndChoices() {
         ScratchFolder folder;
         auto form = MakeMainWindow();
         auto *yp = form->findChild<StringGrid *>("StringGridYp");
@@ -166,7 +166,7 @@ private slots:
         QCOMPARE(form->findChild<QPushButton *>("BitBtnSave")->size(), QSize(113, 57));
     }
 
-    void welcomeScreen() {
+    void theWelcomeScreenShowsWhileTheWindowIsMadeUntilItsButton() {
         ScratchFolder folder;
         WelcomeScreen welcome;
         QCOMPARE(welcome.windowTitle(), QStringLiteral("D7: ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΩΝ"));
@@ -192,7 +192,7 @@ private slots:
         QCOMPARE(robot.texts, QStringList({"FormMessage"}));
     }
 
-    void startHintOnceAtFirstActivation() {
+    void theStartHintShowsOnceAtTheFirstActivation() {
         ScratchFolder folder;
         auto form = MakeMainWindow();
         ModalAnswerer robot;
@@ -214,7 +214,7 @@ private slots:
         QVERIFY(!form->m_showStartHint);
     }
 
-    void exitClosesAndShutsDown() {
+    void exitClosesTheWindowAndBothConnectionsStoringNothing() {
         ScratchFolder folder;
         auto form = MakeMainWindow();
         form->show();
@@ -224,12 +224,7 @@ private slots:
         // nothing was open, so nothing was stored; both connections are closed
         QVERIFY(!form->m_referenceConnection->isOpen());
         QVERIFY(!form->m_declarationConnection->isOpen());
-        Connection c;
-        c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::Read);
-        Dataset ds(&c);
-        ds.setCommandText("select * from generaldata");
-        ds.open();
-        QCOMPARE(ds.recordCount(), 0);
+        QCOMPARE(StoredRows("select * from generaldata"), QList<QStringList>{});
     }
 
     // A database the program cannot work on stops it at start-up with a
