@@ -184,7 +184,7 @@ private slots:
     // The children grid typed through with the keyboard: Tab from cell to
     // cell, a second child begun with the navigator, the arrow keys to another
     // row. Every value lands in the row and the column it was typed into.
-    void childrenTypedCellByCell() {
+    void everyChildValueLandsInTheCellItWasTypedInto() {
         Session s;
         s.open(kFirst);
         s.navigator(DataNavigator::Button::Insert);
