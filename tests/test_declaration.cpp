@@ -126,16 +126,16 @@ private slots:
         QCOMPARE(form->m_currentTaxNumber, kFirst);
         QCOMPARE(StoredRows("select * from citizendata"), QList<QStringList>({{"<null>", "<null>", "<null>", kFirst}}));
         auto *yp = form->findChild<StringGrid *>("StringGridYp");
-        QCOMPARE(yp->Cells(4, 1), kFirst);
-        QCOMPARE(yp->Cells(1, 1), QString());
+        QCOMPARE(yp->cellText(4, 1), kFirst);
+        QCOMPARE(yp->cellText(1, 1), QString());
         QVERIFY(form->m_childrenData->isActive());
         QCOMPARE(form->m_childrenData->commandText(), "select * from children where AFMYpox='" + kFirst + "'");
         QCOMPARE(form->m_table1Rows->commandText(), "select * from table1 where AFMYpox='" + kFirst + "'");
         QCOMPARE(form->m_table2Rows->commandText(), "select * from table2 where AFMYpox='" + kFirst + "'");
         // opening it again stores the page and loads it again; no second row
-        yp->setCells(1, 1, QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ"));
+        yp->setCellText(1, 1, QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ"));
         open(*form, kFirst, robot);
-        QCOMPARE(yp->Cells(1, 1), QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ"));
+        QCOMPARE(yp->cellText(1, 1), QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ"));
         QCOMPARE(StoredRows("select * from citizendata").size(), 1);
         QCOMPARE(StoredRows("select * from generaldata").size(), 1);
     }
@@ -143,9 +143,9 @@ private slots:
     void twoDeclarationsSideBySide() {
         Session session;
         auto &[folder, form, robot, page] = session;
-        page.StringGridYp->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
-        page.StringGridYpWife->setCells(1, 1, QStringLiteral("ΣΥΖΥΓΟΣ"));
-        page.StringGridAnti->setCells(0, 1, QStringLiteral("ΚΗΔΕΜΟΝΑΣ"));
+        page.StringGridYp->setCellText(1, 1, QStringLiteral("ΑΛΦΑ"));
+        page.StringGridYpWife->setCellText(1, 1, QStringLiteral("ΣΥΖΥΓΟΣ"));
+        page.StringGridAnti->setCellText(0, 1, QStringLiteral("ΚΗΔΕΜΟΝΑΣ"));
         page.ComboBoxDOY->setCurrentIndex(5);
         page.ComboBoxDOYChange(5);
         page.ComboBoxType->setCurrentIndex(1);
@@ -155,20 +155,20 @@ private slots:
         QVERIFY(form->m_childrenData->post());
 
         open(*form, kSecond, robot);   // stores the first silently
-        QCOMPARE(page.StringGridYp->Cells(1, 1), QString());
-        QCOMPARE(page.StringGridYpWife->Cells(1, 1), QString());
-        QCOMPARE(page.StringGridAnti->Cells(0, 1), QString());
+        QCOMPARE(page.StringGridYp->cellText(1, 1), QString());
+        QCOMPARE(page.StringGridYpWife->cellText(1, 1), QString());
+        QCOMPARE(page.StringGridAnti->cellText(0, 1), QString());
         QCOMPARE(page.ComboBoxDOY->currentIndex(), 0);
         QCOMPARE(page.ComboBoxType->currentIndex(), 0);
         QCOMPARE(page.MemoNotes->toPlainText(), QString());
         QCOMPARE(form->m_childrenData->recordCount(), 0);
-        page.StringGridYp->setCells(1, 1, QStringLiteral("ΒΗΤΑ"));
+        page.StringGridYp->setCellText(1, 1, QStringLiteral("ΒΗΤΑ"));
 
         open(*form, kFirst, robot);
-        QCOMPARE(page.StringGridYp->Cells(1, 1), QStringLiteral("ΑΛΦΑ"));
-        QCOMPARE(page.StringGridYp->Cells(4, 1), kFirst);
-        QCOMPARE(page.StringGridYpWife->Cells(1, 1), QStringLiteral("ΣΥΖΥΓΟΣ"));
-        QCOMPARE(page.StringGridAnti->Cells(0, 1), QStringLiteral("ΚΗΔΕΜΟΝΑΣ"));
+        QCOMPARE(page.StringGridYp->cellText(1, 1), QStringLiteral("ΑΛΦΑ"));
+        QCOMPARE(page.StringGridYp->cellText(4, 1), kFirst);
+        QCOMPARE(page.StringGridYpWife->cellText(1, 1), QStringLiteral("ΣΥΖΥΓΟΣ"));
+        QCOMPARE(page.StringGridAnti->cellText(0, 1), QStringLiteral("ΚΗΔΕΜΟΝΑΣ"));
         QCOMPARE(page.ComboBoxDOY->currentIndex(), 5);
         QCOMPARE(page.ComboBoxDOYCodes->currentIndex(), 5);
         QCOMPARE(page.ComboBoxType->currentIndex(), 1);
@@ -180,19 +180,19 @@ private slots:
         QCOMPARE(StoredRows("select * from citizendata where afm='" + kSecond + "'").size(), 1);
         // the second declaration's data were stored too
         open(*form, kSecond, robot);
-        QCOMPARE(page.StringGridYp->Cells(1, 1), QStringLiteral("ΒΗΤΑ"));
+        QCOMPARE(page.StringGridYp->cellText(1, 1), QStringLiteral("ΒΗΤΑ"));
     }
 
     void storedRowsAndNullColumns() {
         Session session;
         auto &[folder, form, robot, page] = session;
-        page.StringGridYpWife->setCells(2, 1, QStringLiteral("ΜΑΡΙΑ"));
+        page.StringGridYpWife->setCellText(2, 1, QStringLiteral("ΜΑΡΙΑ"));
         form->storeGeneralData();
         QCOMPARE(StoredRows("select * from wifedata"), QList<QStringList>({{"", "ΜΑΡΙΑ", "", "", "", kFirst}}));
         QCOMPARE(StoredRows("select * from generaldata"),
                  QList<QStringList>({{"ΑΓ. ΔΗΜΗΤΡΙΟΥ", "1129", "0", "<null>", "", kFirst}}));
         // a spouse whose cells are all emptied loses the row
-        page.StringGridYpWife->setCells(2, 1, QString());
+        page.StringGridYpWife->setCellText(2, 1, QString());
         form->storeGeneralData();
         QVERIFY(StoredRows("select * from wifedata").isEmpty());
         QVERIFY(StoredRows("select * from ekprosopos").isEmpty());
@@ -207,19 +207,19 @@ private slots:
         }
         page.MemoNotes->setPlainText(QStringLiteral("ΠΑΛΙΟ"));
         form->clearGeneralPage();
-        page.StringGridYp->setCells(2, 1, QStringLiteral("ΠΡΙΝ"));
+        page.StringGridYp->setCellText(2, 1, QStringLiteral("ΠΡΙΝ"));
         form->loadDeclaration();
         QCOMPARE(page.ComboBoxDOY->currentIndex(), -1);
         QCOMPARE(page.ComboBoxDOYCodes->currentText(), QStringLiteral("4511"));
         QCOMPARE(page.MemoNotes->toPlainText(), QString());
-        QCOMPARE(page.StringGridYp->Cells(1, 1), QStringLiteral("ΓΑΜΑ"));
-        QCOMPARE(page.StringGridYp->Cells(2, 1), QStringLiteral("ΠΡΙΝ"));   // null: unchanged
+        QCOMPARE(page.StringGridYp->cellText(1, 1), QStringLiteral("ΓΑΜΑ"));
+        QCOMPARE(page.StringGridYp->cellText(2, 1), QStringLiteral("ΠΡΙΝ"));   // null: unchanged
     }
 
     void failedCreationKeepsTheOpenDeclaration() {
         Session session;
         auto &[folder, form, robot, page] = session;
-        page.StringGridYp->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
+        page.StringGridYp->setCellText(1, 1, QStringLiteral("ΑΛΦΑ"));
         form->setActivePage(3);
         {
             // From here on the engine refuses new declarations.
@@ -234,9 +234,9 @@ private slots:
         QCOMPARE(form->m_currentTaxNumber, kFirst);
         QVERIFY(form->m_pages->isEnabled());
         QCOMPARE(form->m_pages->currentIndex(), 3);
-        QCOMPARE(page.StringGridYp->Cells(1, 1), QStringLiteral("ΑΛΦΑ"));
+        QCOMPARE(page.StringGridYp->cellText(1, 1), QStringLiteral("ΑΛΦΑ"));
         // the page is still the first declaration's, and is stored under its number
-        page.StringGridYp->setCells(2, 1, QStringLiteral("ΝΙΚΟΣ"));
+        page.StringGridYp->setCellText(2, 1, QStringLiteral("ΝΙΚΟΣ"));
         form->storeGeneralData();
         QCOMPARE(StoredRows("select * from citizendata"), QList<QStringList>({{"ΑΛΦΑ", "ΝΙΚΟΣ", "", kFirst}}));
         QVERIFY(StoredRows("select * from generaldata where afmypox='" + kSecond + "'").isEmpty());
@@ -269,8 +269,8 @@ private slots:
         QCOMPARE(form->m_pages->currentIndex(), 0);
         QCOMPARE(StoredRows("select Notes from generaldata"), QList<QStringList>({{"ΣΗΜΕΙΩΣΗ"}}));
         // an invalid spouse number: the page-switch wording
-        page.StringGridYp->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
-        page.StringGridYpWife->setCells(1, 1, QStringLiteral("ΣΥΖΥΓΟΣ"));
+        page.StringGridYp->setCellText(1, 1, QStringLiteral("ΑΛΦΑ"));
+        page.StringGridYpWife->setCellText(1, 1, QStringLiteral("ΣΥΖΥΓΟΣ"));
         robot.ok();
         form->m_pages->setCurrentIndex(1);
         QCOMPARE(robot.texts.last(),
@@ -280,17 +280,17 @@ private slots:
         QCOMPARE(StoredRows("select Surname from wifedata"), QList<QStringList>({{"ΣΥΖΥΓΟΣ"}}));
         // valid: the page changes, with no message, and is stored; Table 1 to
         // Table 2 validates and stores the same way
-        page.StringGridYpWife->setCells(5, 1, kSecond);
+        page.StringGridYpWife->setCellText(5, 1, kSecond);
         const int shown = robot.texts.size();
         form->m_pages->setCurrentIndex(1);
         QCOMPARE(form->m_pages->currentIndex(), 1);
-        page.StringGridYp->setCells(2, 1, QStringLiteral("ΝΙΚΟΣ"));   // not on screen, but the page holds it
+        page.StringGridYp->setCellText(2, 1, QStringLiteral("ΝΙΚΟΣ"));   // not on screen, but the page holds it
         form->m_pages->setCurrentIndex(2);
         QCOMPARE(form->m_pages->currentIndex(), 2);
         QCOMPARE(robot.texts.size(), shown);
         QCOMPARE(StoredRows("select Name from citizendata"), QList<QStringList>({{"ΝΙΚΟΣ"}}));
         // choosing page 0 never validates nor stores, even when invalid
-        page.StringGridYp->setCells(1, 1, QString());
+        page.StringGridYp->setCellText(1, 1, QString());
         form->m_pages->setCurrentIndex(0);
         QCOMPARE(robot.texts.size(), shown);
         QCOMPARE(StoredRows("select Surname from citizendata"), QList<QStringList>({{"ΑΛΦΑ"}}));
@@ -305,7 +305,7 @@ private slots:
             ModalAnswerer robot;
             open(*form, kFirst, robot);
             GeneralPage &page = *form->m_generalPage;
-            page.StringGridYp->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
+            page.StringGridYp->setCellText(1, 1, QStringLiteral("ΑΛΦΑ"));
             form->m_showStartHint = false;
             form->show();
             QApplication::setActiveWindow(form.get());
@@ -369,11 +369,11 @@ private slots:
                 TypeText(editor, text);
             };
             typeInto(page.StringGridYp, 1, QStringLiteral("ΑΛΦΑ"));
-            QCOMPARE(page.StringGridYp->Cells(1, 1), QStringLiteral("ΑΛΦΑ"));
+            QCOMPARE(page.StringGridYp->cellText(1, 1), QStringLiteral("ΑΛΦΑ"));
             open(*form, kSecond, robot);   // stores the first declaration silently
             QCOMPARE(StoredRows("select Surname from citizendata where afm='" + kFirst + "'"),
                      QList<QStringList>({{"ΑΛΦΑ"}}));
-            QCOMPARE(page.StringGridYp->Cells(1, 1), QString());
+            QCOMPARE(page.StringGridYp->cellText(1, 1), QString());
 
             QApplication::setActiveWindow(form.get());
             QVERIFY(QTest::qWaitForWindowActive(form.get()));
@@ -389,7 +389,7 @@ private slots:
             auto form = MakeMainWindow();
             ModalAnswerer robot;
             open(*form, kFirst, robot);
-            form->m_generalPage->StringGridYp->setCells(1, 1, QStringLiteral("ΤΕΛΟΣ"));
+            form->m_generalPage->StringGridYp->setCellText(1, 1, QStringLiteral("ΤΕΛΟΣ"));
             form->close();
             QVERIFY(!form->m_childrenData->isActive());
             QVERIFY(!form->m_referenceConnection->isOpen());

@@ -410,16 +410,16 @@ private slots:
         page.ComboBoxDOY->setCurrentIndex(page.ComboBoxDOY->findText("ΑΘΗΝΩΝ Α'"));
         page.ComboBoxDOYChange(page.ComboBoxDOY->currentIndex());
         page.ComboBoxType->setCurrentIndex(1);
-        page.StringGridYp->setCells(1, 1, "ΠΡΩΤΟ");
+        page.StringGridYp->setCellText(1, 1, "ΠΡΩΤΟ");
         w.form->storeGeneralData();
         const QStringList taxpayer = {"ΆΛΦΑ & ΣΙΑ Ο.Ε.", "", ""};
         const QStringList spouse = {"ΔΕΛΤΑ", "ΜΑΡΙΑ", "ΙΩΑΝΝΗΣ", "ΑΒ 123456", "100000090"};
         const QStringList representative = {"ΔΙΑΧΕΙΡΙΣΤΗΣ", "ΕΨΙΛΟΝ", "ΠΕΤΡΟΣ", "Χ 654321", "077777777"};
         for (int c = 0; c < 3; ++c)
-            page.StringGridYp->setCells(c + 1, 1, taxpayer[c]);
+            page.StringGridYp->setCellText(c + 1, 1, taxpayer[c]);
         for (int c = 0; c < 5; ++c) {
-            page.StringGridYpWife->setCells(c + 1, 1, spouse[c]);
-            page.StringGridAnti->setCells(c, 1, representative[c]);
+            page.StringGridYpWife->setCellText(c + 1, 1, spouse[c]);
+            page.StringGridAnti->setCellText(c, 1, representative[c]);
         }
         const QString notes = "ΠΡΩΤΗ ΓΡΑΜΜΗ: ΑΞΙΑ < 100 € & ΑΝΩ\nΔΕΥΤΕΡΗ ΓΡΑΜΜΗ ]]> ΤΕΛΟΣ";
         page.MemoNotes->setPlainText(notes);
@@ -522,8 +522,8 @@ private slots:
         Window w;
         if (open) {
             w.open();
-            w.page.StringGridYp->setCells(1, 1, "ΒΗΤΑ");
-            w.page.StringGridYpWife->setCells(5, 1, spouseTaxNumber);
+            w.page.StringGridYp->setCellText(1, 1, "ΒΗΤΑ");
+            w.page.StringGridYpWife->setCellText(5, 1, spouseTaxNumber);
         }
         const QString folder = w.folder.file("out"), target = folder + "/D7-111111114.xml";
         QVERIFY(QDir().mkdir(folder));

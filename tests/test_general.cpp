@@ -186,7 +186,7 @@ private slots:
 
     void gridIsLeftOnTheFailingChild() {
         Page p;
-        p.page.StringGridYp->setCells(1, 1, "ΑΛΦΑ");
+        p.page.StringGridYp->setCellText(1, 1, "ΑΛΦΑ");
         p.addChild("Α", kSpouse);
         p.addChild("Β", kSpouse, "1700");
         p.addChild("Γ", kSpouse);
@@ -201,11 +201,11 @@ private slots:
         QCOMPARE(p.form->m_childrenData->recNo(), 0);
         // A check that fails before the children leaves the grid where it is.
         p.form->m_childrenData->moveTo(2);
-        p.page.StringGridYp->setCells(1, 1, QString());
+        p.page.StringGridYp->setCellText(1, 1, QString());
         QCOMPARE(p.form->validateDeclaration(), 5);
         QCOMPARE(p.form->m_childrenData->recNo(), 2);
-        p.page.StringGridYp->setCells(1, 1, "ΑΛΦΑ");
-        p.page.StringGridYpWife->setCells(5, 1, "123");
+        p.page.StringGridYp->setCellText(1, 1, "ΑΛΦΑ");
+        p.page.StringGridYpWife->setCellText(5, 1, "123");
         QCOMPARE(p.form->validateDeclaration(), 2);
         QCOMPARE(p.form->m_childrenData->recNo(), 2);
     }
@@ -221,7 +221,7 @@ private slots:
 
     void saveQuestionsAnsweredBothWays() {
         Page p;
-        p.page.StringGridYp->setCells(1, 1, "ΕΤΑΙΡΕΙΑ Α.Ε.");   // a company: no first or father's name
+        p.page.StringGridYp->setCellText(1, 1, "ΕΤΑΙΡΕΙΑ Α.Ε.");   // a company: no first or father's name
         const QString personQ = "Δεν έχετε συμπληρώσει κάποια από τα στοιχεία του υπόχρεου. Είστε σίγουροι ότι θέλετε "
                                 "να συνεχίσετε;";
         {
@@ -232,8 +232,8 @@ private slots:
             QCOMPARE(count("select * from citizendata where Surname is not null"), 0);
         }
         // spouse partly filled with a valid number: its question; No keeps what came before
-        p.page.StringGridYpWife->setCells(1, 1, "ΣΥΖΥΓΟΣ");
-        p.page.StringGridYpWife->setCells(5, 1, kSpouse);
+        p.page.StringGridYpWife->setCellText(1, 1, "ΣΥΖΥΓΟΣ");
+        p.page.StringGridYpWife->setCellText(5, 1, kSpouse);
         const QString spouseQ = "Δεν έχετε συμπληρώσει κάποια από τα στοιχεία της συζύγου. Είστε σίγουροι ότι θέλετε "
                                 "να συνεχίσετε;";
         {
@@ -246,8 +246,8 @@ private slots:
             QCOMPARE(count("select * from generaldata"), 0);
         }
         // representative partly filled: its question; No after the general row was stored
-        p.page.StringGridAnti->setCells(1, 1, "ΕΚΠΡΟΣΩΠΟΣ");
-        p.page.StringGridAnti->setCells(4, 1, kOther);
+        p.page.StringGridAnti->setCellText(1, 1, "ΕΚΠΡΟΣΩΠΟΣ");
+        p.page.StringGridAnti->setCellText(4, 1, kOther);
         const QString antiQ = "Δεν έχετε συμπληρώσει κάποια από τα στοιχεία του εκπροσώπου. Είστε σίγουροι ότι θέλετε "
                               "να συνεχίσετε;";
         {
@@ -268,9 +268,9 @@ private slots:
         }
         // everything emptied: the spouse and representative rows go, no questions but the person's
         for (int c = 1; c <= 5; ++c)
-            p.page.StringGridYpWife->setCells(c, 1, QString());
+            p.page.StringGridYpWife->setCellText(c, 1, QString());
         for (int c = 0; c <= 4; ++c)
-            p.page.StringGridAnti->setCells(c, 1, QString());
+            p.page.StringGridAnti->setCellText(c, 1, QString());
         {
             ModalAnswerer robot;
             robot.yes().ok();
@@ -300,7 +300,7 @@ private slots:
         QVERIFY(c.post());
         QCOMPARE(count("select * from children where AFMYpox='" + kPerson + "' and YearOfBirth='1990'"), 1);
         // the validation then reports the missing child tax number
-        p.page.StringGridYp->setCells(1, 1, "ΑΛΦΑ");
+        p.page.StringGridYp->setCellText(1, 1, "ΑΛΦΑ");
         QCOMPARE(p.form->validateDeclaration(), 4);
     }
 
@@ -459,7 +459,7 @@ private slots:
         yp->setFocus();
         yp->setCurrentCell(1, 4);
         QTest::keyClick(yp, '5');
-        QCOMPARE(yp->Cells(4, 1), kPerson);
+        QCOMPARE(yp->cellText(4, 1), kPerson);
         QCOMPARE(BeepCount(), beeps);
         // the spouse's tax number takes digits only; other cells anything
         StringGrid *wife = p.page.StringGridYpWife;
@@ -474,11 +474,11 @@ private slots:
         TypeText(editor, "2x3");
         QCOMPARE(BeepCount(), beeps + 2);
         QTest::keyClick(editor, Qt::Key_Return);
-        QTRY_COMPARE(wife->Cells(5, 1), QStringLiteral("123"));   // the editor commits when events run
+        QTRY_COMPARE(wife->cellText(5, 1), QStringLiteral("123"));   // the editor commits when events run
         wife->setCurrentCell(1, 1);
         QTest::keyClick(wife, 'A');
         QTest::keyClick(wife->findChild<QLineEdit *>(), Qt::Key_Return);
-        QTRY_COMPARE(wife->Cells(1, 1), QStringLiteral("A"));
+        QTRY_COMPARE(wife->cellText(1, 1), QStringLiteral("A"));
         QCOMPARE(BeepCount(), beeps + 2);
         // the representative's tax number likewise
         StringGrid *anti = p.page.StringGridAnti;

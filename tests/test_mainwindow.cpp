@@ -133,14 +133,14 @@ private slots:
         auto *yp = form->findChild<StringGrid *>("StringGridYp");
         QCOMPARE(yp->columnCount(), 5);
         QCOMPARE(yp->rowCount(), 2);
-        QCOMPARE(yp->Cells(1, 0), QStringLiteral("ΕΠΩΝΥΜΟ ή ΕΠΩΝΥΜΙΑ"));
-        QCOMPARE(yp->Cells(0, 1), QStringLiteral("1."));
+        QCOMPARE(yp->cellText(1, 0), QStringLiteral("ΕΠΩΝΥΜΟ ή ΕΠΩΝΥΜΙΑ"));
+        QCOMPARE(yp->cellText(0, 1), QStringLiteral("1."));
         QCOMPARE(yp->columnWidth(3), 175);
         auto *wife = form->findChild<StringGrid *>("StringGridYpWife");
-        QCOMPARE(wife->Cells(4, 0), QStringLiteral("A.TΑΥΤΟΤHTAΣ"));
-        QCOMPARE(wife->Cells(0, 1), QStringLiteral("2."));
+        QCOMPARE(wife->cellText(4, 0), QStringLiteral("A.TΑΥΤΟΤHTAΣ"));
+        QCOMPARE(wife->cellText(0, 1), QStringLiteral("2."));
         auto *anti = form->findChild<StringGrid *>("StringGridAnti");
-        QCOMPARE(anti->Cells(0, 0), QStringLiteral("ΙΔΙΟΤΗΤΑ"));
+        QCOMPARE(anti->cellText(0, 0), QStringLiteral("ΙΔΙΟΤΗΤΑ"));
         QVERIFY(anti->isEditableCell(0, 1));
         QVERIFY(!wife->isEditableCell(0, 1));
 

@@ -165,8 +165,8 @@ private slots:
         Declaration d;
         GeneralPage &page = *d.form->m_generalPage;
         page.ComboBoxDOY->setCurrentIndex(3);
-        page.StringGridYp->setCells(1, 1, QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ"));
-        page.StringGridAnti->setCells(0, 1, QStringLiteral("ΚΗΔΕΜΟΝΑΣ"));
+        page.StringGridYp->setCellText(1, 1, QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ"));
+        page.StringGridAnti->setCellText(0, 1, QStringLiteral("ΚΗΔΕΜΟΝΑΣ"));
         page.MemoNotes->setPlainText(QStringLiteral("ΣΗΜΕΙΩΣΗ ΕΝΑ"));
         Dataset &children = *d.form->m_childrenData;
         for (const char *name : {"ΕΛΕΝΗ", "ΝΙΚΟΣ"}) {

@@ -105,11 +105,11 @@ struct Session {
         QStringList out;
         const GeneralPage &g = general();
         for (int c = 1; c <= 4; ++c)
-            out << g.StringGridYp->Cells(c, 1);
+            out << g.StringGridYp->cellText(c, 1);
         for (int c = 1; c <= 5; ++c)
-            out << g.StringGridYpWife->Cells(c, 1);
+            out << g.StringGridYpWife->cellText(c, 1);
         for (int c = 0; c <= 4; ++c)
-            out << g.StringGridAnti->Cells(c, 1);
+            out << g.StringGridAnti->cellText(c, 1);
         out << g.MemoNotes->toPlainText() << g.ComboBoxDOY->currentText() << g.ComboBoxDOYCodes->currentText();
         return out;
     }

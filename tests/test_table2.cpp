@@ -376,7 +376,7 @@ private slots:
     // An initial declaration: listed municipality and street, twelve steps, store with the warning.
     void initialDeclarationStoresItsRow() {
         Wizard z;
-        z.form->m_generalPage->StringGridYpWife->setCells(3, 1, QStringLiteral("ΓΕΩΡΓΙΟΥ ΝΙΚΟΣ"));
+        z.form->m_generalPage->StringGridYpWife->setCellText(3, 1, QStringLiteral("ΓΕΩΡΓΙΟΥ ΝΙΚΟΣ"));
         for (const char *child : {"Α", "Β", "Γ"})
             z.addChild(QString::fromUtf8(child));
         z.press("Button3");

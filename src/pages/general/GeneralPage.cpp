@@ -230,13 +230,13 @@ void GeneralPage::BitBtnSaveClick() {
     }
     auto anyEmpty = [](const StringGrid *grid, int from, int to) {
         for (int c = from; c <= to; ++c)
-            if (grid->Cells(c, 1).isEmpty())
+            if (grid->cellText(c, 1).isEmpty())
                 return true;
         return false;
     };
     auto allEmpty = [](const StringGrid *grid, int from, int to) {
         for (int c = from; c <= to; ++c)
-            if (!grid->Cells(c, 1).isEmpty())
+            if (!grid->cellText(c, 1).isEmpty())
                 return false;
         return true;
     };
@@ -268,22 +268,22 @@ void GeneralPage::InitGridTitles() {
                             QStringLiteral("ΟΝΟΜΑ"), QStringLiteral("ΕΠΩΝΥΜΟ & ΟΝΟΜΑ ΠΑΤΕΡΑ"),
                             QStringLiteral("ΑΦΜ")};
     for (int c = 0; c < yp.size(); ++c)
-        StringGridYp->setCells(c, 0, yp[c]);
-    StringGridYp->setCells(0, 1, QStringLiteral("1."));
+        StringGridYp->setCellText(c, 0, yp[c]);
+    StringGridYp->setCellText(0, 1, QStringLiteral("1."));
 
     const QStringList wife = {QStringLiteral("Α/Α"), QStringLiteral("ΕΠΩΝΥΜΟ"), QStringLiteral("ΟΝΟΜΑ"),
                               QStringLiteral("ΕΠΩΝΥΜΟ & ΟΝΟΜΑ ΠΑΤΕΡΑ"), QStringLiteral("A.TΑΥΤΟΤHTAΣ"),
                               QStringLiteral("ΑΦΜ")};
     for (int c = 0; c < wife.size(); ++c)
-        StringGridYpWife->setCells(c, 0, wife[c]);
-    StringGridYpWife->setCells(0, 1, QStringLiteral("2."));
+        StringGridYpWife->setCellText(c, 0, wife[c]);
+    StringGridYpWife->setCellText(0, 1, QStringLiteral("2."));
 
     DBGrid1->datasetModel()->setPickList(4, ChildBirthYears());
 
     const QStringList anti = {QStringLiteral("ΙΔΙΟΤΗΤΑ"), QStringLiteral("ΕΠΩΝΥΜΟ"), QStringLiteral("ΟΝΟΜΑ"),
                               QStringLiteral("Α.ΤΑΥΤΟΤΗΤΑΣ"), QStringLiteral("ΑΦΜ")};
     for (int c = 0; c < anti.size(); ++c)
-        StringGridAnti->setCells(c, 0, anti[c]);
+        StringGridAnti->setCellText(c, 0, anti[c]);
 }
 
 }  // namespace d7
