@@ -302,7 +302,6 @@ private slots:
         QVERIFY(!schemaFaults(path).isEmpty());
     }
 
-
     // A few thousand random texts in every text column: the file is
     // well-formed and valid, carries no byte ISO 8859-7 leaves undefined, and
     // libxml2 reads back every text as written (less what XML cannot carry).
