@@ -60,8 +60,8 @@ void typeIntoOpenCell(QAbstractItemView *grid, int row, int column, const QStrin
 
 // What the general page shows in the cells and lists the tests fill.
 QStringList pageContents(const GeneralPage &page) {
-    return {page.m_taxpayerGrid->Cells(1, 1), page.m_taxpayerGrid->Cells(4, 1), page.m_spouseGrid->Cells(1, 1),
-            page.m_representativeGrid->Cells(0, 1), QString::number(page.m_taxOffices->currentIndex()),
+    return {page.m_taxpayerGrid->cellText(1, 1), page.m_taxpayerGrid->cellText(4, 1), page.m_spouseGrid->cellText(1, 1),
+            page.m_representativeGrid->cellText(0, 1), QString::number(page.m_taxOffices->currentIndex()),
             QString::number(page.m_taxOfficeCodes->currentIndex()),
             QString::number(page.m_declarationKind->currentIndex()), page.m_notes->toPlainText()};
 }
@@ -140,16 +140,16 @@ private slots:
         QVERIFY(form->m_pages->isEnabled());
         QCOMPARE(form->m_currentTaxNumber, kFirst);
         QCOMPARE(StoredRows("select * from citizendata"), QList<QStringList>({{"<null>", "<null>", "<null>", kFirst}}));
-        QCOMPARE(form->findChild<StringGrid *>("StringGridYp")->Cells(4, 1), kFirst);
+        QCOMPARE(form->findChild<StringGrid *>("StringGridYp")->cellText(4, 1), kFirst);
         QCOMPARE(pageContents(page), QStringList({"", kFirst, "", "", "0", "0", "0", ""}));
         QVERIFY(form->m_childrenData->isActive());
         QCOMPARE(form->m_childrenData->commandText(), "select * from children where AFMYpox='" + kFirst + "'");
         QCOMPARE(form->m_table1Rows->commandText(), "select * from table1 where AFMYpox='" + kFirst + "'");
         QCOMPARE(form->m_table2Rows->commandText(), "select * from table2 where AFMYpox='" + kFirst + "'");
 
-        page.m_taxpayerGrid->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
-        page.m_spouseGrid->setCells(1, 1, QStringLiteral("ΣΥΖΥΓΟΣ"));
-        page.m_representativeGrid->setCells(0, 1, QStringLiteral("ΚΗΔΕΜΟΝΑΣ"));
+        page.m_taxpayerGrid->setCellText(1, 1, QStringLiteral("ΑΛΦΑ"));
+        page.m_spouseGrid->setCellText(1, 1, QStringLiteral("ΣΥΖΥΓΟΣ"));
+        page.m_representativeGrid->setCellText(0, 1, QStringLiteral("ΚΗΔΕΜΟΝΑΣ"));
         page.m_taxOffices->setCurrentIndex(5);
         page.chooseTaxOffice(5);
         page.m_declarationKind->setCurrentIndex(1);
@@ -166,7 +166,7 @@ private slots:
         open(*form, kSecond, robot);
         QCOMPARE(pageContents(page), QStringList({"", kSecond, "", "", "0", "0", "0", ""}));
         QCOMPARE(form->m_childrenData->recordCount(), 0);
-        page.m_taxpayerGrid->setCells(1, 1, QStringLiteral("ΒΗΤΑ"));
+        page.m_taxpayerGrid->setCellText(1, 1, QStringLiteral("ΒΗΤΑ"));
 
         open(*form, kFirst, robot);
         QCOMPARE(pageContents(page), first);
@@ -175,19 +175,19 @@ private slots:
         QCOMPARE(StoredRows("select * from citizendata order by afm"),
                  QList<QStringList>({{"ΒΗΤΑ", "", "", kSecond}, {"ΑΛΦΑ", "", "", kFirst}}));
         open(*form, kSecond, robot);
-        QCOMPARE(page.m_taxpayerGrid->Cells(1, 1), QStringLiteral("ΒΗΤΑ"));
+        QCOMPARE(page.m_taxpayerGrid->cellText(1, 1), QStringLiteral("ΒΗΤΑ"));
     }
 
     void storesEachPersonAndLoadsNullColumnsAsCleared() {
         Session session;
         auto &[folder, form, robot, page] = session;
-        page.m_spouseGrid->setCells(2, 1, QStringLiteral("ΜΑΡΙΑ"));
+        page.m_spouseGrid->setCellText(2, 1, QStringLiteral("ΜΑΡΙΑ"));
         form->storeGeneralData();
         QCOMPARE(StoredRows("select * from wifedata"), QList<QStringList>({{"", "ΜΑΡΙΑ", "", "", "", kFirst}}));
         QCOMPARE(StoredRows("select * from generaldata"),
                  QList<QStringList>({{"ΑΓ. ΔΗΜΗΤΡΙΟΥ", "1129", "0", "<null>", "", kFirst}}));
         // a spouse whose cells are all emptied loses the row
-        page.m_spouseGrid->setCells(2, 1, QString());
+        page.m_spouseGrid->setCellText(2, 1, QString());
         form->storeGeneralData();
         QVERIFY(StoredRows("select * from wifedata").isEmpty());
         QVERIFY(StoredRows("select * from ekprosopos").isEmpty());
@@ -198,13 +198,13 @@ private slots:
         execute("UPDATE citizendata SET Name=NULL, Surname='ΓΑΜΑ'");
         page.m_notes->setPlainText(QStringLiteral("ΠΑΛΙΟ"));
         form->clearGeneralPage();
-        page.m_taxpayerGrid->setCells(2, 1, QStringLiteral("ΠΡΙΝ"));
+        page.m_taxpayerGrid->setCellText(2, 1, QStringLiteral("ΠΡΙΝ"));
         form->loadDeclaration();
         QCOMPARE(page.m_taxOffices->currentIndex(), -1);
         QCOMPARE(page.m_taxOfficeCodes->currentText(), QStringLiteral("4511"));
         QCOMPARE(page.m_notes->toPlainText(), QString());
-        QCOMPARE(page.m_taxpayerGrid->Cells(1, 1), QStringLiteral("ΓΑΜΑ"));
-        QCOMPARE(page.m_taxpayerGrid->Cells(2, 1), QStringLiteral("ΠΡΙΝ"));   // null: unchanged
+        QCOMPARE(page.m_taxpayerGrid->cellText(1, 1), QStringLiteral("ΓΑΜΑ"));
+        QCOMPARE(page.m_taxpayerGrid->cellText(2, 1), QStringLiteral("ΠΡΙΝ"));   // null: unchanged
     }
 
     // When the engine refuses a new declaration, what was open stays open and
@@ -222,7 +222,7 @@ private slots:
         ModalAnswerer robot;
         if (declarationOpen) {
             open(*form, kFirst, robot);
-            page.m_taxpayerGrid->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
+            page.m_taxpayerGrid->setCellText(1, 1, QStringLiteral("ΑΛΦΑ"));
             form->setActivePage(3);
         }
         execute("CREATE TRIGGER refuse BEFORE INSERT ON citizendata BEGIN SELECT RAISE(ABORT, 'full'); END");
@@ -236,9 +236,9 @@ private slots:
         if (!declarationOpen)
             return;
         QCOMPARE(form->m_pages->currentIndex(), 3);
-        QCOMPARE(page.m_taxpayerGrid->Cells(1, 1), QStringLiteral("ΑΛΦΑ"));
+        QCOMPARE(page.m_taxpayerGrid->cellText(1, 1), QStringLiteral("ΑΛΦΑ"));
         // the page is still the first declaration's, and is stored under its number
-        page.m_taxpayerGrid->setCells(2, 1, QStringLiteral("ΝΙΚΟΣ"));
+        page.m_taxpayerGrid->setCellText(2, 1, QStringLiteral("ΝΙΚΟΣ"));
         form->storeGeneralData();
         QCOMPARE(StoredRows("select * from citizendata"), QList<QStringList>({{"ΑΛΦΑ", "ΝΙΚΟΣ", "", kFirst}}));
         QVERIFY(StoredRows("select * from generaldata where afmypox='" + kSecond + "'").isEmpty());
@@ -255,8 +255,8 @@ private slots:
         QCOMPARE(form->m_pages->currentIndex(), 0);
         QCOMPARE(StoredRows("select Notes from generaldata"), QList<QStringList>({{"ΣΗΜΕΙΩΣΗ"}}));
         // an invalid spouse number: the page-switch wording
-        page.m_taxpayerGrid->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
-        page.m_spouseGrid->setCells(1, 1, QStringLiteral("ΣΥΖΥΓΟΣ"));
+        page.m_taxpayerGrid->setCellText(1, 1, QStringLiteral("ΑΛΦΑ"));
+        page.m_spouseGrid->setCellText(1, 1, QStringLiteral("ΣΥΖΥΓΟΣ"));
         robot.ok();
         form->m_pages->setCurrentIndex(1);
         QCOMPARE(robot.texts.last(),
@@ -266,17 +266,17 @@ private slots:
         QCOMPARE(StoredRows("select Surname from wifedata"), QList<QStringList>({{"ΣΥΖΥΓΟΣ"}}));
         // valid: the page changes, with no message, and is stored; Table 1 to
         // Table 2 validates and stores the same way
-        page.m_spouseGrid->setCells(5, 1, kSecond);
+        page.m_spouseGrid->setCellText(5, 1, kSecond);
         const int shown = robot.texts.size();
         form->m_pages->setCurrentIndex(1);
         QCOMPARE(form->m_pages->currentIndex(), 1);
-        page.m_taxpayerGrid->setCells(2, 1, QStringLiteral("ΝΙΚΟΣ"));   // not on screen, but the page holds it
+        page.m_taxpayerGrid->setCellText(2, 1, QStringLiteral("ΝΙΚΟΣ"));   // not on screen, but the page holds it
         form->m_pages->setCurrentIndex(2);
         QCOMPARE(form->m_pages->currentIndex(), 2);
         QCOMPARE(robot.texts.size(), shown);
         QCOMPARE(StoredRows("select Name from citizendata"), QList<QStringList>({{"ΝΙΚΟΣ"}}));
         // choosing page 0 never validates nor stores, even when invalid
-        page.m_taxpayerGrid->setCells(1, 1, QString());
+        page.m_taxpayerGrid->setCellText(1, 1, QString());
         form->m_pages->setCurrentIndex(0);
         QCOMPARE(robot.texts.size(), shown);
         QCOMPARE(StoredRows("select Surname from citizendata"), QList<QStringList>({{"ΑΛΦΑ"}}));
@@ -286,7 +286,7 @@ private slots:
     // pending edit: the silent stores and the page switch post it too.
     void theChildCellBeingTypedIsStoredByPageSwitchAndShutDown() {
         Session s;
-        s.page.m_taxpayerGrid->setCells(1, 1, QStringLiteral("ΑΛΦΑ"));
+        s.page.m_taxpayerGrid->setCellText(1, 1, QStringLiteral("ΑΛΦΑ"));
         QVERIFY(s.showActive());
         // a new child: the surname typed, the cell still open, then another page
         s.page.m_childrenNavigator->button(DataNavigator::Button::Insert)->click();
@@ -313,11 +313,11 @@ private slots:
         Session s;
         QVERIFY(s.showActive());
         typeIntoOpenCell(s.page.m_taxpayerGrid, 1, 1, QStringLiteral("ΑΛΦΑ"));
-        QCOMPARE(s.page.m_taxpayerGrid->Cells(1, 1), QStringLiteral("ΑΛΦΑ"));
+        QCOMPARE(s.page.m_taxpayerGrid->cellText(1, 1), QStringLiteral("ΑΛΦΑ"));
         open(*s.form, kSecond, s.robot);   // stores the first declaration silently
         QCOMPARE(StoredRows("select Surname from citizendata where afm='" + kFirst + "'"),
                  QList<QStringList>({{"ΑΛΦΑ"}}));
-        QCOMPARE(s.page.m_taxpayerGrid->Cells(1, 1), QString());
+        QCOMPARE(s.page.m_taxpayerGrid->cellText(1, 1), QString());
 
         QVERIFY(s.showActive());
         typeIntoOpenCell(s.page.m_spouseGrid, 1, 2, QStringLiteral("ΜΑΡΙΑ"));

@@ -162,7 +162,7 @@ private slots:
 
     void theChildrenGridIsLeftOnTheFailingChild() {
         Page p;
-        p.page.m_taxpayerGrid->setCells(1, 1, "ΑΛΦΑ");
+        p.page.m_taxpayerGrid->setCellText(1, 1, "ΑΛΦΑ");
         p.addChild("Α", kSpouse);
         p.addChild("Β", kSpouse, "1700");
         p.addChild("Γ", kSpouse);
@@ -177,11 +177,11 @@ private slots:
         QCOMPARE(p.children.recNo(), 0);
         // A check that fails before the children leaves the grid where it is.
         p.children.moveTo(2);
-        p.page.m_taxpayerGrid->setCells(1, 1, QString());
+        p.page.m_taxpayerGrid->setCellText(1, 1, QString());
         QCOMPARE(p.form->validateDeclaration(), 5);
         QCOMPARE(p.children.recNo(), 2);
-        p.page.m_taxpayerGrid->setCells(1, 1, "ΑΛΦΑ");
-        p.page.m_spouseGrid->setCells(5, 1, "123");
+        p.page.m_taxpayerGrid->setCellText(1, 1, "ΑΛΦΑ");
+        p.page.m_spouseGrid->setCellText(5, 1, "123");
         QCOMPARE(p.form->validateDeclaration(), 2);
         QCOMPARE(p.children.recNo(), 2);
     }
@@ -224,10 +224,10 @@ private slots:
             {company, {}, {}, "yo", {personQ, stored}, {{"select * from wifedata", 0}, {"select * from ekprosopos", 0}}},
         };
         for (const auto &step : steps) {
-            p.page.m_taxpayerGrid->setCells(1, 1, step.surname);
+            p.page.m_taxpayerGrid->setCellText(1, 1, step.surname);
             for (int c = 0; c < 5; ++c) {
-                p.page.m_spouseGrid->setCells(c + 1, 1, step.spouse.value(c));
-                p.page.m_representativeGrid->setCells(c, 1, step.anti.value(c));
+                p.page.m_spouseGrid->setCellText(c + 1, 1, step.spouse.value(c));
+                p.page.m_representativeGrid->setCellText(c, 1, step.anti.value(c));
             }
             ModalAnswerer robot;
             answer(robot, step.answers);
@@ -257,7 +257,7 @@ private slots:
         QVERIFY(c.post());
         QCOMPARE(count("select * from children where AFMYpox='" + kPerson + "' and YearOfBirth='1990'"), 1);
         // the check then reports the missing child tax number
-        p.page.m_taxpayerGrid->setCells(1, 1, "ΑΛΦΑ");
+        p.page.m_taxpayerGrid->setCellText(1, 1, "ΑΛΦΑ");
         QCOMPARE(p.form->validateDeclaration(), 4);
     }
 

@@ -26,43 +26,43 @@ bool capsSeenFromOutside() {
 
 }  // namespace
 
-class KeyLedTest : public QObject {
+class KeyboardLockTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QVERIFY2(KeyboardLock::available(), "this test needs an X server"); }
 
-    void onWhileRunningOffAtClose() {
-        KeyboardLock led;
-        led.setCapsLock(false);
-        QVERIFY(!led.capsLock());
+    void capsLockIsOnWhileRunningAndOffAfterClosing() {
+        KeyboardLock lock;
+        lock.setCapsLock(false);
+        QVERIFY(!lock.capsLock());
         ScratchFolder folder;
         auto form = MakeMainWindow();
         QVERIFY(form->m_keyboardLock->capsLock());
         QVERIFY(capsSeenFromOutside());
         QCOMPARE(form->m_keyboardLock->changeCount(), 1);
         form->close();
-        QVERIFY(!led.capsLock());
+        QVERIFY(!lock.capsLock());
         QVERIFY(!capsSeenFromOutside());
         QCOMPARE(form->m_keyboardLock->changeCount(), 2);
     }
 
-    void untouchedWhenAlreadyInTheWantedState() {
-        KeyboardLock led;
-        led.setCapsLock(true);
+    void aLockAlreadyOnIsNotToggledAndIsOffAfterShutDown() {
+        KeyboardLock lock;
+        lock.setCapsLock(true);
         ScratchFolder folder;
         auto form = MakeMainWindow();
         QCOMPARE(form->m_keyboardLock->changeCount(), 0);   // already on: no toggle
         QVERIFY(form->m_keyboardLock->capsLock());
-        led.setCapsLock(false);                      // the user turned it off meanwhile
+        lock.setCapsLock(false);                     // the user turned it off meanwhile
         form.reset();                                // shut-down without close
-        QVERIFY(!led.capsLock());
+        QVERIFY(!lock.capsLock());
     }
 
     // A start-up that fails after the lock was turned on (here a database
     // without its floor list) leaves the keyboard as a shut-down would.
-    void failedStartUpTurnsItOffAgain() {
-        KeyboardLock led;
-        led.setCapsLock(false);
+    void aFailedStartUpTurnsCapsLockOffAgain() {
+        KeyboardLock lock;
+        lock.setCapsLock(false);
         ScratchFolder folder;
         {
             Connection c;
@@ -73,19 +73,19 @@ private slots:
         robot.ok();
         QCOMPARE(RunProgram(), 1);
         QCOMPARE(robot.texts, QStringList({"no such table: doy_ap_floor"}));
-        QVERIFY(!led.capsLock());
+        QVERIFY(!lock.capsLock());
     }
 
-    void repeatedSetsChangeOnce() {
-        KeyboardLock led;
-        led.setCapsLock(false);
-        const int before = led.changeCount();
-        led.setCapsLock(true);
-        led.setCapsLock(true);
-        QCOMPARE(led.changeCount(), before + 1);
-        led.setCapsLock(false);
+    void settingTheSameStateTwiceTogglesOnce() {
+        KeyboardLock lock;
+        lock.setCapsLock(false);
+        const int before = lock.changeCount();
+        lock.setCapsLock(true);
+        lock.setCapsLock(true);
+        QCOMPARE(lock.changeCount(), before + 1);
+        lock.setCapsLock(false);
     }
 };
 
-D7_TEST_MAIN(KeyLedTest)
+D7_TEST_MAIN(KeyboardLockTest)
 #include "test_keyled.moc"

@@ -28,7 +28,7 @@ class MainWindowTest : public QObject {
 private slots:
     void init() { QVERIFY(!QApplication::activeModalWidget()); }
 
-    void windowAndPages() {
+    void startsAsAFixedWindowWithItsPagesLockedAndNoDeclaration() {
         ScratchFolder folder;
         auto form = MakeMainWindow();
         QCOMPARE(form->windowTitle(), QStringLiteral("D7: ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΩΝ"));
@@ -65,7 +65,7 @@ private slots:
         QVERIFY(!form->m_childrenData->isActive());
     }
 
-    void menuInOrder() {
+    void theMenuHoldsEveryCommandInOrderAlwaysEnabled() {
         ScratchFolder folder;
         auto form = MakeMainWindow();
         auto *bar = form->findChild<QMenuBar *>("MainMenu1");
@@ -102,7 +102,7 @@ private slots:
         }
     }
 
-    void referenceListsAtStartUp() {
+    void referenceListsAreFilledAtStartUpAndTheirDatasetsClosed() {
         ScratchFolder folder;
         auto form = MakeMainWindow();
         auto items = [&](const char *name) {
@@ -127,20 +127,20 @@ private slots:
         QVERIFY(!form->m_referenceListData->isActive());
     }
 
-    void generalPageControls() {
+    void theGeneralPageStartsWithItsTitlesAndChoices() {
         ScratchFolder folder;
         auto form = MakeMainWindow();
         auto *yp = form->findChild<StringGrid *>("StringGridYp");
         QCOMPARE(yp->columnCount(), 5);
         QCOMPARE(yp->rowCount(), 2);
-        QCOMPARE(yp->Cells(1, 0), QStringLiteral("ΕΠΩΝΥΜΟ ή ΕΠΩΝΥΜΙΑ"));
-        QCOMPARE(yp->Cells(0, 1), QStringLiteral("1."));
+        QCOMPARE(yp->cellText(1, 0), QStringLiteral("ΕΠΩΝΥΜΟ ή ΕΠΩΝΥΜΙΑ"));
+        QCOMPARE(yp->cellText(0, 1), QStringLiteral("1."));
         QCOMPARE(yp->columnWidth(3), 175);
         auto *wife = form->findChild<StringGrid *>("StringGridYpWife");
-        QCOMPARE(wife->Cells(4, 0), QStringLiteral("A.TΑΥΤΟΤHTAΣ"));
-        QCOMPARE(wife->Cells(0, 1), QStringLiteral("2."));
+        QCOMPARE(wife->cellText(4, 0), QStringLiteral("A.TΑΥΤΟΤHTAΣ"));
+        QCOMPARE(wife->cellText(0, 1), QStringLiteral("2."));
         auto *anti = form->findChild<StringGrid *>("StringGridAnti");
-        QCOMPARE(anti->Cells(0, 0), QStringLiteral("ΙΔΙΟΤΗΤΑ"));
+        QCOMPARE(anti->cellText(0, 0), QStringLiteral("ΙΔΙΟΤΗΤΑ"));
         QVERIFY(anti->isEditableCell(0, 1));
         QVERIFY(!wife->isEditableCell(0, 1));
 
@@ -166,7 +166,7 @@ private slots:
         QCOMPARE(form->findChild<QPushButton *>("BitBtnSave")->size(), QSize(113, 57));
     }
 
-    void welcomeScreen() {
+    void theWelcomeScreenShowsWhileTheWindowIsMadeUntilItsButton() {
         ScratchFolder folder;
         WelcomeScreen welcome;
         QCOMPARE(welcome.windowTitle(), QStringLiteral("D7: ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΩΝ"));
@@ -192,7 +192,7 @@ private slots:
         QCOMPARE(robot.texts, QStringList({"FormMessage"}));
     }
 
-    void startHintOnceAtFirstActivation() {
+    void theStartHintShowsOnceAtTheFirstActivation() {
         ScratchFolder folder;
         auto form = MakeMainWindow();
         ModalAnswerer robot;
@@ -214,7 +214,7 @@ private slots:
         QVERIFY(!form->m_showStartHint);
     }
 
-    void exitClosesAndShutsDown() {
+    void exitClosesTheWindowAndBothConnectionsStoringNothing() {
         ScratchFolder folder;
         auto form = MakeMainWindow();
         form->show();
@@ -224,12 +224,7 @@ private slots:
         // nothing was open, so nothing was stored; both connections are closed
         QVERIFY(!form->m_referenceConnection->isOpen());
         QVERIFY(!form->m_declarationConnection->isOpen());
-        Connection c;
-        c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::Read);
-        Dataset ds(&c);
-        ds.setCommandText("select * from generaldata");
-        ds.open();
-        QCOMPARE(ds.recordCount(), 0);
+        QCOMPARE(StoredRows("select * from generaldata"), QList<QStringList>{});
     }
 
     // A database the program cannot work on stops it at start-up with a

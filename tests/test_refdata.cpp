@@ -77,7 +77,7 @@ private slots:
             QCOMPARE(db.column(QStringLiteral("select count(*) from ") + t).first().toInt(), 0);
     }
 
-    void knownMembers() {
+    void knownPrefecturesAreListedAndEveryNameIsInGreekCapitals() {
         Pristine db;
         const QStringList prefectures = db.column("select ap_pref_nm from doy_ap_prefecture");
         for (const char *attica : {"ΑΘΗΝΩΝ", "ΑΝΑΤΟΛΙΚΗΣ ΑΤΤΙΚΗΣ", "ΔΥΤΙΚΗΣ ΑΤΤΙΚΗΣ", "ΠΕΙΡΑΙΩΣ"})
@@ -103,7 +103,7 @@ private slots:
         }
     }
 
-    void municipalitiesOfEachShape_data() {
+    void aPrefecturesListHoldsItsMunicipalitiesAndAreasSorted_data() {
         QTest::addColumn<QString>("prefecture");
         QTest::addColumn<QString>("municipality");    // one expected entry
         QTest::addColumn<QString>("area");            // an area entry: area, blank, municipality
@@ -112,7 +112,7 @@ private slots:
         QTest::newRow("island") << "31" << "ΝΑΞΟΥ" << "ΦΙΛΟΤΙΟΥ ΔΡΥΜΑΛΙΑΣ" << "31007";
         QTest::newRow("mainland") << "22" << "ΜΕΤΣΟΒΟΥ" << "ΑΝΗΛΙΟΥ ΜΕΤΣΟΒΟΥ" << "22026";
     }
-    void municipalitiesOfEachShape() {
+    void aPrefecturesListHoldsItsMunicipalitiesAndAreasSorted() {
         QFETCH(QString, prefecture);
         QFETCH(QString, municipality);
         QFETCH(QString, area);

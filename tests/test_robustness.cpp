@@ -105,11 +105,11 @@ struct Session {
         QStringList out;
         const GeneralPage &g = general();
         for (int c = 1; c <= 4; ++c)
-            out << g.m_taxpayerGrid->Cells(c, 1);
+            out << g.m_taxpayerGrid->cellText(c, 1);
         for (int c = 1; c <= 5; ++c)
-            out << g.m_spouseGrid->Cells(c, 1);
+            out << g.m_spouseGrid->cellText(c, 1);
         for (int c = 0; c <= 4; ++c)
-            out << g.m_representativeGrid->Cells(c, 1);
+            out << g.m_representativeGrid->cellText(c, 1);
         out << g.m_notes->toPlainText() << g.m_taxOffices->currentText() << g.m_taxOfficeCodes->currentText();
         return out;
     }
@@ -184,7 +184,7 @@ private slots:
     // The children grid typed through with the keyboard: Tab from cell to
     // cell, a second child begun with the navigator, the arrow keys to another
     // row. Every value lands in the row and the column it was typed into.
-    void childrenTypedCellByCell() {
+    void everyChildValueLandsInTheCellItWasTypedInto() {
         Session s;
         s.open(kFirst);
         s.navigator(DataNavigator::Button::Insert);

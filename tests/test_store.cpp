@@ -79,7 +79,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(kDatabaseFileName));
     }
 
-    void wrongPasswordFailsAtOpen() {
+    void aWrongPasswordFailsAtOpenInEitherMode() {
         Fresh f;
         for (auto mode : {Connection::Mode::Read, Connection::Mode::ReadWrite}) {
             Connection c;
@@ -100,7 +100,7 @@ private slots:
         QVERIFY(!file.readAll().contains("CREATE TABLE"));
     }
 
-    void schemaPositions() {
+    void eachColumnStandsAtItsPosition() {
         Fresh f;
         QCOMPARE(columnsOf(f.rw, "citizendata"), QStringList({"ID", "Surname", "Name", "FatherName", "afm"}));
         QCOMPARE(columnsOf(f.rw, "wifedata").size(), 7);
@@ -125,7 +125,7 @@ private slots:
         QCOMPARE(t2.at(26), QStringLiteral("AFMYpox"));
     }
 
-    void bothConnectionsAtOnce() {
+    void theReadOnlyConnectionSeesTheWritesButCannotWrite() {
         Fresh f;
         Connection ro;
         ro.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::Read);
@@ -283,7 +283,7 @@ private slots:
         QVERIFY(DeriveRawKey(QStringLiteral("no-such.mdb"), kDatabasePassword).isEmpty());
     }
 
-    void datasetNavigationAndEditing() {
+    void aDatasetInsertsEditsCancelsAndDeletesRowByRow() {
         Fresh f;
         Dataset ds(&f.rw);
         ds.setCommandText("select * from children where AFMYpox='1'");
@@ -343,7 +343,7 @@ private slots:
         }
     }
 
-    void beforePostMayChangeOrRefuse() {
+    void aBeforePostHookMayChangeTheRowOrRefuseIt() {
         Fresh f;
         Dataset ds(&f.rw);
         int calls = 0;
@@ -367,7 +367,7 @@ private slots:
         QCOMPARE(ds.textByName("AFMYpox"), QStringLiteral("999"));
     }
 
-    void sqlFormsOfTheLookups() {
+    void theLookupStatementsRunAsWritten() {
         Connection ro;
         ScratchFolder folder;
         ro.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::Read);
@@ -409,7 +409,7 @@ private slots:
         QCOMPARE(empty.recordCount(), 1);
     }
 
-    void accessPatterns() {
+    void aDeclarationsOneRowIsStoredLoadedAndDeleted() {
         Fresh f;
         Dataset ds(&f.rw);
         const QString sql = DeclarationQuery("select * from wifedata where afmypox='", "123");

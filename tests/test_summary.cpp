@@ -2,6 +2,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include "widgets/DataGrid.h"
 #include "widgets/DataNavigator.h"
@@ -21,15 +22,9 @@ const QString kOtherTax = QStringLiteral("111111111");
 
 struct Summary {
     ScratchFolder folder;
-    std::unique_ptr<MainWindow> form;
-    DataGrid *table1Grid, *table2Grid;
+    std::unique_ptr<MainWindow> form = MakeMainWindow();
+    DataGrid *table1Grid = Control<DataGrid>(form.get(), "DBGrid2"), *table2Grid = Control<DataGrid>(form.get(), "DBGrid3");
 
-    Summary() {
-        form = MakeMainWindow();
-        table1Grid = form->findChild<DataGrid *>("DBGrid2");
-        table2Grid = form->findChild<DataGrid *>("DBGrid3");
-        Q_ASSERT(table1Grid && table2Grid);
-    }
     // Rows as a wizard would append them, then the declaration opened on them.
     void addRow(const char *table, const QString &tax, const QString &prefecture) {
         Dataset append(form->m_declarationConnection.get());
@@ -41,12 +36,9 @@ struct Summary {
         append.post();
     }
     QStringList stored(const char *table) const {
-        Dataset rows(form->m_declarationConnection.get());
-        rows.setCommandText(QStringLiteral("select NOMOSDESC, AFMYpox from %1").arg(QLatin1String(table)));
-        rows.open();
         QStringList l;
-        for (int r = 0; r < rows.recordCount(); ++r, rows.next())
-            l << rows.text(0) + "/" + rows.text(1);
+        for (const QStringList &row : StoredRows(QStringLiteral("select NOMOSDESC, AFMYpox from %1").arg(table)))
+            l << row.join('/');
         return l;
     }
     QStringList shown(const DataGrid *grid) const {
@@ -75,13 +67,9 @@ class SummaryTest : public QObject {
 private slots:
     void init() { QVERIFY(!QApplication::activeModalWidget()); }
 
-    void pageWithItsLists() {
+    void listsBothTablesReadOnlyWithTheirColumns() {
         Summary s;
-        auto text = [&](const char *name) {
-            if (auto *label = s.form->findChild<QLabel *>(name))
-                return label->text();
-            return s.form->findChild<QPushButton *>(name)->text();
-        };
+        auto text = [&](const char *name) { return Control(s.form.get(), name)->property("text").toString(); };
         QCOMPARE(text("Label9"), QStringLiteral("ΠΙΝΑΚΑΣ 1: ΣΤΟΙΧΕΙΑ ΟΙΚΟΠΕΔΩΝ ΚΑΙ ΚΤΙΣΜΑΤΩΝ"));
         QCOMPARE(text("Button4"), QStringLiteral("Διαγραφή ακινήτου"));
         QCOMPARE(text("Label10"), QStringLiteral("ΠΙΝΑΚΑΣ 2: ΣΤΟΙΧΕΙΑ ΑΓΡΟΤΕΜΑΧΙΩΝ"));
@@ -130,47 +118,58 @@ private slots:
         QVERIFY(s.form->findChild<DataNavigator *>("DBNavigator3")->isHidden());
     }
 
-    void deletingTheSecondOfTwoPlots() {
+    // Deleting asks first; Yes deletes the selected row (marked *) of the open
+    // declaration, whose rows another declaration's row stands between, and
+    // nothing else; the selection moves to the next row, or the new last row.
+    void deletesTheSelectedRowOnlyAfterYes_data() {
+        QTest::addColumn<int>("table");
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("Table 1, a middle row") << 1 << QStringList{"Α", "*Β", "Γ", "Δ"} << QStringList{"Α", "*Γ", "Δ"};
+        QTest::newRow("Table 1, the last row") << 1 << QStringList{"Α", "Β", "*Γ"} << QStringList{"Α", "*Β"};
+        QTest::newRow("Table 2, the last of two") << 2 << QStringList{"ΑΘΗΝΩΝ", "*ΚΥΚΛΑΔΩΝ"} << QStringList{"*ΑΘΗΝΩΝ"};
+    }
+    void deletesTheSelectedRowOnlyAfterYes() {
+        QFETCH(int, table);
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, after);
+        auto unmark = [](QStringList &rows) {
+            const int at = int(rows.indexOf(QRegularExpression("\\*.*")));   // the whole text matches
+            rows[at].remove(0, 1);
+            return at;
+        };
+        const int selected = unmark(before), selectedAfter = unmark(after);
+        const char *rowsTable = table == 1 ? "table1" : "table2", *otherTable = table == 1 ? "table2" : "table1";
         Summary s;
-        s.addRow("table2", kTax, "ΑΘΗΝΩΝ");
-        s.addRow("table2", kOtherTax, "ΑΛΛΗ ΔΗΛΩΣΗ");
-        s.addRow("table2", kTax, "ΚΥΚΛΑΔΩΝ");
-        s.addRow("table1", kTax, "ΟΙΚΟΠΕΔΟ");
+        for (int r = 0; r < before.size(); ++r) {
+            s.addRow(rowsTable, kTax, before[r]);
+            if (r == 0)
+                s.addRow(rowsTable, kOtherTax, "ΑΛΛΗ ΔΗΛΩΣΗ");
+        }
+        s.addRow(otherTable, kTax, "ΑΛΛΟΣ ΠΙΝΑΚΑΣ");
         OpenDeclaration(*s.form, kTax);
-        QCOMPARE(s.shown(s.table2Grid), QStringList({"ΑΘΗΝΩΝ", "ΚΥΚΛΑΔΩΝ"}));
-        QCOMPARE(s.shown(s.table1Grid), QStringList({"ΟΙΚΟΠΕΔΟ"}));
+        DataGrid *grid = table == 1 ? s.table1Grid : s.table2Grid;
+        const char *button = table == 1 ? "Button4" : "Button5";
+        QCOMPARE(s.shown(grid), before);
 
         // the selected row is the dataset's current row
-        s.table2Grid->setCurrentIndex(s.table2Grid->model()->index(1, 3));
-        QCOMPARE(s.form->m_table2Rows->recNo(), 1);
-        QCOMPARE(s.remove("Button5", false), QStringList({"Είστε σίγουρος;"}));
-        QCOMPARE(s.shown(s.table2Grid).size(), 2);
+        grid->setCurrentIndex(grid->model()->index(selected, 3));
+        QCOMPARE(grid->dataset()->recNo(), selected);
+        QCOMPARE(s.remove(button, false), QStringList({"Είστε σίγουρος;"}));
+        QCOMPARE(s.shown(grid), before);
 
-        QCOMPARE(s.remove("Button5", true), QStringList({"Είστε σίγουρος;"}));
-        QCOMPARE(s.shown(s.table2Grid), QStringList({"ΑΘΗΝΩΝ"}));
-        QCOMPARE(s.selectedRow(s.table2Grid), 0);
-        QCOMPARE(s.stored("table2"), QStringList({"ΑΘΗΝΩΝ/" + kTax, "ΑΛΛΗ ΔΗΛΩΣΗ/" + kOtherTax}));
-        QCOMPARE(s.stored("table1"), QStringList({"ΟΙΚΟΠΕΔΟ/" + kTax}));   // the other table is untouched
+        QCOMPARE(s.remove(button, true), QStringList({"Είστε σίγουρος;"}));
+        QCOMPARE(s.shown(grid), after);
+        QCOMPARE(s.selectedRow(grid), selectedAfter);
+        QCOMPARE(grid->dataset()->recNo(), selectedAfter);
+        QStringList stored = {after[0] + "/" + kTax, "ΑΛΛΗ ΔΗΛΩΣΗ/" + kOtherTax};
+        for (const QString &row : after.mid(1))
+            stored << row + "/" + kTax;
+        QCOMPARE(s.stored(rowsTable), stored);
+        QCOMPARE(s.stored(otherTable), QStringList({"ΑΛΛΟΣ ΠΙΝΑΚΑΣ/" + kTax}));   // the other table is untouched
     }
 
-    void deletingInTheMiddleAndAtTheEnd() {
-        Summary s;
-        for (const char *name : {"Α", "Β", "Γ", "Δ"})
-            s.addRow("table1", kTax, QString::fromUtf8(name));
-        OpenDeclaration(*s.form, kTax);
-        s.table1Grid->setCurrentIndex(s.table1Grid->model()->index(1, 0));
-        s.remove("Button4", true);
-        QCOMPARE(s.shown(s.table1Grid), QStringList({"Α", "Γ", "Δ"}));
-        QCOMPARE(s.selectedRow(s.table1Grid), 1);   // the row after the deleted one
-        s.table1Grid->setCurrentIndex(s.table1Grid->model()->index(2, 0));
-        s.remove("Button4", true);
-        QCOMPARE(s.shown(s.table1Grid), QStringList({"Α", "Γ"}));
-        QCOMPARE(s.selectedRow(s.table1Grid), 1);   // the new last row
-        QCOMPARE(s.form->m_table1Rows->recNo(), 1);
-        QCOMPARE(s.stored("table1").size(), 2);
-    }
-
-    void deletingFromAnEmptyList() {
+    void deletingFromAnEmptyListAsksAndChangesNothing() {
         Summary s;
         s.addRow("table2", kTax, "ΜΟΝΟ");
         OpenDeclaration(*s.form, kTax);
@@ -183,7 +182,7 @@ private slots:
         QVERIFY(s.stored("table2").isEmpty());
     }
 
-    void engineErrorsAreReported() {
+    void aDeletionTheEngineRefusesIsReportedAndTheRowStays() {
         Summary s;
         s.addRow("table2", kTax, "ΚΡΑΤΗΜΕΝΟ");
         OpenDeclaration(*s.form, kTax);
@@ -194,7 +193,7 @@ private slots:
         QCOMPARE(s.stored("table2").size(), 1);
     }
 
-    void storedRowsAreListedAtOnce() {
+    void storedRowsAreListedAtOnceAndAnotherDeclarationReplacesThem() {
         Summary s;
         OpenDeclaration(*s.form, kTax);
         QCOMPARE(s.table1Grid->model()->rowCount(), 0);

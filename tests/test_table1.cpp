@@ -54,7 +54,7 @@ struct Wizard {
         OpenDeclaration(*form, kTax);
         form->m_generalPage->m_declarationKind->setCurrentIndex(declarationKind);
         if (spouse)
-            form->m_generalPage->m_spouseGrid->setCells(1, 1, QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΥ"));
+            form->m_generalPage->m_spouseGrid->setCellText(1, 1, QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΥ"));
         for (int n = 1; n <= children; ++n) {
             form->m_childrenData->insert();
             form->m_childrenData->setFieldByName(QStringLiteral("Surname"), QStringLiteral("ΠΑΙΔΙ %1").arg(n));

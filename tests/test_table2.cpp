@@ -351,7 +351,7 @@ private slots:
     // An initial declaration: listed municipality and street, twelve steps, store with the warning.
     void storesTheRowOfAnInitialDeclarationAfterAWarning() {
         Wizard z;
-        z.form->m_generalPage->m_spouseGrid->setCells(3, 1, QStringLiteral("ΓΕΩΡΓΙΟΥ ΝΙΚΟΣ"));
+        z.form->m_generalPage->m_spouseGrid->setCellText(3, 1, QStringLiteral("ΓΕΩΡΓΙΟΥ ΝΙΚΟΣ"));
         for (const char *child : {"Α", "Β", "Γ"})
             z.addChild(QString::fromUtf8(child));
         z.press("Button3");

@@ -66,7 +66,7 @@ private slots:
                  QByteArray("&#128512;"));
     }
 
-    void capitalsOfTheGreekCodePage() {
+    void upperCaseKeepsTheTonosAndLettersWithoutACapital() {
         auto upper = [](const QString &s) {
             return DecodeText(CodePage::Windows1253, UpperCp1253(EncodeForMarkup(CodePage::Windows1253, s)));
         };
@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(upper(QStringLiteral("ΑΒΓ")), QStringLiteral("ΑΒΓ"));
     }
 
-    void normalisation_data() {
+    void aDecimalFieldIsNormalisedToItsPattern_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("expected");
@@ -103,14 +103,14 @@ private slots:
         QTest::newRow("two commas stay") << "1,2,3" << two << "1,2,3";
         QTest::newRow("sign stays") << "-12" << two << "-12";
     }
-    void normalisation() {
+    void aDecimalFieldIsNormalisedToItsPattern() {
         QFETCH(QString, text);
         QFETCH(QString, pattern);
         QFETCH(QString, expected);
         QCOMPARE(NormaliseDecimalText(text, pattern), expected);
     }
 
-    void readingNumbers() {
+    void numbersAreReadOnlyInTheFormsTheFieldsAllow() {
         QCOMPARE(ReadDecimal(QStringLiteral("100,0001")).value(), 100.0001);
         QCOMPARE(ReadDecimal(QStringLiteral(",5")).value(), 0.5);
         QCOMPARE(ReadDecimal(QStringLiteral("12,")).value(), 12.0);

@@ -22,7 +22,7 @@ namespace {
 
 bool allEmpty(const StringGrid *grid, int fromColumn, int toColumn) {
     for (int c = fromColumn; c <= toColumn; ++c)
-        if (!grid->Cells(c, 1).isEmpty())
+        if (!grid->cellText(c, 1).isEmpty())
             return false;
     return true;
 }
@@ -30,14 +30,14 @@ bool allEmpty(const StringGrid *grid, int fromColumn, int toColumn) {
 ColumnValues cells(const StringGrid *grid, int fromColumn, int toColumn, int firstPosition) {
     ColumnValues values;
     for (int c = fromColumn; c <= toColumn; ++c)
-        values.append({firstPosition + c - fromColumn, grid->Cells(c, 1)});
+        values.append({firstPosition + c - fromColumn, grid->cellText(c, 1)});
     return values;
 }
 
 QStringList rowCells(const StringGrid *grid, int fromColumn, int toColumn) {
     QStringList l;
     for (int c = fromColumn; c <= toColumn; ++c)
-        l << grid->Cells(c, 1);
+        l << grid->cellText(c, 1);
     return l;
 }
 
@@ -46,7 +46,7 @@ void loadCells(const Dataset &row, int firstPosition, StringGrid *grid, int from
     for (int c = fromColumn; c <= toColumn; ++c) {
         const int position = firstPosition + c - fromColumn;
         if (!row.isNull(position))
-            grid->setCells(c, 1, row.text(position));
+            grid->setCellText(c, 1, row.text(position));
     }
 }
 
@@ -110,11 +110,11 @@ void MainWindow::clearGeneralPage() {
     page.m_taxOfficeCodes->setCurrentIndex(0);
     page.m_declarationKind->setCurrentIndex(0);
     for (int c = 1; c <= 4; ++c)
-        page.m_taxpayerGrid->setCells(c, 1, QString());
+        page.m_taxpayerGrid->setCellText(c, 1, QString());
     for (int c = 1; c <= 5; ++c)
-        page.m_spouseGrid->setCells(c, 1, QString());
+        page.m_spouseGrid->setCellText(c, 1, QString());
     for (int c = 0; c <= 4; ++c)
-        page.m_representativeGrid->setCells(c, 1, QString());
+        page.m_representativeGrid->setCellText(c, 1, QString());
     page.m_notes->clear();
 }
 
@@ -203,8 +203,8 @@ void MainWindow::storeRepresentativeRow() {
 int MainWindow::validateDeclaration() {
     GeneralPage &page = *m_generalPage;
     DeclarationSnapshot d;
-    d.surname = page.m_taxpayerGrid->Cells(1, 1);
-    d.taxNumber = page.m_taxpayerGrid->Cells(4, 1);
+    d.surname = page.m_taxpayerGrid->cellText(1, 1);
+    d.taxNumber = page.m_taxpayerGrid->cellText(4, 1);
     d.spouse = rowCells(page.m_spouseGrid, 1, 5);
     d.representative = rowCells(page.m_representativeGrid, 0, 4);
     d.currentYear = QDate::currentDate().year();

@@ -101,7 +101,7 @@ void ExportDeclaration(MainWindow &form) {
     QString folder = QCoreApplication::applicationDirPath();
     if (!QFileInfo(folder).isWritable())
         folder = QDir::currentPath();
-    const QString taxNumber = form.m_generalPage->m_taxpayerGrid->Cells(4, 1);
+    const QString taxNumber = form.m_generalPage->m_taxpayerGrid->cellText(4, 1);
     const QString path = SaveFileName(QStringLiteral("Επιλέξτε ένα όνομα αρχείου"), QStringLiteral("*.xml"),
                                       QStringLiteral("xml"), folder + QStringLiteral("/D7-") + taxNumber);
     if (path.isEmpty())

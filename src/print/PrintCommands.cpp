@@ -24,7 +24,7 @@ namespace {
 QStringList RowCells(const StringGrid *grid, int fromColumn, int toColumn) {
     QStringList cells;
     for (int c = fromColumn; c <= toColumn; ++c)
-        cells << grid->Cells(c, 1);
+        cells << grid->cellText(c, 1);
     return cells;
 }
 

@@ -27,7 +27,7 @@ public:
         if (event->type() == QEvent::KeyPress) {
             const QChar typed = TypedCharacter(static_cast<QKeyEvent *>(event));
             const int column = object->property("d7Column").toInt();
-            if (!typed.isNull() && typed != kTab && !m_grid->accepts(column, typed)) {
+            if (!typed.isNull() && typed != kTab && !m_grid->acceptsKey(column, typed)) {
                 Beep();
                 return true;
             }
@@ -66,7 +66,7 @@ StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, Q
         setCurrentCell(m_fixedRows, m_fixedColumns, QItemSelectionModel::NoUpdate);
 }
 
-QString StringGrid::Cells(int column, int row) const {
+QString StringGrid::cellText(int column, int row) const {
     // A cell being typed in holds what its editor shows, as the user sees it;
     // storing or checking the page must not miss it.
     if (state() == EditingState && currentRow() == row && currentColumn() == column)
@@ -76,7 +76,7 @@ QString StringGrid::Cells(int column, int row) const {
     return it ? it->text() : QString();
 }
 
-void StringGrid::setCells(int column, int row, const QString &text) {
+void StringGrid::setCellText(int column, int row, const QString &text) {
     if (QTableWidgetItem *it = item(row, column))
         it->setText(text);
 }
@@ -97,7 +97,7 @@ void StringGrid::setReadOnlyCell(int column, int row) {
 }
 
 void StringGrid::setColumnKeyFilter(int column, std::function<bool(QChar)> filter) {
-    m_filters.insert(column, std::move(filter));
+    m_columnKeyFilters.insert(column, std::move(filter));
 }
 
 bool StringGrid::isEditableCell(int column, int row) const {
@@ -105,9 +105,9 @@ bool StringGrid::isEditableCell(int column, int row) const {
     return it && (it->flags() & Qt::ItemIsEditable);
 }
 
-bool StringGrid::accepts(int column, QChar typed) const {
-    const auto it = m_filters.constFind(column);
-    return it == m_filters.constEnd() || (*it)(typed);
+bool StringGrid::acceptsKey(int column, QChar typed) const {
+    const auto it = m_columnKeyFilters.constFind(column);
+    return it == m_columnKeyFilters.constEnd() || (*it)(typed);
 }
 
 void StringGrid::keyPressEvent(QKeyEvent *event) {
@@ -117,7 +117,7 @@ void StringGrid::keyPressEvent(QKeyEvent *event) {
     if (!typed.isNull() && typed != kTab && current.isValid() && state() != EditingState) {
         if (!isEditableCell(current.column(), current.row()))
             return;   // a cell that takes no typing drops it silently
-        if (!accepts(current.column(), typed)) {
+        if (!acceptsKey(current.column(), typed)) {
             Beep();
             return;
         }

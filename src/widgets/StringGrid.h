@@ -1,5 +1,5 @@
-// A small grid of text cells with fixed (title) rows and columns, addressed as
-// Cells(column, row) like the paper form it mirrors.
+// A small grid of text cells with fixed (title) rows and columns, addressed
+// column first, cellText(column, row), like the paper form it mirrors.
 #pragma once
 
 #include <QTableWidget>
@@ -12,8 +12,8 @@ class StringGrid : public QTableWidget {
 public:
     StringGrid(int columns, int rows, int fixedColumns, int fixedRows, QWidget *parent = nullptr);
 
-    QString Cells(int column, int row) const;
-    void setCells(int column, int row, const QString &text);
+    QString cellText(int column, int row) const;
+    void setCellText(int column, int row, const QString &text);
     void setColumnWidths(const QList<int> &widths);
     // A cell that takes no typing at all (it still shows its text).
     void setReadOnlyCell(int column, int row);
@@ -28,10 +28,10 @@ protected:
 
 private:
     friend class StringGridDelegate;
-    bool accepts(int column, QChar typed) const;
+    bool acceptsKey(int column, QChar typed) const;
     int m_fixedColumns;
     int m_fixedRows;
-    QHash<int, std::function<bool(QChar)>> m_filters;
+    QHash<int, std::function<bool(QChar)>> m_columnKeyFilters;
 };
 
 }  // namespace d7

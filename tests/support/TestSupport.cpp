@@ -33,6 +33,39 @@ AsOrdinaryUser::~AsOrdinaryUser() {
         qFatal("could not return to the test's own user");
 }
 
+QByteArray ReadFile(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteFile(const QString &path, const QByteArray &bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QString FixtureDifference(const QByteArray &written, const QString &fixture, d7::CodePage codePage) {
+    const QString path = QStringLiteral(D7_SOURCE_DIR "/tests/fixtures/") + fixture;
+    if (qEnvironmentVariableIsSet("D7_UPDATE_FIXTURES") && !WriteFile(path, written))
+        return QStringLiteral("cannot write the fixture ") + path;
+    const QByteArray expected = ReadFile(path);
+    if (written == expected)
+        return {};
+    const QList<QByteArray> a = written.split('\n'), e = expected.split('\n');
+    QString difference = fixture + QStringLiteral(" differs");
+    for (int i = 0; i < std::max(a.size(), e.size()); ++i)
+        if (a.value(i, "<end>") != e.value(i, "<end>")) {
+            difference = QStringLiteral("%1 line %2:\n  written  %3\n  expected %4")
+                             .arg(fixture)
+                             .arg(i + 1)
+                             .arg(d7::DecodeText(codePage, a.value(i, "<end>")),
+                                  d7::DecodeText(codePage, e.value(i, "<end>")));
+            break;
+        }
+    qWarning().noquote() << difference;   // whole, where a comparison would cut it short
+    return difference;
+}
+
 qint64 RunInChild(const std::function<void()> &work) {
     const pid_t child = fork();
     if (child == 0) {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+#include "text/CodePage.h"
 #include "widgets/Command.h"
 #include "app/QtTexts.h"
 
@@ -103,6 +104,16 @@ public:
 private:
     bool m_switched = false;
 };
+
+// The bytes of a file (empty when it cannot be read); writing one makes its
+// folder when missing and tells whether all of it was written.
+QByteArray ReadFile(const QString &path);
+bool WriteFile(const QString &path, const QByteArray &bytes);
+
+// How bytes a program wrote differ from their fixture under tests/fixtures:
+// the first line that differs, decoded from the file's code page; empty when
+// they are the same. With D7_UPDATE_FIXTURES set, the fixture is rewritten.
+QString FixtureDifference(const QByteArray &written, const QString &fixture, d7::CodePage codePage);
 
 // Runs work in a child process, as a second program would, and returns its
 // process id; Finish waits for it and tells whether it exited with status 0.

@@ -231,13 +231,13 @@ void GeneralPage::saveGeneralData() {
     }
     auto anyEmpty = [](const StringGrid *grid, int from, int to) {
         for (int c = from; c <= to; ++c)
-            if (grid->Cells(c, 1).isEmpty())
+            if (grid->cellText(c, 1).isEmpty())
                 return true;
         return false;
     };
     auto allEmpty = [](const StringGrid *grid, int from, int to) {
         for (int c = from; c <= to; ++c)
-            if (!grid->Cells(c, 1).isEmpty())
+            if (!grid->cellText(c, 1).isEmpty())
                 return false;
         return true;
     };
@@ -269,15 +269,15 @@ void GeneralPage::writeGridTitles() {
                                         QStringLiteral("ΟΝΟΜΑ"), QStringLiteral("ΕΠΩΝΥΜΟ & ΟΝΟΜΑ ΠΑΤΕΡΑ"),
                                         QStringLiteral("ΑΦΜ")};
     for (int c = 0; c < taxpayerTitles.size(); ++c)
-        m_taxpayerGrid->setCells(c, 0, taxpayerTitles[c]);
-    m_taxpayerGrid->setCells(0, 1, QStringLiteral("1."));
+        m_taxpayerGrid->setCellText(c, 0, taxpayerTitles[c]);
+    m_taxpayerGrid->setCellText(0, 1, QStringLiteral("1."));
 
     const QStringList spouseTitles = {QStringLiteral("Α/Α"), QStringLiteral("ΕΠΩΝΥΜΟ"), QStringLiteral("ΟΝΟΜΑ"),
                                       QStringLiteral("ΕΠΩΝΥΜΟ & ΟΝΟΜΑ ΠΑΤΕΡΑ"), QStringLiteral("A.TΑΥΤΟΤHTAΣ"),
                                       QStringLiteral("ΑΦΜ")};
     for (int c = 0; c < spouseTitles.size(); ++c)
-        m_spouseGrid->setCells(c, 0, spouseTitles[c]);
-    m_spouseGrid->setCells(0, 1, QStringLiteral("2."));
+        m_spouseGrid->setCellText(c, 0, spouseTitles[c]);
+    m_spouseGrid->setCellText(0, 1, QStringLiteral("2."));
 
     m_childrenGrid->datasetModel()->setPickList(4, ChildBirthYears());
 
@@ -285,7 +285,7 @@ void GeneralPage::writeGridTitles() {
                                               QStringLiteral("ΟΝΟΜΑ"), QStringLiteral("Α.ΤΑΥΤΟΤΗΤΑΣ"),
                                               QStringLiteral("ΑΦΜ")};
     for (int c = 0; c < representativeTitles.size(); ++c)
-        m_representativeGrid->setCells(c, 0, representativeTitles[c]);
+        m_representativeGrid->setCellText(c, 0, representativeTitles[c]);
 }
 
 }  // namespace d7

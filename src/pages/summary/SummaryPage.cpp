@@ -36,7 +36,7 @@ QList<GridColumn> columns(std::initializer_list<std::pair<const char *, const ch
 
 }  // namespace
 
-QList<GridColumn> SummaryPage::Table1Columns() {
+QList<GridColumn> SummaryPage::table1Columns() {
     return columns({{"NOMOSDESC", "ΝΟΜΟΣ"},
                     {"DIMOSDESC", "ΔΗΜΟΣ/ΔΙΑΜ. ή ΚΟΙΝΟΤΗΤΑ"},
                     {"ODOSDESC", "ΟΔΟΣ"},
@@ -68,7 +68,7 @@ QList<GridColumn> SummaryPage::Table1Columns() {
                    {"NOMOSDESC", "DIMOSDESC", "ODOSDESC", "ODOSDESC2", "ODOSDESC3", "ODOSDESC4"});
 }
 
-QList<GridColumn> SummaryPage::Table2Columns() {
+QList<GridColumn> SummaryPage::table2Columns() {
     return columns({{"NOMOSDESC", "ΝΟΜΟΣ"},
                     {"DIMOSDESC", "ΔΗΜΟΣ/ΔΙΑΜ. ή ΚΟΙΝΟΤΗΤΑ"},
                     {"ODOSDESC", "ΟΔΟΣ ή ΘΕΣΗ"},
@@ -114,12 +114,12 @@ SummaryPage::SummaryPage(MainWindow &form, QWidget *parent) : QWidget(parent), m
         const char *navigatorName;
     };
     Block blocks[2] = {
-        {Label9, "Label9", QStringLiteral("ΠΙΝΑΚΑΣ 1: ΣΤΟΙΧΕΙΑ ΟΙΚΟΠΕΔΩΝ ΚΑΙ ΚΤΙΣΜΑΤΩΝ"), Button4, "Button4",
-         QStringLiteral("Διαγραφή ακινήτου"), DBGrid2, "DBGrid2", m_form.m_table1Rows, Table1Columns(), DBNavigator2,
+        {m_table1Heading, "Label9", QStringLiteral("ΠΙΝΑΚΑΣ 1: ΣΤΟΙΧΕΙΑ ΟΙΚΟΠΕΔΩΝ ΚΑΙ ΚΤΙΣΜΑΤΩΝ"), m_deleteTable1RowButton, "Button4",
+         QStringLiteral("Διαγραφή ακινήτου"), m_table1Grid, "DBGrid2", m_form.m_table1Rows, table1Columns(), m_table1Navigator,
          "DBNavigator2"},
-        {Label10, "Label10", QStringLiteral("ΠΙΝΑΚΑΣ 2: ΣΤΟΙΧΕΙΑ ΑΓΡΟΤΕΜΑΧΙΩΝ"), Button5, "Button5",
-         QStringLiteral("Διαγραφή αγροτεμαχίου"), DBGrid3, "DBGrid3", m_form.m_table2Rows, Table2Columns(),
-         DBNavigator3, "DBNavigator3"},
+        {m_table2Heading, "Label10", QStringLiteral("ΠΙΝΑΚΑΣ 2: ΣΤΟΙΧΕΙΑ ΑΓΡΟΤΕΜΑΧΙΩΝ"), m_deleteTable2RowButton, "Button5",
+         QStringLiteral("Διαγραφή αγροτεμαχίου"), m_table2Grid, "DBGrid3", m_form.m_table2Rows, table2Columns(),
+         m_table2Navigator, "DBNavigator3"},
     };
     int y = 6;
     for (Block &b : blocks) {
@@ -136,20 +136,20 @@ SummaryPage::SummaryPage(MainWindow &form, QWidget *parent) : QWidget(parent), m
         y += 232;
     }
 
-    Label103 = named(new QLabel(QStringLiteral("Αν θέλετε να κάνετε αλλαγές σε κάποιο ακίνητο, θα πρέπει να το διαγράψετε και να κάνετε εισαγωγή νέου ακινήτου ή αγροτεμαχίου"),
-                                this),
-                     "Label103");
-    Label103->setGeometry(8, y + 4, 779, 16);
+    m_changeRowHint = named(new QLabel(QStringLiteral("Αν θέλετε να κάνετε αλλαγές σε κάποιο ακίνητο, θα πρέπει να το διαγράψετε και να κάνετε εισαγωγή νέου ακινήτου ή αγροτεμαχίου"),
+                                       this),
+                            "Label103");
+    m_changeRowHint->setGeometry(8, y + 4, 779, 16);
 
-    ConnectCommand(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
-    ConnectCommand(Button5, &QPushButton::clicked, this, [this] { Button5Click(); });
+    ConnectCommand(m_deleteTable1RowButton, &QPushButton::clicked, this, [this] { deleteTable1Row(); });
+    ConnectCommand(m_deleteTable2RowButton, &QPushButton::clicked, this, [this] { deleteTable2Row(); });
 }
 
-void SummaryPage::Button4Click() { DeleteCurrentRow(DBNavigator2); }
+void SummaryPage::deleteTable1Row() { deleteSelectedRow(m_table1Navigator); }
 
-void SummaryPage::Button5Click() { DeleteCurrentRow(DBNavigator3); }
+void SummaryPage::deleteTable2Row() { deleteSelectedRow(m_table2Navigator); }
 
-void SummaryPage::DeleteCurrentRow(DataNavigator *navigator) {
+void SummaryPage::deleteSelectedRow(DataNavigator *navigator) {
     if (!AskYesNo(QStringLiteral("Είστε σίγουρος;")))
         return;
     try {

@@ -21,20 +21,20 @@ public:
     explicit SummaryPage(MainWindow &form, QWidget *parent = nullptr);
 
     // Delete the selected row of the upper (Table 1) or lower (Table 2) list.
-    void Button4Click();
-    void Button5Click();
+    void deleteTable1Row();
+    void deleteTable2Row();
 
     // The columns each list shows, in order, with their titles.
-    static QList<GridColumn> Table1Columns();
-    static QList<GridColumn> Table2Columns();
+    static QList<GridColumn> table1Columns();
+    static QList<GridColumn> table2Columns();
 
-    QLabel *Label9, *Label10, *Label103;
-    QPushButton *Button4, *Button5;
-    DataGrid *DBGrid2, *DBGrid3;
-    DataNavigator *DBNavigator2, *DBNavigator3;
+    QLabel *m_table1Heading, *m_table2Heading, *m_changeRowHint;
+    QPushButton *m_deleteTable1RowButton, *m_deleteTable2RowButton;
+    DataGrid *m_table1Grid, *m_table2Grid;
+    DataNavigator *m_table1Navigator, *m_table2Navigator;
 
 private:
-    void DeleteCurrentRow(DataNavigator *navigator);
+    void deleteSelectedRow(DataNavigator *navigator);
 
     MainWindow &m_form;
 };
