@@ -163,7 +163,7 @@ private slots:
         QTest::newRow("tables") << TablesPage({NumberedRow(37, {{3, "<Α & Β>"}}), NumberedRow(37, {{7, {}}}),
                                                NumberedRow(37, {{5, {}}, {35, {}}})},
                                               {NumberedRow(27), NumberedRow(27, {{7, ""}, {10, " "}})})
-                                << "print/tables.htm" << "v1" << 9;
+                                << "print/tables-page.htm" << "v1" << 9;
     }
     void eachPageIsWrittenAsItsFixtureAndReadAsABrowserWould() {
         QFETCH(QByteArray, page);
