@@ -134,8 +134,7 @@ std::function<void(QWidget *)> saveAs(const QString &path, std::function<void(QF
             look(dialog);
         if (path.isEmpty())
             return dialog->reject();
-        dialog->selectFile(path);
-        static_cast<QDialog *>(dialog)->accept();   // as the Save button does
+        TypeIntoSaveDialog(dialog, path);
     };
 }
 

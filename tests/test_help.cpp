@@ -78,8 +78,7 @@ private slots:
         robot.custom([&](QWidget *dialog) {
             auto *files = qobject_cast<QFileDialog *>(dialog);
             proposed = QFileInfo(files->selectedFiles().value(0)).fileName();
-            files->selectFile(pdf);
-            static_cast<QDialog *>(files)->accept();
+            TypeIntoSaveDialog(files, pdf);
         });
         Control<QPushButton>(&w, "SavePdfButton")->click();
         QCOMPARE(robot.titles, QStringList{"Αποθήκευση ως PDF"});

@@ -67,8 +67,7 @@ void SaveAs(ModalAnswerer &robot, QString &proposed, const QString &path) {
     robot.custom([&proposed, path](QWidget *w) {
         auto *dialog = qobject_cast<QFileDialog *>(w);
         proposed = w->windowTitle() + u'|' + dialog->selectedFiles().value(0);
-        dialog->selectFile(path);   // the whole path: a folder change alone is applied later
-        static_cast<QDialog *>(dialog)->accept();
+        TypeIntoSaveDialog(dialog, path);
     });
 }
 

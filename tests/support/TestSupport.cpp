@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,6 +65,14 @@ QString FixtureDifference(const QByteArray &written, const QString &fixture, d7:
         }
     qWarning().noquote() << difference;   // whole, where a comparison would cut it short
     return difference;
+}
+
+void TypeIntoSaveDialog(QWidget *dialog, const QString &path) {
+    auto *files = qobject_cast<QFileDialog *>(dialog);
+    if (!files)
+        qFatal("not a file dialog");
+    files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+    static_cast<QDialog *>(files)->accept();   // as the Save button does
 }
 
 qint64 RunInChild(const std::function<void()> &work) {

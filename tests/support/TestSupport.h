@@ -84,6 +84,11 @@ QString ModalText(QWidget *w);
 // leaves out the row identifier.
 QList<QStringList> StoredRows(const QString &sql);
 
+// Answers a save dialog as a user does: the path typed into its name field
+// (a file chosen by program is ignored while that field has the focus, which
+// it gets as the dialog settles), then Save.
+void TypeIntoSaveDialog(QWidget *dialog, const QString &path);
+
 // A control of a window by its name; a missing one ends the test program.
 template <class T = QWidget>
 T *Control(const QObject *window, const char *name) {
