@@ -18,7 +18,7 @@ DataNavigator::DataNavigator(Dataset *dataset, QWidget *parent) : QWidget(parent
         const char *name;
         QStyle::StandardPixmap icon;
         QString hint;
-    } specs[4] = {
+    } kinds[4] = {
         {"Insert", QStyle::SP_FileDialogNewFolder, QStringLiteral("Εισαγωγή εγγραφής")},
         {"Delete", QStyle::SP_TrashIcon, QStringLiteral("Διαγραφή εγγραφής")},
         {"Post", QStyle::SP_DialogApplyButton, QStringLiteral("Αποθήκευση αλλαγών")},
@@ -26,9 +26,9 @@ DataNavigator::DataNavigator(Dataset *dataset, QWidget *parent) : QWidget(parent
     };
     for (int i = 0; i < 4; ++i) {
         auto *b = new QToolButton(this);
-        b->setObjectName(QString::fromLatin1(specs[i].name));
-        b->setIcon(StandardIcon(specs[i].icon));
-        b->setToolTip(specs[i].hint);
+        b->setObjectName(QString::fromLatin1(kinds[i].name));
+        b->setIcon(StandardIcon(kinds[i].icon));
+        b->setToolTip(kinds[i].hint);
         b->setFocusPolicy(Qt::NoFocus);
         layout->addWidget(b);
         m_buttons[i] = b;
