@@ -94,12 +94,8 @@ Table1Page::Table1Page(MainWindow &form, Table1Answers &answers, QWidget *parent
     wireHandlers();
 
     // Idle until a row is begun.
-    m_steps->setEnabled(false);
-    m_steps->setVisible(false);
-    m_tabCover->setVisible(false);
-    m_summaryCaption->setVisible(false);
-    m_summary->setVisible(false);
-    m_cancelRowButton->setEnabled(false);
+    m_frame = {m_summaryCaption, m_summary, m_steps, m_tabCover, m_startRowButton, m_cancelRowButton};
+    ShowWizardFrame(m_frame, false);
 }
 
 void Table1Page::buildPage() {

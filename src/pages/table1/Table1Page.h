@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include "pages/wizard/WizardSupport.h"
+
 #include "pages/wizard/LocationLookups.h"
 #include "pages/table1/Table1Record.h"
 
@@ -41,6 +43,7 @@ public:
     QLabel *m_instruction, *m_summaryCaption;
     QTabWidget *m_steps;
     QFrame *m_tabCover;
+    WizardFrame m_frame{};
     QPlainTextEdit *m_summary;
     QWidget *m_prefectureStep, *m_municipalityStep, *m_streetStep, *m_streetFrontStep, *m_blockStreetsStep,
         *m_blockNumberStep;

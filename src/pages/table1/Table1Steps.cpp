@@ -87,13 +87,8 @@ void Table1Page::openWizard() {
     m_ownerList->clear();
     m_ownerList->addItems(m_form.ownerList());
     m_ownerList->setCurrentIndex(0);
-    m_summaryCaption->setVisible(true);
-    m_summary->setVisible(true);
+    ShowWizardFrame(m_frame, true);
     refreshSummary();
-    m_steps->setEnabled(true);
-    m_steps->setVisible(true);
-    m_tabCover->setVisible(true);
-    m_tabCover->raise();
     showStep(m_prefectureStep);
     m_prefectures->select(0);
 
@@ -103,20 +98,9 @@ void Table1Page::openWizard() {
     m_ownerStore->setVisible(initial);
     if (!initial)
         m_kindOfEntry->setCurrentIndex(m_kindOfEntry->findText(kNewProperty));
-    m_startRowButton->setEnabled(false);
-    m_cancelRowButton->setEnabled(true);
 }
 
-void Table1Page::closeWizard() {
-    m_summaryCaption->setVisible(false);
-    m_summary->setVisible(false);
-    m_steps->setEnabled(false);
-    m_steps->setVisible(false);
-    m_tabCover->setVisible(false);
-    showStep(m_prefectureStep);
-    m_startRowButton->setEnabled(true);
-    m_cancelRowButton->setEnabled(false);
-}
+void Table1Page::closeWizard() { ShowWizardFrame(m_frame, false); }
 
 void Table1Page::abandonRow() {
     closeWizard();
@@ -207,22 +191,7 @@ bool Table1Page::storeRow(Table1StoreStep step) {
 
 // ------------------------------------------------------------- moving
 
-void Table1Page::showStep(QWidget *step) {
-    m_steps->setCurrentWidget(step);
-    // Keyboard work goes on in the page's first field.
-    if (!m_steps->isVisible())
-        return;
-    for (QWidget *w : step->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (!w->isVisibleTo(step) || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus) ||
-            w->inherits("QPushButton"))
-            continue;
-        const QWidget *shown = step->childAt(w->geometry().center());
-        if (shown == w || w->isAncestorOf(shown)) {   // not under a covering panel
-            w->setFocus();
-            return;
-        }
-    }
-}
+void Table1Page::showStep(QWidget *step) { ShowStep(m_steps, step); }
 
 void Table1Page::moveForward(QWidget *step) {
     showStep(step);

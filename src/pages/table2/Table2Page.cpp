@@ -50,20 +50,17 @@ Table2Page::Table2Page(MainWindow &form, Table2Answers &answers, QWidget *parent
     m_instruction = InstructionLabel(this, "Label102", QStringLiteral("Επιλέξτε \"Εισαγωγή νέου αγροτεμαχίου\" για να ξεκινήσετε την εισαγωγή στοιχείων για ένα αγροτεμάχιό σας."));
     m_startRowButton = StartButton(this, "Button3", QStringLiteral("Εισαγωγή νέου αγροτεμαχίου"));
     m_cancelRowButton = CancelButton(this, "Button1", QStringLiteral("Ακύρωση"));
-    m_cancelRowButton->setEnabled(false);
 
     m_steps = StepPages(this, "PageControl3");
     buildSteps();
     m_tabCover = named(new QWidget(this), "Panel2");
     CoverTabs(m_steps, m_tabCover);
-    m_steps->setCurrentIndex(0);
-    m_steps->setEnabled(false);
-    m_steps->setVisible(false);
 
     m_summaryCaption = SummaryCaption(this, "Label86", QStringLiteral("Έχετε εισάγει:"));
-    m_summaryCaption->setVisible(false);
     m_summary = SummaryBox(this, "RichEdit2");
-    m_summary->setVisible(false);
+    // Idle until a row is begun.
+    m_frame = {m_summaryCaption, m_summary, m_steps, nullptr, m_startRowButton, m_cancelRowButton};
+    ShowWizardFrame(m_frame, false);
 
     m_prefectures = new PairedList(m_prefectureNames, m_prefectureCodes, this);
     m_municipalities = new PairedList(m_municipalityNames, m_municipalityCodes, this);
@@ -308,27 +305,9 @@ QList<QLineEdit *> Table2Page::areaFields() const {
             m_forestArea,      m_quarryArea, m_openAirArea};
 }
 
-void Table2Page::showStep(QWidget *step) {
-    m_steps->setCurrentWidget(step);
-    // The cursor goes to the step's first field, so that the keyboard can answer at once.
-    for (QWidget *w : step->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (w->isVisibleTo(step) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
-            !qobject_cast<QPushButton *>(w)) {
-            w->setFocus();
-            return;
-        }
-    }
-}
+void Table2Page::showStep(QWidget *step) { ShowStep(m_steps, step); }
 
-void Table2Page::endWizard() {
-    m_summaryCaption->setVisible(false);
-    m_summary->setVisible(false);
-    m_steps->setEnabled(false);
-    m_steps->setVisible(false);
-    m_steps->setCurrentIndex(0);
-    m_startRowButton->setEnabled(true);
-    m_cancelRowButton->setEnabled(false);
-}
+void Table2Page::endWizard() { ShowWizardFrame(m_frame, false); }
 
 void Table2Page::startRow() {
     ClearTable2Answers(m_answers);
@@ -338,11 +317,8 @@ void Table2Page::startRow() {
     m_ownerList->clear();
     m_ownerList->addItems(m_form.ownerList());
     m_ownerList->setCurrentIndex(0);
-    m_summaryCaption->setVisible(true);
-    m_summary->setVisible(true);
+    ShowWizardFrame(m_frame, true);
     refreshSummary();
-    m_steps->setEnabled(true);
-    m_steps->setVisible(true);
     showStep(m_prefectureStep);
     m_prefectures->select(0);
 
@@ -352,9 +328,6 @@ void Table2Page::startRow() {
     m_ownerStore->setVisible(!askKindOfEntry);
     if (askKindOfEntry)
         m_kindOfEntry->setCurrentIndex(kNewProperty);
-
-    m_startRowButton->setEnabled(false);
-    m_cancelRowButton->setEnabled(true);
 }
 
 void Table2Page::cancelRow() { endWizard(); }

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "pages/wizard/WizardSupport.h"
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -67,6 +69,7 @@ public:
     QPushButton *m_startRowButton, *m_cancelRowButton;
     QTabWidget *m_steps;
     QWidget *m_tabCover;
+    WizardFrame m_frame{};
     QLabel *m_summaryCaption;
     QPlainTextEdit *m_summary;
     QWidget *m_prefectureStep, *m_municipalityStep, *m_streetStep, *m_frontageStep, *m_distanceFromSeaStep,

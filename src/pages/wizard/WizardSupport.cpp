@@ -131,6 +131,39 @@ public:
 
 }  // namespace
 
+void ShowWizardFrame(const WizardFrame &frame, bool composing) {
+    frame.summaryCaption->setVisible(composing);
+    frame.summary->setVisible(composing);
+    frame.steps->setEnabled(composing);
+    frame.steps->setVisible(composing);
+    if (frame.tabCover) {
+        frame.tabCover->setVisible(composing);
+        if (composing)
+            frame.tabCover->raise();
+    }
+    if (!composing)
+        frame.steps->setCurrentIndex(0);
+    frame.startRow->setEnabled(!composing);
+    frame.cancelRow->setEnabled(composing);
+}
+
+void ShowStep(QTabWidget *steps, QWidget *step) {
+    steps->setCurrentWidget(step);
+    // Where a field lies is known only once the steps are shown.
+    if (!steps->isVisible())
+        return;
+    for (QWidget *w : step->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!w->isVisibleTo(step) || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus) ||
+            w->inherits("QPushButton"))
+            continue;
+        const QWidget *shown = step->childAt(w->geometry().center());
+        if (shown == w || w->isAncestorOf(shown)) {
+            w->setFocus();
+            return;
+        }
+    }
+}
+
 void CoverTabs(QTabWidget *pages, QWidget *cover) {
     pages->installEventFilter(new StepKeysEater(pages));
     pages->tabBar()->setVisible(false);

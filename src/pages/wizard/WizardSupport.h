@@ -54,6 +54,24 @@ QString StoreConfirmation(const QString &question, const QString &summaryText, b
 bool StoreWizardRow(Dataset &append, const QString &emptySql, const ColumnValues &values, Dataset &keptOpen,
                     const QString &reopenSql);
 
+// The frame around a row being composed. While a row is composed, its running
+// summary and the step pages (tab strip covered) show and only the cancel
+// button works; when idle, the start button alone works and the steps wait on
+// the first page.
+struct WizardFrame {
+    QWidget *summaryCaption;
+    QWidget *summary;
+    QTabWidget *steps;
+    QWidget *tabCover;   // shown only while composing; null where the cover always stays
+    QAbstractButton *startRow;
+    QAbstractButton *cancelRow;
+};
+void ShowWizardFrame(const WizardFrame &frame, bool composing);
+
+// Shows a step page with the cursor in its first field the user can reach (not
+// a button, not under a covering panel), so that the keyboard answers at once.
+void ShowStep(QTabWidget *steps, QWidget *step);
+
 // Step pages: the tab strip is covered by a blank panel, so pages change only
 // through the step buttons.
 void CoverTabs(QTabWidget *pages, QWidget *cover);
