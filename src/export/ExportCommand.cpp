@@ -106,10 +106,7 @@ void ExportDeclaration(MainWindow &form) {
                                       QStringLiteral("xml"), folder + QStringLiteral("/D7-") + taxNumber);
     if (path.isEmpty())
         return;
-    const QFileInfo chosen(path);
-    if (chosen.exists() &&
-        !AskYesNo(QStringLiteral("Είστε σίγουρος ότι θέλετε να αντικαταστήσετε το αρχείο ") + chosen.fileName() +
-                  QStringLiteral(";")))
+    if (!MayReplaceFile(path))
         return;
 
     bool written = false;

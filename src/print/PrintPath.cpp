@@ -108,8 +108,7 @@ QString SavePageAsPdf(const QTextDocument &page, const QString &proposedName,
                                       QStringLiteral("pdf"), QDir::current().filePath(proposedName));
     if (path.isEmpty())
         return QString();
-    const QString replace = QStringLiteral("Είστε σίγουρος ότι θέλετε να αντικαταστήσετε το αρχείο ");
-    if (QFileInfo::exists(path) && !AskYesNo(replace + QFileInfo(path).fileName() + u';'))
+    if (!MayReplaceFile(path))
         return QString();
     bool written;
     {

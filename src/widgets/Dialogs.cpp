@@ -91,6 +91,13 @@ QString InputBox(const QString &caption, const QString &prompt, const QString &d
     return dialog.textValue();
 }
 
+bool MayReplaceFile(const QString &path) {
+    const QFileInfo file(path);
+    return !file.exists() ||
+           AskYesNo(QStringLiteral("Είστε σίγουρος ότι θέλετε να αντικαταστήσετε το αρχείο ") + file.fileName() +
+                    QStringLiteral(";"));
+}
+
 QString SaveFileName(const QString &caption, const QString &pattern, const QString &defaultSuffix,
                      const QString &proposedPath) {
     QFileDialog dialog(dialogParent(), caption);

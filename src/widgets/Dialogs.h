@@ -32,6 +32,9 @@ QString InputBox(const QString &caption, const QString &prompt, const QString &d
 // No question of its own about replacing a file. Cancelling gives the empty text.
 QString SaveFileName(const QString &caption, const QString &pattern, const QString &defaultSuffix,
                      const QString &proposedPath);
+// Asks before a save replaces a file, naming it; true when there is none or
+// the answer was Yes.
+bool MayReplaceFile(const QString &path);
 
 // The toolkit's report of an error that no command caught: the engine's text.
 void ShowErrorText(const QString &text);
