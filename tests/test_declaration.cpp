@@ -11,7 +11,7 @@
 #include "widgets/DataNavigator.h"
 #include "app/MainWindow.h"
 #include "widgets/StringGrid.h"
-#include "app/TaxNumber.h"
+#include "declaration/TaxNumber.h"
 #include "pages/general/GeneralPage.h"
 #include "store/Database.h"
 #include "store/Engine.h"

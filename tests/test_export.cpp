@@ -18,7 +18,7 @@
 #include "export/ExportCommand.h"
 #include "export/UploadFile.h"
 #include "pages/general/GeneralPage.h"
-#include "pages/general/Validation.h"
+#include "declaration/Validation.h"
 #include "store/Access.h"
 #include "store/Database.h"
 #include "store/Engine.h"

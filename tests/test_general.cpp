@@ -12,7 +12,7 @@
 #include "app/MainWindow.h"
 #include "widgets/StringGrid.h"
 #include "pages/general/GeneralPage.h"
-#include "pages/general/Validation.h"
+#include "declaration/Validation.h"
 #include "store/Engine.h"
 #include "support/TestSupport.h"
 

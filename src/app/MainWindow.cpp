@@ -20,7 +20,7 @@
 #include "widgets/PairedList.h"
 #include "export/ExportCommand.h"
 #include "pages/general/GeneralPage.h"
-#include "pages/general/Validation.h"
+#include "declaration/Validation.h"
 #include "pages/table1/Table1Page.h"
 #include "pages/summary/SummaryPage.h"
 #include "pages/table2/Table2Page.h"

@@ -11,7 +11,7 @@
 #include "app/MainWindow.h"
 #include "widgets/StringGrid.h"
 #include "pages/general/GeneralPage.h"
-#include "pages/general/Validation.h"
+#include "declaration/Validation.h"
 #include "store/Access.h"
 #include "store/Engine.h"
 

@@ -18,7 +18,7 @@
 #include "widgets/StringGrid.h"
 #include "app/MainWindow.h"
 #include "pages/general/TaxOffices.h"
-#include "pages/general/Validation.h"
+#include "declaration/Validation.h"
 #include "store/Engine.h"
 
 #include <QDate>

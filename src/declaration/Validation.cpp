@@ -1,6 +1,6 @@
-#include "pages/general/Validation.h"
+#include "declaration/Validation.h"
 
-#include "app/TaxNumber.h"
+#include "declaration/TaxNumber.h"
 #include "text/DecimalText.h"
 
 namespace d7 {

@@ -1,4 +1,4 @@
-#include "app/TaxNumber.h"
+#include "declaration/TaxNumber.h"
 
 namespace d7 {
 
