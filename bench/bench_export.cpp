@@ -18,7 +18,6 @@
 #include <QWidget>
 #include <algorithm>
 #include <cstdio>
-#include <sqlite3.h>
 
 #include "app/MainWindow.h"
 #include "export/ExportCommand.h"
@@ -32,28 +31,20 @@ namespace {
 
 const QString kTaxNumber = QStringLiteral("111111114");
 
+// One insert statement, run once per row through the store's prepared statements.
 class Statement {
 public:
-    Statement(sqlite3 *db, const char *sql) {
-        if (sqlite3_prepare_v2(db, sql, -1, &m_st, nullptr) != SQLITE_OK)
-            throw EngineError(QString::fromUtf8(sqlite3_errmsg(db)));
-    }
-    ~Statement() { sqlite3_finalize(m_st); }
+    Statement(Connection &c, const char *sql) : m_connection(c), m_sql(QString::fromUtf8(sql)) {}
     void run(const QStringList &values) {
-        for (int i = 0; i < values.size(); ++i) {
-            const QByteArray t = values[i].toUtf8();
-            if (values[i].isNull())
-                sqlite3_bind_null(m_st, i + 1);
-            else
-                sqlite3_bind_text(m_st, i + 1, t.constData(), int(t.size()), SQLITE_TRANSIENT);
-        }
-        if (sqlite3_step(m_st) != SQLITE_DONE)
-            throw EngineError(QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_st))));
-        sqlite3_reset(m_st);
+        QVariantList bound;
+        for (const QString &v : values)
+            bound << (v.isNull() ? QVariant() : QVariant(v));
+        m_connection.execute(m_sql, bound);
     }
 
 private:
-    sqlite3_stmt *m_st = nullptr;
+    Connection &m_connection;
+    QString m_sql;
 };
 
 QString placeholders(int n) {
@@ -67,8 +58,8 @@ QString placeholders(int n) {
 void fillDeclaration(int rows) {
     Connection c;
     c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite);
-    c.execute(QStringLiteral("BEGIN"));
-    sqlite3 *db = c.handle();
+    Transaction all(c);
+    Connection &db = c;
     Statement(db, "insert into citizendata (Surname, Name, FatherName, afm) values (?,?,?,?)")
         .run({"ΆΛΦΑ & ΣΙΑ Ο.Ε.", "", "", kTaxNumber});
     Statement(db, "insert into generaldata (DOYName, DOYCode, DeclType, Notes, afmypox) values (?,?,?,?,?)")
@@ -90,7 +81,7 @@ void fillDeclaration(int rows) {
         table2.run({"ΑΧΑΪΑΣ", "13", "ΠΑΤΡΕΩΝ", "1301", "ΘΕΣΗ ΜΠΑΛΑ", "0", n, "3", "", "X", " ", n + ",5", "", "2000",
                     "", "", "", "", "", "1", "100", "", "1", "ΣΤΟΝ ΥΠΟΧΡΕΟ", QString(), kTaxNumber});
     }
-    c.execute(QStringLiteral("COMMIT"));
+    all.commit();
 }
 
 double median(QVector<double> v) {

@@ -18,7 +18,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <sqlite3.h>
 
 #include "widgets/PairedList.h"
 #include "pages/wizard/LocationLookups.h"
@@ -64,37 +63,37 @@ QByteArray streetName(QRandomGenerator &rng) {
     }
 }
 
+// One insert statement: values set by position, then run through the store.
 class Inserter {
 public:
-    Inserter(sqlite3 *db, const char *sql) {
-        if (sqlite3_prepare_v2(db, sql, -1, &m_st, nullptr) != SQLITE_OK)
-            throw EngineError(QString::fromUtf8(sqlite3_errmsg(db)));
-    }
-    ~Inserter() { sqlite3_finalize(m_st); }
-    void text(int i, const QByteArray &t) { sqlite3_bind_text(m_st, i, t.constData(), int(t.size()), SQLITE_TRANSIENT); }
-    void blob(int i, const QByteArray &b) { sqlite3_bind_blob(m_st, i, b.constData(), int(b.size()), SQLITE_TRANSIENT); }
-    void number(int i, qint64 n) { sqlite3_bind_int64(m_st, i, n); }
-    void run() {
-        if (sqlite3_step(m_st) != SQLITE_DONE)
-            throw EngineError(QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(m_st))));
-        sqlite3_reset(m_st);
-    }
+    Inserter(Connection &c, const char *sql) : m_connection(c), m_sql(QString::fromUtf8(sql)) {}
+    void text(int i, const QByteArray &t) { set(i, QString::fromUtf8(t)); }
+    void blob(int i, const QByteArray &b) { set(i, b); }
+    void number(int i, qint64 n) { set(i, qlonglong(n)); }
+    void run() { m_connection.execute(m_sql, m_values); }
 
 private:
-    sqlite3_stmt *m_st = nullptr;
+    void set(int i, const QVariant &v) {
+        while (m_values.size() < i)
+            m_values << QVariant();
+        m_values[i - 1] = v;
+    }
+    Connection &m_connection;
+    QString m_sql;
+    QVariantList m_values;
 };
 
 void fillDatabase(Connection &c, const QList<Municipality> &municipalities) {
     QRandomGenerator rng(1253);
-    c.execute(QStringLiteral("BEGIN"));
-    Inserter prefecture(c.handle(), "INSERT INTO doy_ap_prefecture VALUES (?,?)");
+    Transaction fill(c);
+    Inserter prefecture(c, "INSERT INTO doy_ap_prefecture VALUES (?,?)");
     prefecture.text(1, kPrefecture.toUtf8());
     prefecture.text(2, QStringLiteral("ΑΘΗΝΩΝ").toUtf8());
     prefecture.run();
-    Inserter municipality(c.handle(), "INSERT INTO doy_ap_municipality VALUES (?,?,?)");
-    Inserter street(c.handle(), "INSERT INTO doy_ap_street VALUES (?,?)");
-    Inserter link(c.handle(), "INSERT INTO DOY_AP_MNC_STRT VALUES (?,?,?)");
-    Inserter front(c.handle(), "INSERT INTO doy_ap_front VALUES (?,?,?,?)");
+    Inserter municipality(c, "INSERT INTO doy_ap_municipality VALUES (?,?,?)");
+    Inserter street(c, "INSERT INTO doy_ap_street VALUES (?,?)");
+    Inserter link(c, "INSERT INTO DOY_AP_MNC_STRT VALUES (?,?,?)");
+    Inserter front(c, "INSERT INTO doy_ap_front VALUES (?,?,?,?)");
     for (const Municipality &m : municipalities) {
         municipality.number(1, m.code);
         municipality.text(2, QStringLiteral("ΔΗΜΟΣ %1").arg(m.code).toUtf8());
@@ -126,7 +125,7 @@ void fillDatabase(Connection &c, const QList<Municipality> &municipalities) {
             }
         }
     }
-    c.execute(QStringLiteral("COMMIT"));
+    fill.commit();
 }
 
 // The ordering of the lookups as first written: repeated passes over

@@ -19,7 +19,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <sqlite3.h>
 
 #include "print/HtmlViewer.h"
 #include "print/PrintCommands.h"
@@ -65,19 +64,13 @@ void Append(Connection &c, const char *table, int rows, const std::function<QStr
     for (int i = 0; i < columns; ++i)
         sql += QStringLiteral(", ?");
     sql += u')';
-    sqlite3_stmt *st = nullptr;
-    if (sqlite3_prepare_v2(c.handle(), sql.toUtf8().constData(), -1, &st, nullptr) != SQLITE_OK)
-        throw EngineError(QString::fromUtf8(sqlite3_errmsg(c.handle())));
     for (int r = 1; r <= rows; ++r) {
-        QStringList values = row(r);
+        QVariantList values;
+        for (const QString &v : row(r))
+            values << v;
         values << key;
-        for (int i = 0; i < values.size(); ++i)
-            sqlite3_bind_text(st, i + 1, values[i].toUtf8().constData(), -1, SQLITE_TRANSIENT);
-        if (sqlite3_step(st) != SQLITE_DONE)
-            throw EngineError(QString::fromUtf8(sqlite3_errmsg(c.handle())));
-        sqlite3_reset(st);
+        c.execute(sql, values);
     }
-    sqlite3_finalize(st);
 }
 
 void Report(const char *what, int rows, qint64 bytes, Timing t) {
@@ -105,14 +98,14 @@ int main(int argc, char **argv) {
         CreateDatabase(path, kDatabasePassword);
         Connection c;
         c.open(path, kDatabasePassword, Connection::Mode::ReadWrite);
-        c.execute(QStringLiteral("BEGIN"));
+        Transaction fill(c);
         for (int n : sizes) {
             const QString key = QString::number(n);
             Append(c, "table1", n, Table1Row, key);
             Append(c, "table2", n, Table2Row, key);
             Append(c, "children", n, ChildRow, key);
         }
-        c.execute(QStringLiteral("COMMIT"));
+        fill.commit();
 
         GeneralDataValues general;
         general.taxOfficeName = QStringLiteral("ΑΓΙΑΣ ΠΑΡΑΣΚΕΥΗΣ");

@@ -8,6 +8,7 @@
 #include "store/Access.h"
 #include "store/Database.h"
 #include "store/Engine.h"
+#include "store/FileStore.h"
 #include "support/TestSupport.h"
 
 using namespace d7;

@@ -14,7 +14,6 @@
 #include <QSet>
 #include <QStringList>
 #include <cstdio>
-#include <sqlite3.h>
 
 #include "pages/wizard/StreetNames.h"
 #include "store/Database.h"
@@ -195,43 +194,6 @@ void claim(QHash<Key, int> &seen, const Key &key, const Table &t, const Row &r, 
     seen.insert(key, r.line);
 }
 
-class Writer {
-public:
-    explicit Writer(sqlite3 *db) : m_db(db) {}
-    void exec(const char *sql) {
-        char *msg = nullptr;
-        if (sqlite3_exec(m_db, sql, nullptr, nullptr, &msg) != SQLITE_OK) {
-            const QString text = QString::fromUtf8(msg);
-            sqlite3_free(msg);
-            throw EngineError(text);
-        }
-    }
-    void insert(const char *sql, const QVector<QVariant> &values) {
-        sqlite3_stmt *st = nullptr;
-        if (sqlite3_prepare_v2(m_db, sql, -1, &st, nullptr) != SQLITE_OK)
-            throw EngineError(QString::fromUtf8(sqlite3_errmsg(m_db)));
-        for (int i = 0; i < values.size(); ++i) {
-            const QVariant &v = values[i];
-            if (v.typeId() == QMetaType::LongLong) {
-                sqlite3_bind_int64(st, i + 1, v.toLongLong());
-            } else if (v.typeId() == QMetaType::QByteArray) {
-                const QByteArray b = v.toByteArray();
-                sqlite3_bind_blob(st, i + 1, b.constData(), int(b.size()), SQLITE_TRANSIENT);
-            } else {
-                const QByteArray b = v.toString().toUtf8();
-                sqlite3_bind_text(st, i + 1, b.constData(), int(b.size()), SQLITE_TRANSIENT);
-            }
-        }
-        const int rc = sqlite3_step(st);
-        sqlite3_finalize(st);
-        if (rc != SQLITE_DONE)
-            throw EngineError(QString::fromUtf8(sqlite3_errmsg(m_db)));
-    }
-
-private:
-    sqlite3 *m_db;
-};
-
 struct Reference {
     QVector<QVector<QVariant>> prefectures, municipalities, areas, streets, links, fronts, categories,
         specials, floors;
@@ -355,27 +317,29 @@ void writeAll(const QString &path, const Reference &ref) {
     CreateDatabase(path, kDatabasePassword);
     Connection c;
     c.open(path, kDatabasePassword, Connection::Mode::ReadWrite);
-    Writer w(c.handle());
-    w.exec("BEGIN");
+    Transaction all(c);
+    auto insert = [&c](const char *sql, const QVector<QVariant> &values) {
+        c.execute(QString::fromLatin1(sql), QVariantList(values.begin(), values.end()));
+    };
     for (const auto &v : ref.prefectures)
-        w.insert("INSERT INTO doy_ap_prefecture VALUES (?,?)", v);
+        insert("INSERT INTO doy_ap_prefecture VALUES (?,?)", v);
     for (const auto &v : ref.municipalities)
-        w.insert("INSERT INTO doy_ap_municipality VALUES (?,?,?)", v);
+        insert("INSERT INTO doy_ap_municipality VALUES (?,?,?)", v);
     for (const auto &v : ref.areas)
-        w.insert("INSERT INTO doy_ap_mnc_area VALUES (?,?,?)", v);
+        insert("INSERT INTO doy_ap_mnc_area VALUES (?,?,?)", v);
     for (const auto &v : ref.streets)
-        w.insert("INSERT INTO doy_ap_street VALUES (?,?)", v);
+        insert("INSERT INTO doy_ap_street VALUES (?,?)", v);
     for (const auto &v : ref.links)
-        w.insert("INSERT INTO DOY_AP_MNC_STRT VALUES (?,?,?)", v);
+        insert("INSERT INTO DOY_AP_MNC_STRT VALUES (?,?,?)", v);
     for (const auto &v : ref.fronts)
-        w.insert("INSERT INTO doy_ap_front VALUES (?,?,?,?)", v);
+        insert("INSERT INTO doy_ap_front VALUES (?,?,?,?)", v);
     for (const auto &v : ref.categories)
-        w.insert("INSERT INTO doy_ap_estate_cat VALUES (?,?)", v);
+        insert("INSERT INTO doy_ap_estate_cat VALUES (?,?)", v);
     for (const auto &v : ref.specials)
-        w.insert("INSERT INTO doy_ap_special_cat VALUES (?,?)", v);
+        insert("INSERT INTO doy_ap_special_cat VALUES (?,?)", v);
     for (const auto &v : ref.floors)
-        w.insert("INSERT INTO doy_ap_floor VALUES (?,?)", v);
-    w.exec("COMMIT");
+        insert("INSERT INTO doy_ap_floor VALUES (?,?)", v);
+    all.commit();
 }
 
 }  // namespace

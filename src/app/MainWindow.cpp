@@ -27,6 +27,7 @@
 #include "print/PrintCommands.h"
 #include "store/Database.h"
 #include "store/Engine.h"
+#include "store/FileStore.h"
 
 namespace d7 {
 

@@ -1,18 +1,13 @@
 #include "store/Engine.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QRegularExpression>
 #include <algorithm>
-#include <cstring>
-// The plain SHA-1 functions are kept by the library for callers like this one.
-#define OPENSSL_SUPPRESS_DEPRECATED
-#include <openssl/sha.h>
-#include <sqlite3.h>
-#include <fcntl.h>
-#include <unistd.h>
+
+#include "store/FileStore.h"
+#include "store/StoreDriver.h"
 
 namespace d7 {
 
@@ -20,94 +15,6 @@ const QString kFileInUseMessage = QStringLiteral(
     "Το αρχείο των δηλώσεων χρησιμοποιείται αυτή τη στιγμή από άλλο πρόγραμμα. "
     "Παρακαλώ προσπαθήστε ξανά σε λίγο.");
 
-namespace {
-
-// How long a command waits for another program's write to end.
-constexpr int kBusyWaitMs = 5000;
-
-// The engine's error as the user should read it: a file held by another
-// program is said in Greek, since the user can do something about it.
-EngineError engineError(sqlite3 *db) {
-    if (!db)
-        return EngineError(QStringLiteral("out of memory"), SQLITE_NOMEM);
-    const int code = sqlite3_extended_errcode(db);
-    if ((code & 0xff) == SQLITE_BUSY || (code & 0xff) == SQLITE_LOCKED)
-        return EngineError(kFileInUseMessage, code);
-    return EngineError(QString::fromUtf8(sqlite3_errmsg(db)), code);
-}
-
-// A prepared statement that is finalised whatever happens.
-class Statement {
-public:
-    Statement(sqlite3 *db, const QString &sql) {
-        const QByteArray utf8 = sql.toUtf8();
-        if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &m_stmt, nullptr) != SQLITE_OK)
-            throw engineError(db);
-    }
-    ~Statement() { sqlite3_finalize(m_stmt); }
-    Statement(const Statement &) = delete;
-    Statement &operator=(const Statement &) = delete;
-    sqlite3_stmt *get() const { return m_stmt; }
-
-    void bind(int index, const QVariant &value) {
-        int rc;
-        if (value.isNull()) {
-            rc = sqlite3_bind_null(m_stmt, index);
-        } else if (value.typeId() == QMetaType::QByteArray) {
-            const QByteArray b = value.toByteArray();
-            rc = sqlite3_bind_blob(m_stmt, index, b.constData(), int(b.size()), SQLITE_TRANSIENT);
-        } else if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong ||
-                   value.typeId() == QMetaType::UInt || value.typeId() == QMetaType::ULongLong) {
-            rc = sqlite3_bind_int64(m_stmt, index, value.toLongLong());
-        } else if (value.typeId() == QMetaType::Double) {
-            rc = sqlite3_bind_double(m_stmt, index, value.toDouble());
-        } else {
-            const QByteArray t = value.toString().toUtf8();
-            rc = sqlite3_bind_text(m_stmt, index, t.constData(), int(t.size()), SQLITE_TRANSIENT);
-        }
-        if (rc != SQLITE_OK)
-            throw engineError(sqlite3_db_handle(m_stmt));
-    }
-
-    QVariant column(int i) const {
-        switch (sqlite3_column_type(m_stmt, i)) {
-        case SQLITE_NULL:
-            return QVariant();
-        case SQLITE_INTEGER:
-            return QVariant(qlonglong(sqlite3_column_int64(m_stmt, i)));
-        case SQLITE_FLOAT:
-            return QVariant(sqlite3_column_double(m_stmt, i));
-        case SQLITE_BLOB: {
-            const void *p = sqlite3_column_blob(m_stmt, i);
-            return QVariant(QByteArray(static_cast<const char *>(p), sqlite3_column_bytes(m_stmt, i)));
-        }
-        default: {
-            const auto *p = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, i));
-            return QVariant(QString::fromUtf8(p, sqlite3_column_bytes(m_stmt, i)));
-        }
-        }
-    }
-
-    // Steps once; true while a row is available.
-    bool step() {
-        const int rc = sqlite3_step(m_stmt);
-        if (rc == SQLITE_ROW)
-            return true;
-        if (rc == SQLITE_DONE)
-            return false;
-        throw engineError(sqlite3_db_handle(m_stmt));
-    }
-
-private:
-    sqlite3_stmt *m_stmt = nullptr;
-};
-
-QString quoteIdentifier(const QString &name) {
-    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QLatin1String("\"\"")) +
-           QLatin1Char('"');
-}
-
-}  // namespace
 
 EngineError::EngineError(const QString &text, int code) : std::runtime_error(text.toStdString()), m_code(code) {}
 
@@ -116,154 +23,50 @@ UnwritableFileError::UnwritableFileError(const QString &path)
                                  "το ίδιο ή ο φάκελός του επιτρέπουν μόνο ανάγνωση, οπότε καμία δήλωση δεν θα "
                                  "μπορούσε να αποθηκευτεί. Το πρόγραμμα τερματίζεται χωρίς να αλλάξει το αρχείο.")
                       .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())),
-                  SQLITE_READONLY) {}
+                  0) {}
 
-// The engine's own key derivation (PBKDF2-HMAC-SHA1 over the salt that opens
-// the file), done once here so that both connections skip it. Written out on
-// the SHA-1 primitive rather than the library's one-call PBKDF2, whose
-// per-round set-up makes it nearly three times slower; this is the longest
-// step of the start.
-QByteArray DeriveRawKey(const QString &path, const QString &password) {
-    constexpr int kSaltSize = 16, kKeySize = 32, kIterations = 64000, kBlock = 64;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray salt = file.read(kSaltSize);
-    if (salt.size() != kSaltSize)
-        return {};
-    QByteArray secret = password.toUtf8();
-    if (secret.size() > kBlock)
-        secret = QByteArray(reinterpret_cast<const char *>(
-                                SHA1(reinterpret_cast<const unsigned char *>(secret.constData()), secret.size(),
-                                     nullptr)),
-                            SHA_DIGEST_LENGTH);
-    unsigned char inner[kBlock] = {}, outer[kBlock] = {};
-    for (int i = 0; i < kBlock; ++i) {
-        const unsigned char k = i < secret.size() ? static_cast<unsigned char>(secret[i]) : 0;
-        inner[i] = k ^ 0x36;
-        outer[i] = k ^ 0x5c;
-    }
-    SHA_CTX innerStart, outerStart;
-    SHA1_Init(&innerStart);
-    SHA1_Update(&innerStart, inner, kBlock);
-    SHA1_Init(&outerStart);
-    SHA1_Update(&outerStart, outer, kBlock);
-    // One HMAC round: the keyed pads' states are reused, so a round costs two
-    // compressions.
-    auto hmac = [&](const unsigned char *message, size_t size, const unsigned char *more, size_t moreSize,
-                    unsigned char *digest) {
-        SHA_CTX c = innerStart;
-        SHA1_Update(&c, message, size);
-        if (moreSize)
-            SHA1_Update(&c, more, moreSize);
-        SHA1_Final(digest, &c);
-        c = outerStart;
-        SHA1_Update(&c, digest, SHA_DIGEST_LENGTH);
-        SHA1_Final(digest, &c);
-    };
-    QByteArray key(kKeySize, '\0');
-    for (int block = 1, done = 0; done < kKeySize; ++block) {
-        const unsigned char counter[4] = {0, 0, 0, static_cast<unsigned char>(block)};
-        unsigned char u[SHA_DIGEST_LENGTH], sum[SHA_DIGEST_LENGTH];
-        hmac(reinterpret_cast<const unsigned char *>(salt.constData()), kSaltSize, counter, 4, u);
-        std::memcpy(sum, u, SHA_DIGEST_LENGTH);
-        for (int round = 1; round < kIterations; ++round) {
-            hmac(u, SHA_DIGEST_LENGTH, nullptr, 0, u);
-            for (int j = 0; j < SHA_DIGEST_LENGTH; ++j)
-                sum[j] ^= u[j];
-        }
-        const int n = std::min(SHA_DIGEST_LENGTH, kKeySize - done);
-        std::memcpy(key.data() + done, sum, n);
-        done += n;
-    }
-    return key;
-}
 DatasetError::DatasetError(const QString &text) : std::runtime_error(text.toStdString()) {}
 
 // ---------------------------------------------------------------- Connection
+
+Connection::Connection() = default;
 
 Connection::~Connection() { close(); }
 
 void Connection::open(const QString &path, const QString &password, Mode mode, const QByteArray &rawKey) {
     close();
-    const int flags = (mode == Mode::Read ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE);
-    auto attempt = [&](const QString &keyPragma) {
-        sqlite3 *db = nullptr;
-        if (sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr) != SQLITE_OK) {
-            const EngineError error = engineError(db);
-            sqlite3_close(db);
-            throw error;
-        }
-        m_db = db;
-        m_mode = mode;
-        try {
-            // Wait for another program's write before the first read, or a
-            // second program would fail at start-up while the first stores.
-            sqlite3_busy_timeout(m_db, kBusyWaitMs);
-            execute(keyPragma);
-            // The key is only checked when the file is first read, so read at
-            // once: a wrong password must fail here and not at some later
-            // command. A read-write connection also rolls back here what a
-            // program killed while writing left in the journal.
-            Statement probe(m_db, QStringLiteral("SELECT count(*) FROM sqlite_master"));
-            probe.step();
-        } catch (...) {
-            close();
-            throw;
-        }
-    };
-    const QString passwordPragma = QStringLiteral("PRAGMA key = '%1'").arg(QString(password).replace("'", "''"));
-    if (rawKey.isEmpty()) {
-        attempt(passwordPragma);
-    } else {
-        try {
-            attempt(QStringLiteral("PRAGMA key = \"x'%1'\"").arg(QString::fromLatin1(rawKey.toHex())));
-        } catch (const EngineError &e) {
-            if ((e.code() & 0xff) != SQLITE_NOTADB)
-                throw;
-            attempt(passwordPragma);   // a file keyed some other way still opens
-        }
-    }
-    if (mode == Mode::ReadWrite) {
-        // The engine quietly opens a write-protected file read-only, and a
-        // folder that refuses the journal fails every store: both would lose
-        // everything typed, so neither is accepted.
-        const QString folder = QFileInfo(path).absolutePath();
-        if (sqlite3_db_readonly(m_db, "main") == 1 ||
-            faccessat(AT_FDCWD, QFile::encodeName(folder).constData(), W_OK | X_OK, AT_EACCESS) != 0) {
-            close();
-            throw UnwritableFileError(path);
-        }
-    }
+    open(std::make_unique<FileStore>(path, password,
+                                     mode == Mode::Read ? FileStore::Access::Read : FileStore::Access::ReadWrite,
+                                     rawKey),
+         mode);
+}
+
+void Connection::open(std::unique_ptr<StoreDriver> driver, Mode mode) {
+    close();
+    m_driver = std::move(driver);
+    m_mode = mode;
 }
 
 void Connection::close() {
     m_levels.clear();
-    if (m_db) {
-        sqlite3_close(m_db);
-        m_db = nullptr;
-    }
+    m_driver.reset();
 }
 
-void Connection::execute(const QString &sql) {
-    if (!m_db)
+StoreDriver &Connection::driver() const {
+    if (!m_driver)
         throw EngineError(QStringLiteral("the connection is not open"));
-    char *message = nullptr;
-    if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &message) != SQLITE_OK) {
-        sqlite3_free(message);
-        throw engineError(m_db);
-    }
+    return *m_driver;
 }
+
+void Connection::execute(const QString &sql, const QVariantList &values) { driver().execute(sql, values); }
 
 void Connection::begin() {
     if (m_levels.isEmpty()) {
-        // IMMEDIATE: the write lock is taken (or waited for) now; a read lock
-        // taken first could not wait its turn to become a write lock.
-        execute(QStringLiteral("BEGIN IMMEDIATE"));
+        driver().begin();
         m_levels.append({QString(), {}});
     } else {
         const QString name = QStringLiteral("level%1").arg(m_levels.size());
-        execute(QStringLiteral("SAVEPOINT ") + name);
+        driver().savepoint(name);
         m_levels.append({name, {}});
     }
 }
@@ -279,7 +82,10 @@ void Connection::leaveLevel(bool commit) {
     const QString savepoint = m_levels.last().savepoint;
     if (commit) {
         try {
-            execute(outermost ? QStringLiteral("COMMIT") : QStringLiteral("RELEASE ") + savepoint);
+            if (outermost)
+                driver().commit();
+            else
+                driver().releaseSavepoint(savepoint);
         } catch (...) {
             rollback();
             throw;
@@ -293,12 +99,11 @@ void Connection::leaveLevel(bool commit) {
         return;
     }
     Level undone = m_levels.takeLast();
-    if (m_db && !sqlite3_get_autocommit(m_db)) {
-        char *message = nullptr;
-        const QByteArray sql = outermost ? QByteArray("ROLLBACK")
-                                         : ("ROLLBACK TO " + savepoint + "; RELEASE " + savepoint).toUtf8();
-        sqlite3_exec(m_db, sql.constData(), nullptr, nullptr, &message);
-        sqlite3_free(message);
+    if (m_driver) {
+        if (outermost)
+            m_driver->rollback();
+        else
+            m_driver->rollbackToSavepoint(savepoint);
     }
     for (auto it = undone.restores.rbegin(); it != undone.restores.rend(); ++it)
         it->second();
@@ -319,7 +124,7 @@ void Connection::remember(const void *owner, std::function<void()> restore) {
 }
 
 void Connection::requireOpenTransaction() const {
-    if (!m_levels.isEmpty() && m_db && sqlite3_get_autocommit(m_db))
+    if (!m_levels.isEmpty() && m_driver && !m_driver->transactionAlive())
         throw EngineError(QStringLiteral("the transaction was rolled back by the engine"));
 }
 
@@ -430,20 +235,10 @@ void Dataset::open() {
         close();
     if (!m_connection || !m_connection->isOpen())
         throw EngineError(QStringLiteral("the connection is not open"));
-    Statement st(m_connection->handle(), TranslateSql(m_commandText));
-    QStringList names;
-    const int columns = sqlite3_column_count(st.get());
-    for (int i = 0; i < columns; ++i)
-        names << QString::fromUtf8(sqlite3_column_name(st.get(), i));
-    QVector<QVector<QVariant>> rows;
-    while (st.step()) {
-        QVector<QVariant> row(columns);
-        for (int i = 0; i < columns; ++i)
-            row[i] = st.column(i);
-        rows.append(std::move(row));
-    }
+    StoreDriver &driver = m_connection->driver();
+    QueryResult result = driver.select(TranslateSql(m_commandText), m_commandValues);
 
-    // Only "select * from <one table> ..." can be written back, by row identifier.
+    // Only "select * from <one table> ..." can be written back, by the table's key.
     static const QRegularExpression single(
         QStringLiteral(R"(^\s*select\s+\*\s+from\s+(\w+)\s*(?:$|where\b|order\b))"),
         QRegularExpression::CaseInsensitiveOption);
@@ -451,17 +246,12 @@ void Dataset::open() {
     int keyColumn = -1;
     const auto m = single.match(m_commandText);
     if (m.hasMatch()) {
-        Statement info(m_connection->handle(),
-                       QStringLiteral("PRAGMA table_info(%1)").arg(quoteIdentifier(m.captured(1))));
-        int position = 0;
-        while (info.step()) {
-            if (info.column(5).toInt() == 1 && keyColumn < 0)
-                keyColumn = position;
-            ++position;
-        }
+        keyColumn = driver.keyColumn(m.captured(1));
         if (keyColumn >= 0)
             table = m.captured(1);
     }
+    const QStringList names = result.columns;
+    QVector<QVector<QVariant>> rows = std::move(result.rows);
 
     m_fieldNames = names;
     m_rows = std::move(rows);
@@ -625,13 +415,10 @@ void Dataset::setFieldByName(const QString &name, const QVariant &value) {
     setField(i, value);
 }
 
-void Dataset::readRow(qint64 rowid, QVector<QVariant> &into) {
-    Statement st(m_connection->handle(),
-                 QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(quoteIdentifier(m_table)));
-    st.bind(1, rowid);
-    if (st.step())
-        for (int i = 0; i < into.size(); ++i)
-            into[i] = st.column(i);
+void Dataset::readRow(const QVariant &key, QVector<QVariant> &into) {
+    const QVector<QVariant> row = m_connection->driver().readRow(m_table, m_fieldNames[m_keyColumn], key);
+    for (int i = 0; i < into.size() && i < row.size(); ++i)
+        into[i] = row[i];
 }
 
 bool Dataset::post() {
@@ -646,31 +433,19 @@ bool Dataset::post() {
     m_connection->requireOpenTransaction();
 
     QStringList columns;
-    QVector<QVariant> values;
+    QVariantList values;
     for (int i = 0; i < m_fieldNames.size(); ++i) {
         if (m_modified[i] && i != m_keyColumn) {
-            columns << quoteIdentifier(m_fieldNames[i]);
+            columns << m_fieldNames[i];
             values << m_buffer[i];
         }
     }
-    sqlite3 *db = m_connection->handle();
+    StoreDriver &driver = m_connection->driver();
+    const QString keyName = m_fieldNames[m_keyColumn];
     if (m_state == State::Insert) {
-        QString sql;
-        if (columns.isEmpty()) {
-            sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoteIdentifier(m_table));
-        } else {
-            QStringList marks;
-            for (int i = 0; i < columns.size(); ++i)
-                marks << QStringLiteral("?");
-            sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                      .arg(quoteIdentifier(m_table), columns.join(','), marks.join(','));
-        }
-        Statement st(db, sql);
-        for (int i = 0; i < values.size(); ++i)
-            st.bind(i + 1, values[i]);
-        st.step();
+        const QVariant key = driver.insertRow(m_table, columns, values);
         QVector<QVariant> row(m_fieldNames.size());
-        readRow(sqlite3_last_insert_rowid(db), row);
+        readRow(key, row);
         m_rows.append(row);
         m_state = State::Browse;
         m_buffer.clear();
@@ -681,16 +456,8 @@ bool Dataset::post() {
     } else {
         const QVariant key = m_rows[m_current][m_keyColumn];
         if (!columns.isEmpty()) {
-            QStringList sets;
-            for (const QString &c : columns)
-                sets << c + QStringLiteral(" = ?");
-            Statement st(db, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                                 .arg(quoteIdentifier(m_table), sets.join(',')));
-            for (int i = 0; i < values.size(); ++i)
-                st.bind(i + 1, values[i]);
-            st.bind(int(values.size()) + 1, key);
-            st.step();
-            readRow(key.toLongLong(), m_rows[m_current]);
+            driver.updateRow(m_table, keyName, key, columns, values);
+            readRow(key, m_rows[m_current]);
         }
         m_state = State::Browse;
         m_buffer.clear();
@@ -727,10 +494,7 @@ void Dataset::remove() {
     m_connection->requireOpenTransaction();
     if (isEditing())
         cancel();
-    Statement st(m_connection->handle(),
-                 QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteIdentifier(m_table)));
-    st.bind(1, m_rows[m_current][m_keyColumn]);
-    st.step();
+    m_connection->driver().deleteRow(m_table, m_fieldNames[m_keyColumn], m_rows[m_current][m_keyColumn]);
     m_rows.removeAt(m_current);
     const int next = m_rows.isEmpty() ? -1 : std::min(m_current, int(m_rows.size()) - 1);
     m_current = -2;   // force the notification even when the index stays the same

@@ -1,6 +1,7 @@
-// The small adapter over the SQLCipher engine that the rest of the program uses:
-// a connection on the declaration file and a query object (Dataset) that keeps a
-// snapshot of its rows and writes changes back at once.
+// What the program sees of a store, whichever engine holds it: a connection
+// with nesting transactions, and a query object (Dataset) that keeps a snapshot
+// of its rows and writes changes back at once. The engine itself sits behind
+// the StoreDriver of the connection.
 #pragma once
 
 #include <QByteArray>
@@ -11,12 +12,13 @@
 #include <QVariant>
 #include <QVector>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <utility>
 
-struct sqlite3;
-
 namespace d7 {
+
+class StoreDriver;
 
 // An error reported by the database engine; what() carries the engine's own
 // text, or a Greek one where the user can act on it (the file is in use).
@@ -33,11 +35,6 @@ private:
 // Shown when another program holds the file longer than the wait allows.
 extern const QString kFileInUseMessage;
 
-// The key of a database file, derived from its password once (the costly
-// part of opening), so that further connections open at once. Empty when the
-// file holds no salt to derive it with.
-QByteArray DeriveRawKey(const QString &path, const QString &password);
-
 // An error of the data layer about the dataset itself (e.g. deleting from an
 // empty result), not of the engine.
 class DatasetError : public std::runtime_error {
@@ -50,24 +47,28 @@ class Connection {
 public:
     enum class Mode { Read, ReadWrite };
 
-    Connection() = default;
+    Connection();
     ~Connection();
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
 
-    // Opens an existing file; never creates one. Throws EngineError with the
-    // engine's text on a missing file or a wrong password. A raw key derived
-    // with DeriveRawKey spares the derivation; should it not open the file,
-    // the password is tried. A read-write connection on a file that cannot
-    // be written is refused (UnwritableFileError).
+    // Opens a database file (FileStore): never creates one. Throws EngineError
+    // with the engine's text on a missing file or a wrong password. A raw key
+    // derived with DeriveRawKey spares the derivation; should it not open the
+    // file, the password is tried. A read-write connection on a file that
+    // cannot be written is refused (UnwritableFileError).
     void open(const QString &path, const QString &password, Mode mode, const QByteArray &rawKey = {});
+    // Works through a driver opened elsewhere (the office server).
+    void open(std::unique_ptr<StoreDriver> driver, Mode mode);
     void close();
-    bool isOpen() const { return m_db != nullptr; }
+    bool isOpen() const { return m_driver != nullptr; }
     Mode mode() const { return m_mode; }
-    sqlite3 *handle() const { return m_db; }
+    // The engine behind the connection; throws when it is closed.
+    StoreDriver &driver() const;
 
-    // Runs statements that return no rows (schema, pragmas).
-    void execute(const QString &sql);
+    // Runs a statement that returns no rows; without values, a script of
+    // several statements (schema).
+    void execute(const QString &sql, const QVariantList &values = {});
 
     // Transactions nest: the outermost takes the write lock at once (waiting
     // for another program's write to end) and commits; inner ones are save
@@ -91,7 +92,7 @@ private:
         QList<std::pair<const void *, std::function<void()>>> restores;
     };
     void leaveLevel(bool commit);
-    sqlite3 *m_db = nullptr;
+    std::unique_ptr<StoreDriver> m_driver;
     Mode m_mode = Mode::Read;
     QList<Level> m_levels;
 };
@@ -132,7 +133,11 @@ public:
 
     void setConnection(Connection *connection) { m_connection = connection; }
     Connection *connection() const { return m_connection; }
-    void setCommandText(const QString &sql) { m_commandText = sql; }
+    // The statement open() runs; values fill its "?" placeholders in order.
+    void setCommandText(const QString &sql, const QVariantList &values = {}) {
+        m_commandText = sql;
+        m_commandValues = values;
+    }
     QString commandText() const { return m_commandText; }
 
     void open();
@@ -193,12 +198,13 @@ private:
     void requireActive() const;
     void requireUpdatable() const;
     void requireEditing() const;
-    void readRow(qint64 rowid, QVector<QVariant> &into);
+    void readRow(const QVariant &key, QVector<QVariant> &into);
     void rememberForRollback();
     void setCurrent(int index);
 
     Connection *m_connection;
     QString m_commandText;
+    QVariantList m_commandValues;
     State m_state = State::Inactive;
     QStringList m_fieldNames;
     QVector<QVector<QVariant>> m_rows;
