@@ -21,8 +21,9 @@
 
 #include "widgets/PairedList.h"
 #include "pages/wizard/LocationLookups.h"
-#include "pages/wizard/StreetNames.h"
+#include "declaration/StreetNames.h"
 #include "store/Database.h"
+#include "declaration/ReferenceLists.h"
 #include "store/Engine.h"
 #include "text/CodePage.h"
 #include "BenchSupport.h"
@@ -213,6 +214,8 @@ int main(int argc, char **argv) {
         Connection reference;
         reference.open(path, kDatabasePassword, Connection::Mode::Read);
         Dataset dataset(&reference);
+        ReferenceLists lists;
+        lists.open(path, kDatabasePassword);
         QComboBox names[4], codes[4];
         PairedList streets(&names[0], &codes[0]), second(&names[1], &codes[1]), third(&names[2], &codes[2]),
             fourth(&names[3], &codes[3]);
@@ -221,7 +224,7 @@ int main(int argc, char **argv) {
         for (const Municipality &m : municipalities) {
             const QString code = QString::number(m.code);
             report("LoadStreets", m, m.streets, measure(repetitions, [&] {
-                       LoadStreets(dataset, streets, kPrefecture, code);
+                       LoadStreets(lists, streets, kPrefecture, code);
                    }));
             // The exchange sort grows with the square of the streets: fewer runs of the largest.
             const int slowRuns = m.streets > 5000 ? 1 : std::min(repetitions, 3);
@@ -232,7 +235,7 @@ int main(int argc, char **argv) {
                  {std::tuple{"LoadBlockStreets, typical street", "LoadBlockStreets, typical, exchange", typical},
                   std::tuple{"LoadBlockStreets, avenue", "LoadBlockStreets, avenue, exchange", avenue}}) {
                 const QString s = QString::number(street);
-                const Timing t = measure(repetitions, [&] { block.load(dataset, kPrefecture, code, s, second, third, fourth); });
+                const Timing t = measure(repetitions, [&] { block.load(lists, kPrefecture, code, s, second, third, fourth); });
                 report(what, m, int(block.frontRows().size()), t);
                 report(slowWhat, m, int(block.frontRows().size()),
                        measure(repetitions, [&] { blockByExchangeSort(dataset, second, m, street); }));

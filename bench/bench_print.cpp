@@ -77,6 +77,19 @@ void Report(const char *what, int rows, qint64 bytes, Timing t) {
     std::printf("%-12s %6d rows %10lld bytes  best %9.2f ms  median %9.2f ms\n", what, rows, bytes, t.best, t.median);
 }
 
+// The rows of a kept-open dataset, as the print commands read them.
+QList<StoredRow> DatasetRows(Dataset &rows) {
+    QList<StoredRow> out;
+    rows.first();
+    for (int r = 0; r < rows.recordCount(); ++r) {
+        StoredRow row(rows.fieldCount());
+        for (int c = 0; c < row.size(); ++c)
+            row[c] = rows.value(r, c);
+        out << row;
+    }
+    return out;
+}
+
 Dataset *Opened(Connection &c, const QString &sql) {
     auto *d = new Dataset(&c);
     d->setCommandText(sql);

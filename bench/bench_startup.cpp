@@ -63,8 +63,8 @@ int child(int argc, char **argv, bool program) {
     QApplication::setWindowIcon(d7::ProgramIcon());
     d7::MainWindow form;
     answer.stop();
-    d7::AttachHelp(form);
-    form.m_showStartHint = false;
+    form.attachHelp();
+    form.setStartHintPending(false);
     form.installEventFilter(&watcher);
     form.show();
     return QApplication::exec();

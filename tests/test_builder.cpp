@@ -2,7 +2,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 
-#include "pages/wizard/StreetNames.h"
+#include "declaration/StreetNames.h"
 #include "store/Database.h"
 #include "store/Engine.h"
 #include "support/TestSupport.h"

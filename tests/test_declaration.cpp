@@ -10,6 +10,8 @@
 #include "widgets/DataGrid.h"
 #include "widgets/DataNavigator.h"
 #include "app/MainWindow.h"
+#include "declaration/Declaration.h"
+#include "declaration/ReferenceLists.h"
 #include "widgets/StringGrid.h"
 #include "declaration/TaxNumber.h"
 #include "pages/general/GeneralPage.h"
@@ -71,10 +73,10 @@ struct Session {
     ScratchFolder folder;
     std::unique_ptr<MainWindow> form = MakeMainWindow();
     ModalAnswerer robot;
-    GeneralPage &page = *form->m_generalPage;
+    GeneralPage &page = *form->generalPage();
     Session() { open(*form, kFirst, robot); }
     bool showActive() {
-        form->m_showStartHint = false;
+        form->setStartHintPending(false);
         form->show();
         QApplication::setActiveWindow(form.get());
         return QTest::qWaitForWindowActive(form.get());
@@ -126,8 +128,8 @@ private slots:
         const QString refused = "Μη έγκυρος ΑΦΜ. Παρακαλώ προσπαθήστε ξανά";
         QCOMPARE(robot.texts, QStringList({prompt, refused, prompt, refused}));
         QCOMPARE(robot.titles.first(), QStringLiteral("Δώστε ΑΦΜ Υπόχρεου"));
-        QVERIFY(!form->m_pages->isEnabled());
-        QCOMPARE(form->m_currentTaxNumber, QString());
+        QVERIFY(!form->pages()->isEnabled());
+        QCOMPARE(form->declaration().taxNumber(), QString());
         QVERIFY(StoredRows("select * from citizendata").isEmpty());
     }
 
@@ -137,15 +139,16 @@ private slots:
     void eachDeclarationIsCreatedOnceAndKeepsItsOwnData() {
         Session session;
         auto &[folder, form, robot, page] = session;
-        QVERIFY(form->m_pages->isEnabled());
-        QCOMPARE(form->m_currentTaxNumber, kFirst);
+        QVERIFY(form->pages()->isEnabled());
+        QCOMPARE(form->declaration().taxNumber(), kFirst);
         QCOMPARE(StoredRows("select * from citizendata"), QList<QStringList>({{"<null>", "<null>", "<null>", kFirst}}));
         QCOMPARE(form->findChild<StringGrid *>("StringGridYp")->cellText(4, 1), kFirst);
         QCOMPARE(pageContents(page), QStringList({"", kFirst, "", "", "0", "0", "0", ""}));
-        QVERIFY(form->m_childrenData->isActive());
-        QCOMPARE(form->m_childrenData->commandText(), "select * from children where AFMYpox='" + kFirst + "'");
-        QCOMPARE(form->m_table1Rows->commandText(), "select * from table1 where AFMYpox='" + kFirst + "'");
-        QCOMPARE(form->m_table2Rows->commandText(), "select * from table2 where AFMYpox='" + kFirst + "'");
+        QVERIFY(form->declaration().children().isActive());
+        // The tax number is bound to the statements, never spliced into them.
+        for (const Dataset *rows : {&form->declaration().children(), &form->declaration().table1Rows(),
+                                    &form->declaration().table2Rows()})
+            QVERIFY(rows->isActive() && !rows->commandText().contains(kFirst));
 
         page.m_taxpayerGrid->setCellText(1, 1, QStringLiteral("ΑΛΦΑ"));
         page.m_spouseGrid->setCellText(1, 1, QStringLiteral("ΣΥΖΥΓΟΣ"));
@@ -154,9 +157,9 @@ private slots:
         page.chooseTaxOffice(5);
         page.m_declarationKind->setCurrentIndex(1);
         page.m_notes->setPlainText(QStringLiteral("ΓΡΑΜΜΗ 1\nΓΡΑΜΜΗ 2"));
-        form->m_childrenData->insert();
-        form->m_childrenData->setFieldByName("Surname", QStringLiteral("ΠΑΙΔΙ"));
-        QVERIFY(form->m_childrenData->post());
+        form->declaration().children().insert();
+        form->declaration().children().setFieldByName("Surname", QStringLiteral("ΠΑΙΔΙ"));
+        QVERIFY(form->declaration().children().post());
         const QStringList first = {"ΑΛΦΑ", kFirst, "ΣΥΖΥΓΟΣ", "ΚΗΔΕΜΟΝΑΣ", "5", "5", "1", "ΓΡΑΜΜΗ 1\nΓΡΑΜΜΗ 2"};
         open(*form, kFirst, robot);
         QCOMPARE(pageContents(page), first);
@@ -165,13 +168,13 @@ private slots:
 
         open(*form, kSecond, robot);
         QCOMPARE(pageContents(page), QStringList({"", kSecond, "", "", "0", "0", "0", ""}));
-        QCOMPARE(form->m_childrenData->recordCount(), 0);
+        QCOMPARE(form->declaration().children().recordCount(), 0);
         page.m_taxpayerGrid->setCellText(1, 1, QStringLiteral("ΒΗΤΑ"));
 
         open(*form, kFirst, robot);
         QCOMPARE(pageContents(page), first);
-        QCOMPARE(form->m_childrenData->recordCount(), 1);
-        QCOMPARE(form->m_childrenData->textByName("AFMYpox"), kFirst);
+        QCOMPARE(form->declaration().children().recordCount(), 1);
+        QCOMPARE(form->declaration().children().textByName("AFMYpox"), kFirst);
         QCOMPARE(StoredRows("select * from citizendata order by afm"),
                  QList<QStringList>({{"ΒΗΤΑ", "", "", kSecond}, {"ΑΛΦΑ", "", "", kFirst}}));
         open(*form, kSecond, robot);
@@ -182,13 +185,13 @@ private slots:
         Session session;
         auto &[folder, form, robot, page] = session;
         page.m_spouseGrid->setCellText(2, 1, QStringLiteral("ΜΑΡΙΑ"));
-        form->storeGeneralData();
+        form->declaration().storeGeneralData();
         QCOMPARE(StoredRows("select * from wifedata"), QList<QStringList>({{"", "ΜΑΡΙΑ", "", "", "", kFirst}}));
         QCOMPARE(StoredRows("select * from generaldata"),
                  QList<QStringList>({{"ΑΓ. ΔΗΜΗΤΡΙΟΥ", "1129", "0", "<null>", "", kFirst}}));
         // a spouse whose cells are all emptied loses the row
         page.m_spouseGrid->setCellText(2, 1, QString());
-        form->storeGeneralData();
+        form->declaration().storeGeneralData();
         QVERIFY(StoredRows("select * from wifedata").isEmpty());
         QVERIFY(StoredRows("select * from ekprosopos").isEmpty());
 
@@ -197,14 +200,13 @@ private slots:
         execute("UPDATE generaldata SET DOYName='ΑΓΝΩΣΤΗ', DOYCode='4511', Notes=NULL");
         execute("UPDATE citizendata SET Name=NULL, Surname='ΓΑΜΑ'");
         page.m_notes->setPlainText(QStringLiteral("ΠΑΛΙΟ"));
-        form->clearGeneralPage();
         page.m_taxpayerGrid->setCellText(2, 1, QStringLiteral("ΠΡΙΝ"));
-        form->loadDeclaration();
+        OpenDeclaration(*form, kFirst);
         QCOMPARE(page.m_taxOffices->currentIndex(), -1);
         QCOMPARE(page.m_taxOfficeCodes->currentText(), QStringLiteral("4511"));
         QCOMPARE(page.m_notes->toPlainText(), QString());
         QCOMPARE(page.m_taxpayerGrid->cellText(1, 1), QStringLiteral("ΓΑΜΑ"));
-        QCOMPARE(page.m_taxpayerGrid->cellText(2, 1), QStringLiteral("ΠΡΙΝ"));   // null: unchanged
+        QCOMPARE(page.m_taxpayerGrid->cellText(2, 1), QString());   // null: cleared
     }
 
     // When the engine refuses a new declaration, what was open stays open and
@@ -218,7 +220,7 @@ private slots:
         QFETCH(bool, declarationOpen);
         ScratchFolder folder;
         auto form = MakeMainWindow();
-        GeneralPage &page = *form->m_generalPage;
+        GeneralPage &page = *form->generalPage();
         ModalAnswerer robot;
         if (declarationOpen) {
             open(*form, kFirst, robot);
@@ -231,15 +233,15 @@ private slots:
         QTRY_COMPARE(robot.pending(), 0);
         QCOMPARE(robot.texts.last(),
                  QStringLiteral("Υπήρξε κάποιο πρόβλημα κατά την αποθήκευση του ΑΦΜ.Παρακαλώ προσπαθήστε ξανά."));
-        QCOMPARE(form->m_currentTaxNumber, declarationOpen ? kFirst : QString());
-        QCOMPARE(form->m_pages->isEnabled(), declarationOpen);
+        QCOMPARE(form->declaration().taxNumber(), declarationOpen ? kFirst : QString());
+        QCOMPARE(form->pages()->isEnabled(), declarationOpen);
         if (!declarationOpen)
             return;
-        QCOMPARE(form->m_pages->currentIndex(), 3);
+        QCOMPARE(form->pages()->currentIndex(), 3);
         QCOMPARE(page.m_taxpayerGrid->cellText(1, 1), QStringLiteral("ΑΛΦΑ"));
         // the page is still the first declaration's, and is stored under its number
         page.m_taxpayerGrid->setCellText(2, 1, QStringLiteral("ΝΙΚΟΣ"));
-        form->storeGeneralData();
+        form->declaration().storeGeneralData();
         QCOMPARE(StoredRows("select * from citizendata"), QList<QStringList>({{"ΑΛΦΑ", "ΝΙΚΟΣ", "", kFirst}}));
         QVERIFY(StoredRows("select * from generaldata where afmypox='" + kSecond + "'").isEmpty());
     }
@@ -250,15 +252,15 @@ private slots:
         // surname empty: the message of the page switch, back on page 0, stored all the same
         page.m_notes->setPlainText(QStringLiteral("ΣΗΜΕΙΩΣΗ"));
         robot.ok();
-        form->m_pages->setCurrentIndex(2);
+        form->pages()->setCurrentIndex(2);
         QCOMPARE(robot.texts.last(), QStringLiteral("Πρέπει να δηλώσετε οπωσδήποτε Επώνυμο ή Επωνυμία Υπόχρεου."));
-        QCOMPARE(form->m_pages->currentIndex(), 0);
+        QCOMPARE(form->pages()->currentIndex(), 0);
         QCOMPARE(StoredRows("select Notes from generaldata"), QList<QStringList>({{"ΣΗΜΕΙΩΣΗ"}}));
         // an invalid spouse number: the page-switch wording
         page.m_taxpayerGrid->setCellText(1, 1, QStringLiteral("ΑΛΦΑ"));
         page.m_spouseGrid->setCellText(1, 1, QStringLiteral("ΣΥΖΥΓΟΣ"));
         robot.ok();
-        form->m_pages->setCurrentIndex(1);
+        form->pages()->setCurrentIndex(1);
         QCOMPARE(robot.texts.last(),
                  QStringLiteral("Όλα τα ΑΦΜ των ατόμων που δηλώνετε στη σελίδα Γενικών Στοιχείων είναι ΥΠΟΧΡΕΩΤΙΚΑ. "
                                 "Έχετε δηλώσει κενό ή λανθασμένο ΑΦΜ Συζύγου. Διορθώστε το για να για να "
@@ -268,16 +270,16 @@ private slots:
         // Table 2 validates and stores the same way
         page.m_spouseGrid->setCellText(5, 1, kSecond);
         const int shown = robot.texts.size();
-        form->m_pages->setCurrentIndex(1);
-        QCOMPARE(form->m_pages->currentIndex(), 1);
+        form->pages()->setCurrentIndex(1);
+        QCOMPARE(form->pages()->currentIndex(), 1);
         page.m_taxpayerGrid->setCellText(2, 1, QStringLiteral("ΝΙΚΟΣ"));   // not on screen, but the page holds it
-        form->m_pages->setCurrentIndex(2);
-        QCOMPARE(form->m_pages->currentIndex(), 2);
+        form->pages()->setCurrentIndex(2);
+        QCOMPARE(form->pages()->currentIndex(), 2);
         QCOMPARE(robot.texts.size(), shown);
         QCOMPARE(StoredRows("select Name from citizendata"), QList<QStringList>({{"ΝΙΚΟΣ"}}));
         // choosing page 0 never validates nor stores, even when invalid
         page.m_taxpayerGrid->setCellText(1, 1, QString());
-        form->m_pages->setCurrentIndex(0);
+        form->pages()->setCurrentIndex(0);
         QCOMPARE(robot.texts.size(), shown);
         QCOMPARE(StoredRows("select Surname from citizendata"), QList<QStringList>({{"ΑΛΦΑ"}}));
     }
@@ -293,10 +295,10 @@ private slots:
         typeIntoOpenCell(s.page.m_childrenGrid, 0, 0, QStringLiteral("ΠΑΙΔΙ"));
         // the child is posted first, so the check sees it: it has no tax number yet
         s.robot.ok();
-        s.form->m_pages->setCurrentIndex(1);
+        s.form->pages()->setCurrentIndex(1);
         QTRY_COMPARE(s.robot.pending(), 0);
         QVERIFY(s.robot.texts.last().contains(QStringLiteral("ΑΦΜ Προστατευόμενου Τέκνου")));
-        QCOMPARE(s.form->m_pages->currentIndex(), 0);
+        QCOMPARE(s.form->pages()->currentIndex(), 0);
         QCOMPARE(StoredRows("select Surname, AFMYpox from children"), QList<QStringList>({{"ΠΑΙΔΙ", kFirst}}));
         // a stored child changed in its open cell, then the window closed
         QVERIFY(s.showActive());
@@ -322,9 +324,9 @@ private slots:
         QVERIFY(s.showActive());
         typeIntoOpenCell(s.page.m_spouseGrid, 1, 2, QStringLiteral("ΜΑΡΙΑ"));
         s.form->close();
-        QVERIFY(!s.form->m_childrenData->isActive());
-        QVERIFY(!s.form->m_referenceConnection->isOpen());
-        QVERIFY(!s.form->m_declarationConnection->isOpen());
+        QVERIFY(!s.form->declaration().children().isActive());
+        QVERIFY(!s.form->referenceLists().isOpen());
+        QVERIFY(!s.form->declaration().store().isOpen());
         s.form.reset();
         QCOMPARE(StoredRows("select Name, afmypox from wifedata"), QList<QStringList>({{"ΜΑΡΙΑ", kSecond}}));
     }

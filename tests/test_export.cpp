@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "app/MainWindow.h"
+#include "declaration/Declaration.h"
 #include "widgets/StringGrid.h"
 #include "export/ExportCommand.h"
 #include "export/UploadFile.h"
@@ -143,18 +144,17 @@ std::function<void(QWidget *)> saveAs(const QString &path, std::function<void(QF
 struct Window {
     ScratchFolder folder;
     std::unique_ptr<MainWindow> form = MakeMainWindow();
-    GeneralPage &page = *form->m_generalPage;
+    GeneralPage &page = *form->generalPage();
 
     void open() {
         OpenDeclaration(*form, kPerson);
-        form->loadDeclaration();
     }
     // Runs the menu command with the answers given (an unexpected window is
     // closed, so that a test never hangs) and returns the captions of the
     // windows that came up.
     QStringList exportWith(ModalAnswerer &answers) {
         answers.custom([](QWidget *w) { w->close(); });
-        form->m_exportAction->trigger();
+        form->findChild<QAction *>(QStringLiteral("N10"))->trigger();
         return answers.titles;
     }
 };
@@ -400,16 +400,16 @@ private slots:
     void aFullDeclarationIsWrittenAsItsFixture() {
         Window w;
         // another declaration's rows come first, so that stored keys are not ordinals
-        storeRow(*w.form->m_declarationConnection, "table1", kTable1Rows[0], kOtherDeclaration);
-        storeRow(*w.form->m_declarationConnection, "table2", kTable2Rows[0], kOtherDeclaration);
+        storeRow(w.form->declaration().store(), "table1", kTable1Rows[0], kOtherDeclaration);
+        storeRow(w.form->declaration().store(), "table2", kTable2Rows[0], kOtherDeclaration);
         w.open();
-        QVERIFY(w.form->m_exportAction->isEnabled());
+        QVERIFY(w.form->findChild<QAction *>(QStringLiteral("N10"))->isEnabled());
         GeneralPage &page = w.page;
         page.m_taxOffices->setCurrentIndex(page.m_taxOffices->findText("ΑΘΗΝΩΝ Α'"));
         page.chooseTaxOffice(page.m_taxOffices->currentIndex());
         page.m_declarationKind->setCurrentIndex(1);
         page.m_taxpayerGrid->setCellText(1, 1, "ΠΡΩΤΟ");
-        w.form->storeGeneralData();
+        w.form->declaration().storeGeneralData();
         const QStringList taxpayer = {"ΆΛΦΑ & ΣΙΑ Ο.Ε.", "", ""};
         const QStringList spouse = {"ΔΕΛΤΑ", "ΜΑΡΙΑ", "ΙΩΑΝΝΗΣ", "ΑΒ 123456", "100000090"};
         const QStringList representative = {"ΔΙΑΧΕΙΡΙΣΤΗΣ", "ΕΨΙΛΟΝ", "ΠΕΤΡΟΣ", "Χ 654321", "077777777"};
@@ -423,18 +423,18 @@ private slots:
         page.m_notes->setPlainText(notes);
         for (const QStringList &row : kTable1Rows) {
             QCOMPARE(row.size(), 35);
-            storeRow(*w.form->m_declarationConnection, "table1", row, kPerson);
+            storeRow(w.form->declaration().store(), "table1", row, kPerson);
         }
         for (const QStringList &row : kTable2Rows) {
             QCOMPARE(row.size(), 25);
-            storeRow(*w.form->m_declarationConnection, "table2", row, kPerson);
+            storeRow(w.form->declaration().store(), "table2", row, kPerson);
         }
-        Reopen(*w.form->m_table1Rows, DeclarationQuery("select * from table1 where AFMYpox='", kPerson));
-        Reopen(*w.form->m_table2Rows, DeclarationQuery("select * from table2 where AFMYpox='", kPerson));
+        w.form->declaration().reloadRows(DeclarationTable::Table1);
+        w.form->declaration().reloadRows(DeclarationTable::Table2);
         // the grids stand on later rows, the children's on the one being typed in
-        w.form->m_table1Rows->moveTo(2);
-        w.form->m_table2Rows->moveTo(1);
-        Dataset &children = *w.form->m_childrenData;
+        w.form->declaration().table1Rows().moveTo(2);
+        w.form->declaration().table2Rows().moveTo(1);
+        Dataset &children = w.form->declaration().children();
         for (const QStringList &child : {QStringList{"ΔΕΛΤΑ", "ΕΛΕΝΗ", "ΙΩΑΝΝΗΣ", "ΑΒ 111111", "2010", "123456783"},
                                          QStringList{"ΔΕΛΤΑ", "ΆΝΝΑ", "ΙΩΑΝΝΗΣ", "", "2015", "090000008"}}) {
             QVERIFY(children.state() != Dataset::State::Insert || children.post());
@@ -470,9 +470,9 @@ private slots:
 
         // the kept-open datasets end on their first row; the one-row dataset is closed
         QCOMPARE(children.recNo(), 0);
-        QCOMPARE(w.form->m_table1Rows->recNo(), 0);
-        QCOMPARE(w.form->m_table2Rows->recNo(), 0);
-        QVERIFY(!w.form->m_personRowData->isActive());
+        QCOMPARE(w.form->declaration().table1Rows().recNo(), 0);
+        QCOMPARE(w.form->declaration().table2Rows().recNo(), 0);
+        QVERIFY(!w.form->findChild<Dataset *>(QStringLiteral("ADODataSet3"))->isActive());
     }
 
     // The command's road: the check first (before any declaration is open, the

@@ -10,6 +10,7 @@
 #include "widgets/DataNavigator.h"
 #include "widgets/Dialogs.h"
 #include "app/MainWindow.h"
+#include "declaration/Declaration.h"
 #include "widgets/StringGrid.h"
 #include "pages/general/GeneralPage.h"
 #include "declaration/Validation.h"
@@ -38,14 +39,13 @@ void answer(ModalAnswerer &robot, const QString &answers) {
 struct Page {
     ScratchFolder folder;
     std::unique_ptr<MainWindow> form = MakeMainWindow();
-    GeneralPage &page = *form->m_generalPage;
-    Dataset &children = *form->m_childrenData;
+    GeneralPage &page = *form->generalPage();
+    Dataset &children = form->declaration().children();
     Page() {
         OpenDeclaration(*form, kPerson);
-        form->loadDeclaration();
     }
     bool showActive() {
-        form->m_showStartHint = false;
+        form->setStartHintPending(false);
         form->show();
         QApplication::setActiveWindow(form.get());
         return QTest::qWaitForWindowActive(form.get());
@@ -62,7 +62,7 @@ struct Page {
         QVERIFY(children.post());
     }
     void addPropertyRow(const QString &table, int ownerColumn, int keyColumn, const QString &owner) {
-        Dataset rows(form->m_declarationConnection.get());
+        Dataset rows(&form->declaration().store());
         rows.setCommandText("select * from " + table + " where cd<0");
         rows.open();
         rows.insert();
@@ -166,23 +166,23 @@ private slots:
         p.addChild("Α", kSpouse);
         p.addChild("Β", kSpouse, "1700");
         p.addChild("Γ", kSpouse);
-        QCOMPARE(p.form->validateDeclaration(), 6);
+        QCOMPARE(p.form->declaration().validate(), 6);
         QCOMPARE(p.children.recNo(), 1);
         QCOMPARE(p.page.m_childrenGrid->currentIndex().row(), 1);
         p.children.moveTo(1);
         p.children.edit();
         p.children.setFieldByName("YearOfBirth", "2000");
         QVERIFY(p.children.post());
-        QCOMPARE(p.form->validateDeclaration(), 0);
+        QCOMPARE(p.form->declaration().validate(), 0);
         QCOMPARE(p.children.recNo(), 0);
         // A check that fails before the children leaves the grid where it is.
         p.children.moveTo(2);
         p.page.m_taxpayerGrid->setCellText(1, 1, QString());
-        QCOMPARE(p.form->validateDeclaration(), 5);
+        QCOMPARE(p.form->declaration().validate(), 5);
         QCOMPARE(p.children.recNo(), 2);
         p.page.m_taxpayerGrid->setCellText(1, 1, "ΑΛΦΑ");
         p.page.m_spouseGrid->setCellText(5, 1, "123");
-        QCOMPARE(p.form->validateDeclaration(), 2);
+        QCOMPARE(p.form->declaration().validate(), 2);
         QCOMPARE(p.children.recNo(), 2);
     }
 
@@ -258,7 +258,7 @@ private slots:
         QCOMPARE(count("select * from children where AFMYpox='" + kPerson + "' and YearOfBirth='1990'"), 1);
         // the check then reports the missing child tax number
         p.page.m_taxpayerGrid->setCellText(1, 1, "ΑΛΦΑ");
-        QCOMPARE(p.form->validateDeclaration(), 4);
+        QCOMPARE(p.form->declaration().validate(), 4);
     }
 
     // Delete with no child and post with nothing edited have nothing to act
@@ -355,7 +355,7 @@ private slots:
             p.addPropertyRow("table1", 33, 36, o);
         for (const QString &o : table2Owners)
             p.addPropertyRow("table2", 23, 26, o);
-        p.form->loadDeclaration();
+        OpenDeclaration(*p.form, kPerson);
         p.children.moveTo(1);
         ModalAnswerer robot;
         answer(robot, answers);
@@ -366,7 +366,7 @@ private slots:
             QVERIFY(robot.texts[i].startsWith("Έχετε δηλώσει στοιχεία ακινήτων τα οποία ανήκουν στο/στα τέκνα σας."));
         QCOMPARE(count("select * from children where Surname='ΔΕΥΤΕΡΟ'"), deleted ? 0 : 1);
         QCOMPARE(count("select * from children"), deleted ? 1 : 2);
-        QCOMPARE(p.form->m_table1Rows->recNo(), table1Owners.isEmpty() ? -1 : 0);
+        QCOMPARE(p.form->declaration().table1Rows().recNo(), table1Owners.isEmpty() ? -1 : 0);
     }
 
     void theHiddenCodeFollowsTheChosenTaxOffice() {

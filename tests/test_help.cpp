@@ -8,6 +8,7 @@
 
 #include "widgets/Dialogs.h"
 #include "app/MainWindow.h"
+#include "declaration/Declaration.h"
 #include "help/AboutBox.h"
 #include "help/DesktopEntry.h"
 #include "help/TopicWindow.h"
@@ -109,7 +110,7 @@ private slots:
         QFETCH(QString, page);
         ScratchFolder folder;
         auto form = MakeMainWindow();
-        form->m_showStartHint = false;
+        form->setStartHintPending(false);
         form->show();
         auto *w = Control<TopicWindow>(form.get(), command == "N91" ? "HelpD7" : "UserManual");
         QVERIFY(!w->isVisible());   // made at start-up, shown on request

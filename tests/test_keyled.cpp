@@ -4,6 +4,7 @@
 
 #include "app/KeyboardLock.h"
 #include "app/MainWindow.h"
+#include "declaration/Declaration.h"
 #include "app/Program.h"
 #include "store/Database.h"
 #include "store/Engine.h"
@@ -37,13 +38,13 @@ private slots:
         QVERIFY(!lock.capsLock());
         ScratchFolder folder;
         auto form = MakeMainWindow();
-        QVERIFY(form->m_keyboardLock->capsLock());
+        QVERIFY(form->keyboardLock().capsLock());
         QVERIFY(capsSeenFromOutside());
-        QCOMPARE(form->m_keyboardLock->changeCount(), 1);
+        QCOMPARE(form->keyboardLock().changeCount(), 1);
         form->close();
         QVERIFY(!lock.capsLock());
         QVERIFY(!capsSeenFromOutside());
-        QCOMPARE(form->m_keyboardLock->changeCount(), 2);
+        QCOMPARE(form->keyboardLock().changeCount(), 2);
     }
 
     void aLockAlreadyOnIsNotToggledAndIsOffAfterShutDown() {
@@ -51,8 +52,8 @@ private slots:
         lock.setCapsLock(true);
         ScratchFolder folder;
         auto form = MakeMainWindow();
-        QCOMPARE(form->m_keyboardLock->changeCount(), 0);   // already on: no toggle
-        QVERIFY(form->m_keyboardLock->capsLock());
+        QCOMPARE(form->keyboardLock().changeCount(), 0);   // already on: no toggle
+        QVERIFY(form->keyboardLock().capsLock());
         lock.setCapsLock(false);                     // the user turned it off meanwhile
         form.reset();                                // shut-down without close
         QVERIFY(!lock.capsLock());

@@ -44,9 +44,8 @@ struct Pair {
 
 struct Reference {
     ScratchFolder folder;
-    Connection connection;
-    Dataset dataset{&connection};
-    Reference() { connection.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::Read); }
+    ReferenceLists lists;
+    Reference() { lists.open(kDatabaseFileName, kDatabasePassword); }
 };
 
 }  // namespace
@@ -104,27 +103,27 @@ private slots:
     void municipalitiesAreListedWithTheirNamedAreas() {
         Reference ref;
         Pair pair;
-        LoadMunicipalities(ref.dataset, pair.list, "01", WizardKind::Table1);
+        LoadMunicipalities(ref.lists, pair.list, "01", WizardKind::Table1);
         QCOMPARE(items(&pair.names), QStringList({"ΑΘΗΝΑΙΩΝ", "ΒΥΡΩΝΟΣ", "ΖΩΓΡΑΦΟΥ", "ΚΥΨΕΛΗΣ ΑΘΗΝΑΙΩΝ",
                                                   "ΠΑΓΚΡΑΤΙΟΥ ΑΘΗΝΑΙΩΝ"}));
         QCOMPARE(items(&pair.codes), QStringList({"1005", "1010", "1040", "1005", "1005"}));
         QCOMPARE(pair.list.index(), 0);
-        LoadMunicipalities(ref.dataset, pair.list, "27", WizardKind::Table2);
+        LoadMunicipalities(ref.lists, pair.list, "27", WizardKind::Table2);
         QCOMPARE(items(&pair.names), QStringList({"ΑΠΕΙΡΑΝΘΟΥ ΝΑΞΟΥ", "ΘΗΡΑΣ", "ΝΑΞΟΥ", "ΦΙΛΟΤΙΟΥ ΝΑΞΟΥ"}));
-        LoadMunicipalities(ref.dataset, pair.list, "99", WizardKind::Table1);
+        LoadMunicipalities(ref.lists, pair.list, "99", WizardKind::Table1);
         QCOMPARE(pair.list.count(), 0);
         QCOMPARE(pair.list.index(), -1);
-        QVERIFY(!ref.dataset.isActive());
+        QVERIFY(!ref.lists.findChild<Dataset *>(QStringLiteral("ADODataSet1"))->isActive());
     }
 
     void streetsAreListedReadableAndInNameOrder() {
         Reference ref;
         Pair pair;
-        QVERIFY(LoadStreets(ref.dataset, pair.list, "01", "1005"));
+        QVERIFY(LoadStreets(ref.lists, pair.list, "01", "1005"));
         QCOMPARE(items(&pair.names), QStringList({"ΑΘΗΝΑΣ", "ΑΘΗΝΑΣ", "ΑΚΑΔΗΜΙΑΣ", "ΒΟΥΚΟΥΡΕΣΤΙΟΥ", "ΕΡΜΟΥ",
                                                   "ΠΑΝΕΠΙΣΤΗΜΙΟΥ", "ΣΟΛΩΝΟΣ", "ΣΤΑΔΙΟΥ"}));
         QCOMPARE(items(&pair.codes).mid(0, 3), QStringList({"5", "6", "1"}));
-        QVERIFY(!LoadStreets(ref.dataset, pair.list, "01", "1010"));   // a municipality without streets
+        QVERIFY(!LoadStreets(ref.lists, pair.list, "01", "1010"));   // a municipality without streets
         QCOMPARE(pair.list.count(), 0);
     }
 
@@ -133,7 +132,7 @@ private slots:
         Pair second, third, fourth;
         BlockStreets block;
         // ΑΚΑΔΗΜΙΑΣ (1) fronts on blocks 101, 102, 103.
-        block.load(ref.dataset, "01", "1005", "1", second.list, third.list, fourth.list);
+        block.load(ref.lists, "01", "1005", "1", second.list, third.list, fourth.list);
         QCOMPARE(items(&second.names), QStringList({"ΒΟΥΚΟΥΡΕΣΤΙΟΥ", "ΕΡΜΟΥ", "ΠΑΝΕΠΙΣΤΗΜΙΟΥ", "ΣΟΛΩΝΟΣ", "ΣΤΑΔΙΟΥ"}));
         QCOMPARE(items(&second.codes), QStringList({"8", "4", "2", "7", "3"}));
         QCOMPARE(third.list.count(), 0);

@@ -13,6 +13,8 @@
 #include "widgets/DataGrid.h"
 #include "widgets/DataNavigator.h"
 #include "app/MainWindow.h"
+#include "declaration/Declaration.h"
+#include "declaration/ReferenceLists.h"
 #include "app/WelcomeScreen.h"
 #include "app/Program.h"
 #include "widgets/StringGrid.h"
@@ -51,7 +53,7 @@ private slots:
         }
         QVERIFY(!pages->isEnabled());
         QCOMPARE(pages->currentIndex(), 0);
-        QCOMPARE(form->m_currentTaxNumber, QString());
+        QCOMPARE(form->declaration().taxNumber(), QString());
 
         auto *status = form->findChild<QStatusBar *>("StatusBar1");
         QCOMPARE(status->height(), 19);
@@ -59,10 +61,10 @@ private slots:
                  QStringLiteral("ΠΡΟΣΟΧΗ - ΟΛΑ ΤΑ ΣΤΟΙΧΕΙΑ ΠΡΕΠΕΙ ΝΑ ΣΥΜΠΛΗΡΩΘΟΥΝ ΜΕ ΚΕΦΑΛΑΙΑ"));
         for (int i = 1; i <= 7; ++i)
             QVERIFY(form->findChild<Dataset *>(QStringLiteral("ADODataSet%1").arg(i)));
-        QCOMPARE(form->m_childrenData->commandText(), QStringLiteral("select * from children where AFMYpox='0'"));
-        QCOMPARE(form->m_table1Rows->commandText(), QStringLiteral("select * from table1 where AFMYpox='0'"));
-        QCOMPARE(form->m_table2Rows->commandText(), QStringLiteral("SELECT * FROM TABLE2 where AFMYpox='0'"));
-        QVERIFY(!form->m_childrenData->isActive());
+        QCOMPARE(form->declaration().children().commandText(), QStringLiteral("select * from children where AFMYpox='0'"));
+        QCOMPARE(form->declaration().table1Rows().commandText(), QStringLiteral("select * from table1 where AFMYpox='0'"));
+        QCOMPARE(form->declaration().table2Rows().commandText(), QStringLiteral("SELECT * FROM TABLE2 where AFMYpox='0'"));
+        QVERIFY(!form->declaration().children().isActive());
     }
 
     void theMenuHoldsEveryCommandInOrderAlwaysEnabled() {
@@ -123,8 +125,8 @@ private slots:
         QCOMPARE(items("ComboBoxFloor").size(), items("ComboBoxFloorCD").size());
         QVERIFY(!form->findChild<QComboBox *>("ComboBox2")->isVisibleTo(form.get()));
         // the reference datasets are closed again
-        QVERIFY(!form->m_locationLookupData->isActive());
-        QVERIFY(!form->m_referenceListData->isActive());
+        QVERIFY(!form->findChild<Dataset *>(QStringLiteral("ADODataSet1"))->isActive());
+        QVERIFY(!form->findChild<Dataset *>(QStringLiteral("ADODataSet2"))->isActive());
     }
 
     void theGeneralPageStartsWithItsTitlesAndChoices() {
@@ -211,19 +213,19 @@ private slots:
         QApplication::setActiveWindow(form.get());
         QTest::qWait(100);
         QCOMPARE(robot.texts.size(), 1);
-        QVERIFY(!form->m_showStartHint);
+        QVERIFY(!form->startHintPending());
     }
 
     void exitClosesTheWindowAndBothConnectionsStoringNothing() {
         ScratchFolder folder;
         auto form = MakeMainWindow();
         form->show();
-        form->m_showStartHint = false;
+        form->setStartHintPending(false);
         form->findChild<QAction *>("N2")->trigger();
         QVERIFY(!form->isVisible());
         // nothing was open, so nothing was stored; both connections are closed
-        QVERIFY(!form->m_referenceConnection->isOpen());
-        QVERIFY(!form->m_declarationConnection->isOpen());
+        QVERIFY(!form->referenceLists().isOpen());
+        QVERIFY(!form->declaration().store().isOpen());
         QCOMPARE(StoredRows("select * from generaldata"), QList<QStringList>{});
     }
 
@@ -280,13 +282,13 @@ private slots:
         robot.ok();
         bool after = false;
         RunCommand([&] {
-            form->m_personRowData->setCommandText("select * from no_such_table");
-            form->m_personRowData->open();
+            form->findChild<Dataset *>(QStringLiteral("ADODataSet3"))->setCommandText("select * from no_such_table");
+            form->findChild<Dataset *>(QStringLiteral("ADODataSet3"))->open();
             after = true;
         });
         QVERIFY(!after);
         QCOMPARE(robot.texts, QStringList({"no such table: no_such_table"}));
-        QVERIFY(form->m_declarationConnection->isOpen());
+        QVERIFY(form->declaration().store().isOpen());
     }
 };
 

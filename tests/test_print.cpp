@@ -17,6 +17,7 @@
 
 #include "widgets/Dialogs.h"
 #include "app/MainWindow.h"
+#include "declaration/Declaration.h"
 #include "widgets/StringGrid.h"
 #include "pages/general/GeneralPage.h"
 #include "print/HtmlViewer.h"
@@ -110,18 +111,18 @@ bool LeftInEnglish(QString text) {
     return !text.contains(greek) && text.contains(word);
 }
 
-struct Declaration {
+struct PrintedDeclaration {
     ScratchFolder folder;
     std::unique_ptr<MainWindow> form = MakeMainWindow();
 
-    Declaration() { OpenDeclaration(*form, kTax); }
-    ~Declaration() {
+    PrintedDeclaration() { OpenDeclaration(*form, kTax); }
+    ~PrintedDeclaration() {
         for (const char *page : {"GD.htm", "Tables.htm"})
             QFile::remove(QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(page)));
     }
     // Rows as the wizards store them, then the declaration opened on them.
     void storeRows(const char *table, int count, int columns) {
-        Dataset append(form->m_declarationConnection.get());
+        Dataset append(&form->declaration().store());
         append.setCommandText(QStringLiteral("select * from %1 where cd<0").arg(QLatin1String(table)));
         append.open();
         for (int r = 1; r <= count; ++r) {
@@ -192,13 +193,13 @@ private slots:
     void theGeneralDataCommandPreviewsSavesAPdfAndReportsNoPrinter() {
         if (!QPrinterInfo::availablePrinterNames().isEmpty())
             QSKIP("a printer is installed: printing would not fail");
-        Declaration d;
-        GeneralPage &page = *d.form->m_generalPage;
+        PrintedDeclaration d;
+        GeneralPage &page = *d.form->generalPage();
         page.m_taxOffices->setCurrentIndex(3);
         page.m_taxpayerGrid->setCellText(1, 1, QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ"));
         page.m_representativeGrid->setCellText(0, 1, QStringLiteral("ΚΗΔΕΜΟΝΑΣ"));
         page.m_notes->setPlainText(QStringLiteral("ΣΗΜΕΙΩΣΗ ΕΝΑ"));
-        Dataset &children = *d.form->m_childrenData;
+        Dataset &children = d.form->declaration().children();
         for (const char *name : {"ΕΛΕΝΗ", "ΝΙΚΟΣ"}) {
             children.insert();
             children.setFieldByName(QStringLiteral("Name"), QString::fromUtf8(name));
@@ -245,10 +246,10 @@ private slots:
     void theTablesCommandRepeatsTheHeaderOnEveryPageOfItsPdf() {
         if (!QPrinterInfo::availablePrinterNames().isEmpty())
             QSKIP("a printer is installed: printing would not fail");
-        Declaration d;
+        PrintedDeclaration d;
         d.storeRows("table1", 150, 37);
         d.storeRows("table2", 3, 27);
-        d.form->m_table1Rows->moveTo(40);
+        d.form->declaration().table1Rows().moveTo(40);
         const QString pdf = d.folder.file(QStringLiteral("πίνακες.pdf"));
 
         ModalAnswerer robot;
@@ -268,7 +269,7 @@ private slots:
                                       "Πατήστε το κουμπί \"Εκτύπωση\", επιλέξτε οριζόντιο προσανατολισμό (landscape) "
                                       "και μηδενίστε τα περιθώρια δεξιά-αριστερά"}));
         QCOMPARE(proposed, "Αποθήκευση ως PDF|" + d.folder.file("D7-" + kTax + "-ΠΙΝΑΚΕΣ.pdf"));
-        QCOMPARE(d.form->m_table1Rows->recNo(), 0);
+        QCOMPARE(d.form->declaration().table1Rows().recNo(), 0);
 
         const QStringList pages = PdfPages(pdf);
         QVERIFY2(pages.size() >= 3, qPrintable(QString::number(pages.size())));
@@ -291,7 +292,7 @@ private slots:
         QFETCH(bool, currentWritable);
         if (geteuid() != 0)
             QSKIP("only root can run as a user who may not write the program's folder");
-        Declaration d;
+        PrintedDeclaration d;
         QFile::setPermissions(d.folder.path(), QFileDevice::Permissions(currentWritable ? 0x7777 : 0x7755));
         ModalAnswerer robot;
         robot.custom([](QWidget *w) { w->close(); });

@@ -6,6 +6,7 @@
 #include "widgets/PairedList.h"
 #include "pages/wizard/LocationLookups.h"
 #include "store/Database.h"
+#include "declaration/ReferenceLists.h"
 #include "store/Engine.h"
 #include "support/TestSupport.h"
 
@@ -27,7 +28,11 @@ struct Pristine {
     ScratchFolder folder{QStringLiteral(D7_PRISTINE_DB)};
     Connection connection;
     Dataset dataset{&connection};
-    Pristine() { connection.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::Read); }
+    ReferenceLists lists;
+    Pristine() {
+        connection.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::Read);
+        lists.open(kDatabaseFileName, kDatabasePassword);
+    }
     QStringList column(const QString &sql) {
         dataset.setCommandText(sql);
         dataset.open();
@@ -119,7 +124,7 @@ private slots:
         QFETCH(QString, areaCode);
         Pristine db;
         Pair pair;
-        LoadMunicipalities(db.dataset, pair.list, prefecture, WizardKind::Table1);
+        LoadMunicipalities(db.lists, pair.list, prefecture, WizardKind::Table1);
         // the count is the prefecture's municipalities plus its kept areas
         const int municipalities =
             db.column("select count(*) from doy_ap_municipality where ap_mnc_pref_cd='" + prefecture + "'")
@@ -141,14 +146,14 @@ private slots:
         QCOMPARE(pair.codes.itemText(names.indexOf(owner)), QString::number(areaCode.toInt()));
         // the Table 2 statement gives the same list
         Pair second;
-        LoadMunicipalities(db.dataset, second.list, prefecture, WizardKind::Table2);
+        LoadMunicipalities(db.lists, second.list, prefecture, WizardKind::Table2);
         QCOMPARE(second.items(), names);
     }
 
     void typingFirstLettersMovesInALongList() {
         Pristine db;
         Pair pair;
-        LoadMunicipalities(db.dataset, pair.list, "22", WizardKind::Table1);
+        LoadMunicipalities(db.lists, pair.list, "22", WizardKind::Table1);
         QVERIFY(pair.names.count() > 300);
         pair.names.show();
         pair.names.setFocus();

@@ -14,6 +14,7 @@
 #include "widgets/DataGrid.h"
 #include "widgets/DataNavigator.h"
 #include "app/MainWindow.h"
+#include "declaration/Declaration.h"
 #include "widgets/StringGrid.h"
 #include "pages/general/GeneralPage.h"
 #include "pages/table1/Table1Page.h"
@@ -40,7 +41,7 @@ struct Session {
     Session() { start(); }
     void start() {
         form = MakeMainWindow();
-        form->m_showStartHint = false;
+        form->setStartHintPending(false);
         form->show();
         activate();
     }
@@ -55,7 +56,7 @@ struct Session {
         QTRY_COMPARE(robot.pending(), 0);
         activate();
     }
-    GeneralPage &general() const { return *form->m_generalPage; }
+    GeneralPage &general() const { return *form->generalPage(); }
     DataGrid *children() const { return general().m_childrenGrid; }
     void navigator(DataNavigator::Button b) { general().m_childrenNavigator->button(b)->click(); }
     // Keys as the user presses them, into whatever holds the focus.
@@ -90,7 +91,7 @@ struct Session {
     // Chooses another page as the user does, its rule (validation, silent store) included.
     void page(int index) {
         ModalAnswerer robot;
-        form->m_pages->setCurrentIndex(index);
+        form->pages()->setCurrentIndex(index);
         QCOMPARE(robot.texts, QStringList());
     }
     void typeCell(StringGrid *grid, int column, const QString &text) {
@@ -151,7 +152,7 @@ struct Session {
         fill("EditPercentageOik", "100");
         press("BitBtn41");
         press("BitBtn31");
-        QCOMPARE(form->m_table1Page->m_steps->currentWidget()->objectName(), QStringLiteral("Step20"));
+        QCOMPARE(form->table1Page()->m_steps->currentWidget()->objectName(), QStringLiteral("Step20"));
         pick("ComboBoxToWhomBelongs", owner);
         QCOMPARE(press("BitBtn57", {{Answer::Yes}}).size(), 1);
     }
@@ -201,7 +202,7 @@ private slots:
         s.navigator(DataNavigator::Button::Insert);
         s.typeInto(1, 0, "ΒΗΤΑ");
         s.key(Qt::Key_Up);
-        QCOMPARE(s.form->m_childrenData->state(), Dataset::State::Browse);
+        QCOMPARE(s.form->declaration().children().state(), Dataset::State::Browse);
         const QStringList second = {"ΒΗΤΑ", "<null>", "<null>", "<null>", "<null>", "<null>", kFirst};
         QCOMPARE(StoredRows("select * from children"), QList<QStringList>({first, second}));
         QCOMPARE(s.children()->currentIndex().row(), 0);
@@ -221,7 +222,7 @@ private slots:
         s.key(Qt::Key_Tab);
         s.type("100000090");
         s.key(Qt::Key_Tab);
-        QCOMPARE(s.form->m_childrenData->state(), Dataset::State::Browse);
+        QCOMPARE(s.form->declaration().children().state(), Dataset::State::Browse);
         expected[1][4] = "2001";
         expected[1][5] = "100000090";
         QCOMPARE(StoredRows("select * from children"), expected);
@@ -254,7 +255,7 @@ private slots:
                 } else {
                     robot.ok();
                     s.form->setActivePage(0);
-                    s.form->m_pages->setCurrentIndex(3);
+                    s.form->pages()->setCurrentIndex(3);
                 }
                 QTest::qWait(50);
                 return robot.texts.mid(saveButton ? 1 : 0);
@@ -263,7 +264,7 @@ private slots:
             QCOMPARE(store(), QStringList({"full"}));
             QCOMPARE(StoredRows("select Surname from citizendata"), QList<QStringList>({{"<null>"}}));
             QCOMPARE(StoredRows("select count(*) from children"), QList<QStringList>({{"0"}}));
-            QCOMPARE(s.form->m_childrenData->state(), Dataset::State::Insert);
+            QCOMPARE(s.form->declaration().children().state(), Dataset::State::Insert);
             QCOMPARE(s.shown(0, 0), QStringLiteral("ΠΑΙΔΙ"));
 
             onFile("DROP TRIGGER refuse");
@@ -288,17 +289,17 @@ private slots:
             s.page(2);
             s.press("Button3");
             s.press("BitBtn44");
-            QVERIFY(!s.form->m_table1Answers.prefectureCode.isEmpty());
-            QVERIFY(!s.form->m_table2Answers.prefectureCode.isEmpty());
+            QVERIFY(!s.form->table1Page()->answers().prefectureCode.isEmpty());
+            QVERIFY(!s.form->table2Page()->answers().prefectureCode.isEmpty());
             s.open(next);
-            const Table1Page &t1 = *s.form->m_table1Page;
-            const Table2Page &t2 = *s.form->m_table2Page;
+            const Table1Page &t1 = *s.form->table1Page();
+            const Table2Page &t2 = *s.form->table2Page();
             QVERIFY(!t1.m_steps->isVisibleTo(s.form.get()) && !t1.m_steps->isEnabled());
             QVERIFY(!t2.m_steps->isVisibleTo(s.form.get()) && !t2.m_steps->isEnabled());
             QVERIFY(t1.m_startRowButton->isEnabled() && !t1.m_cancelRowButton->isEnabled());
             QVERIFY(t2.m_startRowButton->isEnabled() && !t2.m_cancelRowButton->isEnabled());
             QCOMPARE(t1.m_summary->toPlainText() + t2.m_summary->toPlainText(), QString());
-            QCOMPARE(s.form->m_table1Answers.prefectureCode + s.form->m_table2Answers.prefectureCode, QString());
+            QCOMPARE(s.form->table1Page()->answers().prefectureCode + s.form->table2Page()->answers().prefectureCode, QString());
         }
     }
 
@@ -353,8 +354,8 @@ private slots:
         s.page(2);
         s.table2Row(2);                                        // the first child
         s.page(3);
-        QCOMPARE(s.form->m_table1Rows->recordCount(), 1);
-        QCOMPARE(s.form->m_table2Rows->recordCount(), 1);
+        QCOMPARE(s.form->declaration().table1Rows().recordCount(), 1);
+        QCOMPARE(s.form->declaration().table2Rows().recordCount(), 1);
 
         // The second child is deleted after both warnings.
         s.page(0);
@@ -384,7 +385,7 @@ private slots:
         QCOMPARE(s.generalShown(), QStringList({"", "", "", kSecond, "", "", "", "", "", "", "", "", "", "", "",
                                                 "ΑΓ. ΔΗΜΗΤΡΙΟΥ", "1129"}));
         QCOMPARE(s.childrenShown(), QStringList());
-        QCOMPARE(s.form->m_table1Rows->recordCount(), 0);
+        QCOMPARE(s.form->declaration().table1Rows().recordCount(), 0);
         s.typeCell(g.m_taxpayerGrid, 1, "ΔΕΥΤΕΡΗ");
         s.page(1);
         s.table1Row("ΑΛΛΟΣ", "ΑΛΛΗ", 0);
@@ -397,8 +398,8 @@ private slots:
             QCOMPARE(s.childrenShown(), children);
             QCOMPARE(StoredRows("select * from table1 where AFMYpox='" + kFirst + "'"), table1);
             QCOMPARE(StoredRows("select * from table2 where AFMYpox='" + kFirst + "'"), table2);
-            QCOMPARE(s.form->m_table1Rows->recordCount(), 1);
-            QCOMPARE(s.form->m_table2Rows->recordCount(), 1);
+            QCOMPARE(s.form->declaration().table1Rows().recordCount(), 1);
+            QCOMPARE(s.form->declaration().table2Rows().recordCount(), 1);
             s.form->close();
             s.start();
         }

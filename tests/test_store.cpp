@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "app/MainWindow.h"
+#include "declaration/Declaration.h"
 
 #include "store/Access.h"
 #include "store/Database.h"
@@ -131,8 +132,8 @@ private slots:
         Connection ro;
         ro.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::Read);
         Dataset writer(&f.rw), reader(&ro);
-        StoreOneRow(writer, DeclarationQuery("select * from citizendata where afm='", "111111114"),
-                    {{4, QStringLiteral("111111114")}});
+        StoreOneRow(writer, "select * from citizendata where afm=?", {{4, QStringLiteral("111111114")}},
+                    {QStringLiteral("111111114")});
         reader.setCommandText("select * from citizendata");
         reader.open();
         QCOMPARE(reader.recordCount(), 1);
@@ -413,17 +414,17 @@ private slots:
     void aDeclarationsOneRowIsStoredLoadedAndDeleted() {
         Fresh f;
         Dataset ds(&f.rw);
-        const QString sql = DeclarationQuery("select * from wifedata where afmypox='", "123");
-        QCOMPARE(sql, QStringLiteral("select * from wifedata where afmypox='123'"));
-        StoreOneRow(ds, sql, {{1, QStringLiteral("Α")}, {6, QStringLiteral("123")}});
-        StoreOneRow(ds, sql, {{1, QStringLiteral("Β")}, {6, QStringLiteral("123")}});   // updates, no second row
+        const QString sql = "select * from wifedata where afmypox=?";
+        const QVariantList key{QStringLiteral("123")};
+        StoreOneRow(ds, sql, {{1, QStringLiteral("Α")}, {6, QStringLiteral("123")}}, key);
+        StoreOneRow(ds, sql, {{1, QStringLiteral("Β")}, {6, QStringLiteral("123")}}, key);   // updates, no second row
         QString loaded;
-        QVERIFY(LoadOneRow(ds, sql, [&](const Dataset &d) { loaded = d.text(1); }));
+        QVERIFY(LoadOneRow(ds, sql, [&](const Dataset &d) { loaded = d.text(1); }, key));
         QCOMPARE(loaded, QStringLiteral("Β"));
         QVERIFY(!ds.isActive());
-        DeleteOneRow(ds, sql);
-        DeleteOneRow(ds, sql);   // nothing left: no error
-        QVERIFY(!LoadOneRow(ds, sql, [](const Dataset &) {}));
+        DeleteOneRow(ds, sql, key);
+        DeleteOneRow(ds, sql, key);   // nothing left: no error
+        QVERIFY(!LoadOneRow(ds, sql, [](const Dataset &) {}, key));
         // a never-written column keeps what the database gives a new row
         StoreOneRow(ds, "select * from generaldata where afmypox='123'", {{1, QStringLiteral("Δ")}, {3, 2}});
         ds.setCommandText("select * from generaldata where afmypox is null");

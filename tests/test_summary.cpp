@@ -7,6 +7,7 @@
 #include "widgets/DataGrid.h"
 #include "widgets/DataNavigator.h"
 #include "app/MainWindow.h"
+#include "declaration/Declaration.h"
 #include "pages/summary/SummaryPage.h"
 #include "store/Access.h"
 #include "store/Engine.h"
@@ -27,7 +28,7 @@ struct Summary {
 
     // Rows as a wizard would append them, then the declaration opened on them.
     void addRow(const char *table, const QString &tax, const QString &prefecture) {
-        Dataset append(form->m_declarationConnection.get());
+        Dataset append(&form->declaration().store());
         append.setCommandText(QStringLiteral("select * from %1 where cd<0").arg(QLatin1String(table)));
         append.open();
         append.insert();
@@ -105,8 +106,8 @@ private slots:
                               "TOTALMM=ΣΥΝ. ΕΠΙΦΑΝ. ΚΤΙΣΜΑΤΩΝ", "TYPEOFOWN=ΕΙΔΟΣ ΕΜΠ. ΔΙΚ/ΤΟΣ",
                               "PERCENTAGE=ΠΟΣ. ΣΥΝ/ΣΙΑΣ", "YEAROFBIRTHEPIK=ΕΤΟΣ ΓΕΝ. ΕΠΙΚ/ΤΗ",
                               "OWNERCODE=ΚΩΔ.ΑΡΙΘΜΟΣ ΙΔΙΟΚΤΗΤΗ", "CHANGE=ΚΩΔ. ΜΕΤΑΒΟΛΗΣ"}));
-        QCOMPARE(s.table1Grid->datasetModel()->dataset(), s.form->m_table1Rows);
-        QCOMPARE(s.table2Grid->datasetModel()->dataset(), s.form->m_table2Rows);
+        QCOMPARE(s.table1Grid->datasetModel()->dataset(), &s.form->declaration().table1Rows());
+        QCOMPARE(s.table2Grid->datasetModel()->dataset(), &s.form->declaration().table2Rows());
         for (const DataGrid *grid : {s.table1Grid, s.table2Grid}) {
             QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
             QCOMPARE(grid->selectionBehavior(), QAbstractItemView::SelectRows);
@@ -186,7 +187,7 @@ private slots:
         Summary s;
         s.addRow("table2", kTax, "ΚΡΑΤΗΜΕΝΟ");
         OpenDeclaration(*s.form, kTax);
-        s.form->m_declarationConnection->execute(
+        s.form->declaration().store().execute(
             "CREATE TRIGGER keep BEFORE DELETE ON TABLE2 BEGIN SELECT RAISE(ABORT, 'rows are kept'); END");
         QCOMPARE(s.remove("Button5", true), QStringList({"Είστε σίγουρος;", "rows are kept"}));
         QCOMPARE(s.shown(s.table2Grid), QStringList({"ΚΡΑΤΗΜΕΝΟ"}));
@@ -198,7 +199,7 @@ private slots:
         OpenDeclaration(*s.form, kTax);
         QCOMPARE(s.table1Grid->model()->rowCount(), 0);
         s.addRow("table1", kTax, "ΝΕΟ");
-        Reopen(*s.form->m_table1Rows, DeclarationQuery("select * from table1 where AFMYpox='", kTax));
+        s.form->declaration().reloadRows(DeclarationTable::Table1);
         QCOMPARE(s.shown(s.table1Grid), QStringList({"ΝΕΟ"}));
         QCOMPARE(s.selectedRow(s.table1Grid), 0);
         // another declaration replaces both lists

@@ -12,6 +12,7 @@
 
 #include "widgets/Dialogs.h"
 #include "app/MainWindow.h"
+#include "declaration/Declaration.h"
 #include "widgets/PairedList.h"
 #include "widgets/StringGrid.h"
 #include "pages/general/GeneralPage.h"
@@ -50,25 +51,25 @@ struct Wizard {
 
     explicit Wizard(int declarationKind = 0, bool spouse = false, int children = 0) {
         form = MakeMainWindow();
-        form->m_showStartHint = false;
+        form->setStartHintPending(false);
         OpenDeclaration(*form, kTax);
-        form->m_generalPage->m_declarationKind->setCurrentIndex(declarationKind);
+        form->generalPage()->m_declarationKind->setCurrentIndex(declarationKind);
         if (spouse)
-            form->m_generalPage->m_spouseGrid->setCellText(1, 1, QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΥ"));
+            form->generalPage()->m_spouseGrid->setCellText(1, 1, QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΥ"));
         for (int n = 1; n <= children; ++n) {
-            form->m_childrenData->insert();
-            form->m_childrenData->setFieldByName(QStringLiteral("Surname"), QStringLiteral("ΠΑΙΔΙ %1").arg(n));
-            form->m_childrenData->setFieldByName(QStringLiteral("AFMYpox"), kTax);
-            form->m_childrenData->post();
+            form->declaration().children().insert();
+            form->declaration().children().setFieldByName(QStringLiteral("Surname"), QStringLiteral("ΠΑΙΔΙ %1").arg(n));
+            form->declaration().children().setFieldByName(QStringLiteral("AFMYpox"), kTax);
+            form->declaration().children().post();
         }
         form->show();
         QApplication::setActiveWindow(form.get());
         {
             // Shown directly: the rule of switching pages (validation, storing) is not under test here.
-            const QSignalBlocker quiet(form->m_pages);
-            form->m_pages->setCurrentIndex(1);
+            const QSignalBlocker quiet(form->pages());
+            form->pages()->setCurrentIndex(1);
         }
-        page = form->m_table1Page;
+        page = form->table1Page();
     }
 
     template <class T = QWidget>
@@ -102,7 +103,7 @@ struct Wizard {
     }
     QString step() const { return page->m_steps->currentWidget()->objectName(); }
     QStringList summary() const { return page->m_summary->toPlainText().split(QLatin1Char('\n')); }
-    const Table1Answers &answers() const { return form->m_table1Answers; }
+    const Table1Answers &answers() const { return form->table1Page()->answers(); }
 
     // Prefecture ΑΘΗΝΩΝ, municipality ΑΘΗΝΑΙΩΝ, street ΑΚΑΔΗΜΙΑΣ number 12; on Step4.
     void listedStreet() {
@@ -175,7 +176,7 @@ struct Wizard {
 
     // The declaration's stored Table 1 rows, each as 37 texts (NULL marked).
     QList<QStringList> storedRows() const {
-        Dataset rows(form->m_declarationConnection.get());
+        Dataset rows(&form->declaration().store());
         rows.setCommandText(QStringLiteral("select * from table1"));
         rows.open();
         QList<QStringList> out;
@@ -365,9 +366,8 @@ private slots:
         QVERIFY(!w.page->m_steps->isVisible());
         QVERIFY(w.get("Button2")->isEnabled() && !w.get("btnCancel")->isEnabled());
         QCOMPARE(w.step(), QStringLiteral("Step1"));
-        QCOMPARE(w.form->m_table1Rows->commandText(), QStringLiteral("select * from table1 where AFMYpox='123456789'"));
-        QCOMPARE(w.form->m_table1Rows->recordCount(), 1);
-        QVERIFY(!w.form->m_newRowData->isActive());
+        QCOMPARE(w.form->declaration().table1Rows().recordCount(), 1);
+        QVERIFY(!w.form->findChild<Dataset *>(QStringLiteral("ADODataSet5"))->isActive());
     }
 
     // Streets chosen first, then given up, and a bare plot: the initial store leaves them out.
@@ -695,7 +695,7 @@ private slots:
             QCOMPARE(w.step(), QStringLiteral("Step20"));
             QVERIFY(w.page->m_steps->isVisible());
             QCOMPARE(w.answers().plotSurface, QStringLiteral("200"));
-            QVERIFY(!w.form->m_newRowData->isEditing());
+            QVERIFY(!w.form->findChild<Dataset *>(QStringLiteral("ADODataSet5"))->isEditing());
             if (fails)
                 other.execute(QStringLiteral("DROP TRIGGER refuse_rows"));
             QVERIFY(!w.confirm("BitBtn57").isEmpty());

@@ -13,6 +13,7 @@
 #include "widgets/DataGrid.h"
 #include "widgets/Dialogs.h"
 #include "app/MainWindow.h"
+#include "declaration/Declaration.h"
 #include "widgets/PairedList.h"
 #include "widgets/StringGrid.h"
 #include "pages/general/GeneralPage.h"
@@ -49,7 +50,7 @@ struct Wizard {
 
     explicit Wizard(int declarationKind = 0) {
         form = MakeMainWindow();
-        page = form->m_table2Page;
+        page = form->table2Page();
         OpenDeclaration(*form, kTax);
         form->findChild<QComboBox *>("ComboBoxType")->setCurrentIndex(declarationKind);
     }
@@ -57,7 +58,7 @@ struct Wizard {
     W *w(const char *name) const { return Control<W>(form.get(), name); }
     QLineEdit *edit(const char *name) const { return w<QLineEdit>(name); }
     QComboBox *list(const char *name) const { return w<QComboBox>(name); }
-    Table2Answers &answers() const { return form->m_table2Answers; }
+    Table2Answers &answers() const { return form->table2Page()->answers(); }
     int step() const { return page->m_steps->currentIndex() + 1; }
     // No row under way: only the start button, the steps out of reach and back on the first.
     bool idle() const {
@@ -123,19 +124,19 @@ struct Wizard {
         }
     }
     void addChild(const QString &surname) {
-        form->m_childrenData->insert();
-        form->m_childrenData->setFieldByName("Surname", surname);
-        form->m_childrenData->setFieldByName("AFMYpox", kTax);
-        form->m_childrenData->post();
+        form->declaration().children().insert();
+        form->declaration().children().setFieldByName("Surname", surname);
+        form->declaration().children().setFieldByName("AFMYpox", kTax);
+        form->declaration().children().post();
     }
     void showPage() {
-        form->m_showStartHint = false;
+        form->setStartHintPending(false);
         form->show();
         QApplication::setActiveWindow(form.get());
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         // shown as is: the page-switch rule would check the (empty) general data first
-        QSignalBlocker quiet(form->m_pages);
-        form->m_pages->setCurrentIndex(2);
+        QSignalBlocker quiet(form->pages());
+        form->pages()->setCurrentIndex(2);
     }
 };
 
@@ -351,7 +352,7 @@ private slots:
     // An initial declaration: listed municipality and street, twelve steps, store with the warning.
     void storesTheRowOfAnInitialDeclarationAfterAWarning() {
         Wizard z;
-        z.form->m_generalPage->m_spouseGrid->setCellText(3, 1, QStringLiteral("ΓΕΩΡΓΙΟΥ ΝΙΚΟΣ"));
+        z.form->generalPage()->m_spouseGrid->setCellText(3, 1, QStringLiteral("ΓΕΩΡΓΙΟΥ ΝΙΚΟΣ"));
         for (const char *child : {"Α", "Β", "Γ"})
             z.addChild(QString::fromUtf8(child));
         z.press("Button3");
@@ -658,7 +659,7 @@ private slots:
             Wizard z;
             z.reach(12);
             if (failingWrite)
-                z.form->m_declarationConnection->execute(
+                z.form->declaration().store().execute(
                     "CREATE TRIGGER no_room BEFORE INSERT ON TABLE2 BEGIN SELECT RAISE(ABORT, 'disk full'); END");
             {
                 ModalAnswerer robot;
@@ -673,10 +674,10 @@ private slots:
             QVERIFY(z.running());
             QCOMPARE(z.answers().annualCropsSurface, QStringLiteral("1000"));
             QCOMPARE(z.answers().ownerCode, QStringLiteral("1"));
-            QVERIFY(!z.form->m_newRowData->isEditing());
+            QVERIFY(!z.form->findChild<Dataset *>(QStringLiteral("ADODataSet5"))->isEditing());
 
             if (failingWrite)
-                z.form->m_declarationConnection->execute("DROP TRIGGER no_room");
+                z.form->declaration().store().execute("DROP TRIGGER no_room");
             ModalAnswerer robot;
             robot.yes();
             z.w<QPushButton>("BitBtn58")->click();
@@ -685,7 +686,7 @@ private slots:
             QCOMPARE(rows.size(), 1);
             QCOMPARE(rows[0].at(11), QStringLiteral("1000"));
             QVERIFY(z.idle());
-            QCOMPARE(z.form->m_table2Rows->recordCount(), 1);
+            QCOMPARE(z.form->declaration().table2Rows().recordCount(), 1);
         }
     }
 
@@ -693,12 +694,12 @@ private slots:
     // the error it is and the store counts as done: a second try would store it twice.
     void countsTheRowAsStoredWhenOnlyTheReopenFails() {
         Wizard z;
-        Dataset append(z.form->m_declarationConnection.get());
-        Dataset keptOpen(z.form->m_declarationConnection.get());
+        Dataset keptOpen(&z.form->declaration().store());
         ModalAnswerer robot;
         robot.ok();
-        QVERIFY(StoreWizardRow(append, "select * from table2 where cd<0", {{1, kTax}, {2, "ΑΘΗΝΩΝ"}}, keptOpen,
-                               "select * from no_such_table"));
+        QVERIFY(StoreWizardRow(
+            [&] { z.form->declaration().appendRow(DeclarationTable::Table2, {{1, kTax}, {2, "ΑΘΗΝΩΝ"}}); },
+            [&] { Reopen(keptOpen, "select * from no_such_table"); }));
         QCOMPARE(robot.texts.size(), 1);
         QVERIFY2(robot.texts[0].contains("no_such_table"), qPrintable(robot.texts[0]));
         QCOMPARE(storedRows().size(), 1);

@@ -15,7 +15,7 @@
 #include <QStringList>
 #include <cstdio>
 
-#include "pages/wizard/StreetNames.h"
+#include "declaration/StreetNames.h"
 #include "store/Database.h"
 #include "store/Engine.h"
 #include "text/CodePage.h"

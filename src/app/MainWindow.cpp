@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
@@ -12,35 +13,24 @@
 #include <QVBoxLayout>
 #include <future>
 
-#include "widgets/Command.h"
-#include "widgets/DataGrid.h"
-#include "widgets/Dialogs.h"
 #include "app/KeyboardLock.h"
 #include "app/WelcomeScreen.h"
-#include "widgets/PairedList.h"
+#include "declaration/Declaration.h"
+#include "declaration/ReferenceLists.h"
+#include "declaration/TaxNumber.h"
 #include "export/ExportCommand.h"
+#include "help/HelpMenu.h"
 #include "pages/general/GeneralPage.h"
-#include "declaration/Validation.h"
-#include "pages/table1/Table1Page.h"
 #include "pages/summary/SummaryPage.h"
+#include "pages/table1/Table1Page.h"
 #include "pages/table2/Table2Page.h"
 #include "print/PrintCommands.h"
 #include "store/Database.h"
-#include "store/Engine.h"
 #include "store/FileStore.h"
+#include "widgets/Command.h"
+#include "widgets/Dialogs.h"
 
 namespace d7 {
-
-namespace {
-
-Dataset *dataset(QObject *owner, Connection *connection, const char *name, const QString &sql = {}) {
-    auto *d = new Dataset(connection, owner);
-    d->setObjectName(QString::fromLatin1(name));
-    d->setCommandText(sql);
-    return d;
-}
-
-}  // namespace
 
 MainWindow::MainWindow() {
     setObjectName(QStringLiteral("Form1"));
@@ -55,18 +45,8 @@ MainWindow::MainWindow() {
     // of the start, on the other core while the window is being built.
     std::future<QByteArray> key =
         std::async(std::launch::async, DeriveRawKey, kDatabaseFileName, kDatabasePassword);
-    m_referenceConnection = std::make_unique<Connection>();
-    m_declarationConnection = std::make_unique<Connection>();
-    m_locationLookupData = dataset(this, m_referenceConnection.get(), "ADODataSet1");
-    m_referenceListData = dataset(this, m_referenceConnection.get(), "ADODataSet2");
-    m_personRowData = dataset(this, m_declarationConnection.get(), "ADODataSet3");
-    m_childrenData = dataset(this, m_declarationConnection.get(), "ADODataSet4",
-                          QStringLiteral("select * from children where AFMYpox='0'"));
-    m_newRowData = dataset(this, m_declarationConnection.get(), "ADODataSet5");
-    m_table1Rows = dataset(this, m_declarationConnection.get(), "ADODataSet6",
-                          QStringLiteral("select * from table1 where AFMYpox='0'"));
-    m_table2Rows = dataset(this, m_declarationConnection.get(), "ADODataSet7",
-                          QStringLiteral("SELECT * FROM TABLE2 where AFMYpox='0'"));
+    m_referenceLists = new ReferenceLists(this);
+    m_declaration = new Declaration(this);
     m_keyboardLock = new KeyboardLock(this);
 
     buildMenu();
@@ -77,10 +57,10 @@ MainWindow::MainWindow() {
     // only it can roll back what the journal holds, and the read-only one
     // would otherwise refuse the file.
     const QByteArray rawKey = key.get();
-    m_declarationConnection->open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite, rawKey);
-    m_referenceConnection->open(kDatabaseFileName, kDatabasePassword, Connection::Mode::Read, rawKey);
+    m_declaration->store().open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite, rawKey);
+    m_referenceLists->open(kDatabaseFileName, kDatabasePassword, rawKey);
 
-    setFixedSize(803, 568 + m_mainMenu->sizeHint().height());
+    setFixedSize(803, 568 + menuBar()->sizeHint().height());
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -104,11 +84,11 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildMenu() {
-    m_mainMenu = new QMenuBar(this);
-    m_mainMenu->setObjectName(QStringLiteral("MainMenu1"));
-    setMenuBar(m_mainMenu);
-    auto menu = [this](const char *name, const QString &title) {
-        QMenu *m = m_mainMenu->addMenu(title);
+    QMenuBar *bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    setMenuBar(bar);
+    auto menu = [bar](const char *name, const QString &title) {
+        QMenu *m = bar->addMenu(title);
         m->setObjectName(QString::fromLatin1(name));
         m->menuAction()->setObjectName(QString::fromLatin1(name));
         return m;
@@ -118,19 +98,15 @@ void MainWindow::buildMenu() {
         a->setObjectName(QString::fromLatin1(name));
         return a;
     };
-    auto separator = [](QMenu *m, const char *name) {
-        QAction *a = m->addSeparator();
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
-    };
+    auto separator = [](QMenu *m, const char *name) { m->addSeparator()->setObjectName(QString::fromLatin1(name)); };
 
     m_fileMenu = menu("N1", QStringLiteral("Αρχείο"));
     m_openAction = item(m_fileMenu, "N92", QStringLiteral("Συμπλήρωση Δήλωσης D7"));
-    m_separatorAfterOpen = separator(m_fileMenu, "N14");
+    separator(m_fileMenu, "N14");
     m_exportAction = item(m_fileMenu, "N10", QStringLiteral("Δημιουργία Αρχείου για αποστολή στο Vendrika"));
-    m_separatorAfterExport = separator(m_fileMenu, "N12");
+    separator(m_fileMenu, "N12");
     m_shortcutAction = item(m_fileMenu, "N13", QStringLiteral("Δημιουργία συντόμευσης στην Επιφ. Εργασίας"));
-    m_separatorBeforeExit = separator(m_fileMenu, "N11");
+    separator(m_fileMenu, "N11");
     m_exitAction = item(m_fileMenu, "N2", QStringLiteral("Έξοδος"));
     m_printMenu = menu("N3", QStringLiteral("Εκτύπωση"));
     m_printGeneralAction = item(m_printMenu, "N4", QStringLiteral("Εκτύπωση Γενικών Στοιχείων"));
@@ -138,14 +114,27 @@ void MainWindow::buildMenu() {
     m_helpMenu = menu("N6", QStringLiteral("Βοήθεια"));
     m_manualAction = item(m_helpMenu, "N7", QStringLiteral("Οδηγίες Εφαρμογής"));
     m_formHelpAction = item(m_helpMenu, "N91", QStringLiteral("Βοήθεια για το  D7"));
-    m_separatorBeforeAbout = separator(m_helpMenu, "N8");
+    separator(m_helpMenu, "N8");
     m_aboutAction = item(m_helpMenu, "N9", QStringLiteral("Σχετικά"));
+    // F1 anywhere in the window: the instructions for use, in no menu.
+    m_usageHelpAction = new QAction(this);
+    m_usageHelpAction->setObjectName(QStringLiteral("UsageHelpAction"));
 
     ConnectCommand(m_openAction, &QAction::triggered, this, [this] { openDeclaration(); });
-    ConnectCommand(m_exitAction, &QAction::triggered, this, [this] { exitProgram(); });
-    ConnectCommand(m_exportAction, &QAction::triggered, this, [this] { ExportDeclaration(*this); });
-    ConnectCommand(m_printGeneralAction, &QAction::triggered, this, [this] { PrintGeneralData(*this); });
-    ConnectCommand(m_printTablesAction, &QAction::triggered, this, [this] { PrintTables(*this); });
+    ConnectCommand(m_exitAction, &QAction::triggered, this, [this] { close(); });
+    ConnectCommand(m_exportAction, &QAction::triggered, this, [this] {
+        m_generalPage->handOver();
+        ExportDeclaration(*m_declaration);
+    });
+    ConnectCommand(m_printGeneralAction, &QAction::triggered, this, [this] {
+        m_generalPage->handOver();
+        PrintGeneralData(*m_declaration, this);
+    });
+    ConnectCommand(m_printTablesAction, &QAction::triggered, this, [this] { PrintTables(*m_declaration, this); });
+}
+
+void MainWindow::attachHelp() {
+    AttachHelp(this, {m_manualAction, m_formHelpAction, m_aboutAction, m_shortcutAction, m_usageHelpAction});
 }
 
 void MainWindow::buildPages() {
@@ -154,13 +143,13 @@ void MainWindow::buildPages() {
     client->setFixedSize(803, 568);
     setCentralWidget(client);
 
-    m_band = new QFrame(client);
-    m_band->setObjectName(QStringLiteral("Panel3"));
-    m_band->setGeometry(0, 0, 803, 11);
-    m_band->setAutoFillBackground(true);
-    QPalette band = m_band->palette();
-    band.setColor(QPalette::Window, QColor(48, 159, 192));
-    m_band->setPalette(band);
+    auto *band = new QFrame(client);
+    band->setObjectName(QStringLiteral("Panel3"));
+    band->setGeometry(0, 0, 803, 11);
+    band->setAutoFillBackground(true);
+    QPalette colour = band->palette();
+    colour.setColor(QPalette::Window, QColor(48, 159, 192));
+    band->setPalette(colour);
 
     m_pages = new QTabWidget(client);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
@@ -169,22 +158,22 @@ void MainWindow::buildPages() {
 
     // Made inside the page control: a page built without a parent would have
     // its fonts and palette worked out again, widget by widget, when added.
-    m_generalPage = new GeneralPage(*this, m_childrenData, m_pages);
-    m_table1Page = new Table1Page(*this, m_table1Answers, m_pages);
-    m_table2Page = new Table2Page(*this, m_table2Answers, m_pages);
-    m_summaryPage = new SummaryPage(*this, m_pages);
+    m_generalPage = new GeneralPage(*m_declaration, m_pages);
+    m_table1Page = new Table1Page(*m_declaration, *m_referenceLists, m_pages);
+    m_table2Page = new Table2Page(*m_declaration, *m_referenceLists, m_pages);
+    m_summaryPage = new SummaryPage(*m_declaration, m_pages);
     m_pages->addTab(m_generalPage, QStringLiteral("ΓΕΝΙΚΑ ΣΤΟΙΧΕΙΑ"));
     m_pages->addTab(m_table1Page, QStringLiteral("ΠΙΝΑΚΑΣ 1: ΣΤΟΙΧΕΙΑ ΟΙΚΟΠΕΔΩΝ ΚΑΙ ΚΤΙΣΜΑΤΩΝ"));
     m_pages->addTab(m_table2Page, QStringLiteral("ΠΙΝΑΚΑΣ 2: ΣΤΟΙΧΕΙΑ ΑΓΡΟΤΕΜΑΧΙΩΝ"));
     m_pages->addTab(m_summaryPage, QStringLiteral("ΣΥΓΚΕΝΤΡΩΤΙΚΑ"));
 
     // The status bar lies over the foot of the page control, as in the form.
-    m_statusBar = new QStatusBar(client);
-    m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
-    m_statusBar->setSizeGripEnabled(false);
-    m_statusBar->setGeometry(0, 568 - 19, 803, 19);
-    m_statusBar->showMessage(QStringLiteral("ΠΡΟΣΟΧΗ - ΟΛΑ ΤΑ ΣΤΟΙΧΕΙΑ ΠΡΕΠΕΙ ΝΑ ΣΥΜΠΛΗΡΩΘΟΥΝ ΜΕ ΚΕΦΑΛΑΙΑ"));
-    m_statusBar->raise();
+    auto *status = new QStatusBar(client);
+    status->setObjectName(QStringLiteral("StatusBar1"));
+    status->setSizeGripEnabled(false);
+    status->setGeometry(0, 568 - 19, 803, 19);
+    status->showMessage(QStringLiteral("ΠΡΟΣΟΧΗ - ΟΛΑ ΤΑ ΣΤΟΙΧΕΙΑ ΠΡΕΠΕΙ ΝΑ ΣΥΜΠΛΗΡΩΘΟΥΝ ΜΕ ΚΕΦΑΛΑΙΑ"));
+    status->raise();
 
     connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == m_shownPage)
@@ -200,9 +189,9 @@ void MainWindow::startUp() {
     setActivePage(0);
     m_pages->setEnabled(false);
     m_generalPage->writeGridTitles();
-    fillReferenceLists();
-    ClearTable1Answers(m_table1Answers);
-    m_currentTaxNumber.clear();
+    m_table1Page->fillReferenceLists();
+    m_table2Page->fillReferenceLists();
+    ClearTable1Answers(m_table1Page->answers());
     try {
         WelcomeScreen welcome(this);
         welcome.exec();
@@ -211,44 +200,46 @@ void MainWindow::startUp() {
     }
 }
 
-void MainWindow::fillReferenceLists() {
-    // One statement fills the prefecture lists of both wizards, item for item.
-    PairedList *prefectureLists[2] = {m_table1Page->m_prefectures, m_table2Page->m_prefectures};
-    m_locationLookupData->setCommandText(QStringLiteral(
-        "select distinct ap_pref_cd, ap_pref_nm from doy_ap_prefecture order by ap_pref_nm"));
-    m_locationLookupData->open();
-    m_locationLookupData->first();
-    for (PairedList *pair : prefectureLists)
-        pair->clear();
-    for (int i = 0, n = m_locationLookupData->recordCount(); i < n; ++i) {
-        for (PairedList *pair : prefectureLists)
-            pair->append(m_locationLookupData->text(1), m_locationLookupData->text(0));
-        m_locationLookupData->next();
-    }
-    m_locationLookupData->first();
-    m_locationLookupData->close();
+bool MainWindow::declarationOpen() const { return m_declaration->isOpen(); }
 
-    m_table1Page->m_categories->fill(*m_referenceListData,
-                                     QStringLiteral("select  ap_cat_cd, ap_cat_descr from doy_ap_estate_cat"), 1, 0);
-    m_table1Page->m_specialConditions->fill(
-        *m_referenceListData,
-        QStringLiteral("select  ap_special_cd, ap_special_descr from doy_ap_special_cat ORDER BY ap_special_cd"),
-        1, 0);
-    m_table1Page->m_floors->fill(
-        *m_referenceListData, QStringLiteral("select  ap_flr_cd, ap_flr_nm from doy_ap_floor ORDER BY ap_flr_cd asc"), 1,
-        0);
+void MainWindow::openDeclaration() {
+    if (declarationOpen())
+        storeGeneralData();
+    const QString text = InputBox(
+        QStringLiteral("Δώστε ΑΦΜ Υπόχρεου"),
+        QStringLiteral("Δώστε ΑΦΜ Υπόχρεου. Αν έχουν ήδη περαστεί στοιχεία για αυτόν τον ΑΦΜ, αυτά θα εμφανιστούν στην οθόνη."),
+        QString());
+    if (text.isEmpty() || !CheckTaxNumber(text)) {
+        ShowMessageText(QStringLiteral("Μη έγκυρος ΑΦΜ. Παρακαλώ προσπαθήστε ξανά"));
+        return;
+    }
+    openDeclaration(text);
 }
 
-bool MainWindow::declarationOpen() const { return m_pages->isEnabled(); }
-
-void MainWindow::postPendingChild() {
+void MainWindow::openDeclaration(const QString &taxNumber) {
+    const bool wasOpen = declarationOpen();
+    const int previousPage = m_pages->currentIndex();
+    m_pages->setEnabled(true);
+    setActivePage(0);
     try {
-        // Posted even when the dataset is not editing: a cell of the grid may
-        // still hold typed text, which the post takes over first.
-        m_childrenData->post();
-    } catch (const std::exception &) {
-        // nothing was being edited, or the row could not be posted: left as it is
+        m_declaration->open(taxNumber);
+    } catch (const OpenFailed &) {
+        // The declaration that was open stays open and shown.
+        m_pages->setEnabled(wasOpen);
+        setActivePage(previousPage);
+        ShowMessageText(
+            QStringLiteral("Υπήρξε κάποιο πρόβλημα κατά την αποθήκευση του ΑΦΜ.Παρακαλώ προσπαθήστε ξανά."));
+        return;
     }
+    // A row being composed belongs to the declaration it was begun for.
+    m_table1Page->abandonRow();
+    m_table2Page->abandonRow();
+    m_generalPage->showGeneralData(m_declaration->generalData());
+}
+
+void MainWindow::storeGeneralData() {
+    m_generalPage->handOver();
+    m_declaration->storeGeneralData();
 }
 
 void MainWindow::setActivePage(int index) {
@@ -259,22 +250,21 @@ void MainWindow::setActivePage(int index) {
 void MainWindow::changePage(int index) {
     // The message waits until the store is done: no write lock is held while
     // the user reads it.
-    Transaction change(*m_declarationConnection);
-    postPendingChild();
+    Transaction change(m_declaration->store());
+    m_generalPage->handOver();
+    m_declaration->postPendingChild();
     if (index == 0) {
         change.commit();
         return;
     }
-    const int code = validateDeclaration();
+    const int code = m_declaration->validate();
     if (code != 0)
         setActivePage(0);
-    storeGeneralData();
+    m_declaration->storeGeneralData();
     change.commit();
     if (code != 0)
         ShowMessageText(PageSwitchMessage(code, QDate::currentDate().year()));
 }
-
-void MainWindow::exitProgram() { close(); }
 
 bool MainWindow::event(QEvent *e) {
     if (e->type() == QEvent::WindowActivate && m_showStartHint)
@@ -295,7 +285,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *e) {
     if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(e)->key() == Qt::Key_F1) {
         auto *w = qobject_cast<QWidget *>(watched);
         if (w && w->window() == this) {
-            emit helpKeyPressed();
+            m_usageHelpAction->trigger();
             return true;
         }
     }
@@ -325,9 +315,9 @@ void MainWindow::shutDown(bool storeFirst) {
                 storeGeneralData();
         });
     m_keyboardLock->setCapsLock(false);
-    m_childrenData->close();
-    m_referenceConnection->close();
-    m_declarationConnection->close();
+    m_declaration->children().close();
+    m_referenceLists->close();
+    m_declaration->store().close();
 }
 
 }  // namespace d7

@@ -24,7 +24,7 @@ int RunProgram() {
         ShowErrorText(e.text());
         return 1;
     }
-    AttachHelp(*form);
+    form->attachHelp();
     form->show();
     form->activateWindow();
     return QApplication::exec();

@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
+#include "files/WholeFile.h"
 #include "widgets/Dialogs.h"
 
 namespace d7 {
@@ -63,17 +63,9 @@ QString DesktopEntryText(const DesktopEntry &entry) {
 bool WriteDesktopEntry(const QString &path, const DesktopEntry &entry) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
-    QSaveFile file(path);   // an older entry is replaced only by a complete one
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(DesktopEntryText(entry).toUtf8());
-    // File managers start only entries marked executable; whoever may read it may start it.
-    QFileDevice::Permissions permissions = file.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser;
-    if (permissions & QFileDevice::ReadGroup)
-        permissions |= QFileDevice::ExeGroup;
-    if (permissions & QFileDevice::ReadOther)
-        permissions |= QFileDevice::ExeOther;
-    return file.setPermissions(permissions) && file.commit();
+    // An older entry is replaced only by a complete one; file managers start
+    // only entries marked executable.
+    return WriteWholeFile(path, DesktopEntryText(entry).toUtf8(), FileKind::Executable);
 }
 
 void CreateDesktopShortcut() {

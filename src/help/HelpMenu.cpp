@@ -3,7 +3,6 @@
 #include <QAction>
 
 #include "widgets/Command.h"
-#include "app/MainWindow.h"
 #include "help/AboutBox.h"
 #include "help/DesktopEntry.h"
 #include "help/TopicWindow.h"
@@ -14,16 +13,16 @@ namespace {
 
 class HelpMenu : public QObject {
 public:
-    explicit HelpMenu(MainWindow &form)
-        : QObject(&form),
-          m_form(form),
-          m_manual(new TopicWindow(kUserManual, HelpFolder(), &form)),
-          m_formHelp(new TopicWindow(kFormHelp, HelpFolder(), &form)) {
-        ConnectCommand(form.m_manualAction, &QAction::triggered, this, [this] { showManual(); });
-        ConnectCommand(form.m_formHelpAction, &QAction::triggered, this, [this] { showFormHelp(); });
-        ConnectCommand(form.m_aboutAction, &QAction::triggered, this, [this] { showAbout(); });
-        ConnectCommand(form.m_shortcutAction, &QAction::triggered, this, [] { CreateDesktopShortcut(); });
-        connect(&form, &MainWindow::helpKeyPressed, this, [this] { showManualOnUsage(); });
+    HelpMenu(QWidget *window, const HelpCommands &commands)
+        : QObject(window),
+          m_window(window),
+          m_manual(new TopicWindow(kUserManual, HelpFolder(), window)),
+          m_formHelp(new TopicWindow(kFormHelp, HelpFolder(), window)) {
+        ConnectCommand(commands.manual, &QAction::triggered, this, [this] { showManual(); });
+        ConnectCommand(commands.formHelp, &QAction::triggered, this, [this] { showFormHelp(); });
+        ConnectCommand(commands.about, &QAction::triggered, this, [this] { showAbout(); });
+        ConnectCommand(commands.desktopShortcut, &QAction::triggered, this, [] { CreateDesktopShortcut(); });
+        ConnectCommand(commands.usage, &QAction::triggered, this, [this] { showManualOnUsage(); });
     }
 
 private:
@@ -41,16 +40,16 @@ private:
     void showFormHelp() { m_formHelp->bringUp(); }
     // N9Click: a new box each time.
     void showAbout() {
-        AboutBox box(&m_form);
+        AboutBox box(m_window);
         box.exec();
     }
 
-    MainWindow &m_form;
+    QWidget *m_window;
     TopicWindow *m_manual, *m_formHelp;
 };
 
 }  // namespace
 
-void AttachHelp(MainWindow &form) { new HelpMenu(form); }
+void AttachHelp(QWidget *window, const HelpCommands &commands) { new HelpMenu(window, commands); }
 
 }  // namespace d7

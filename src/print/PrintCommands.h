@@ -1,5 +1,5 @@
-// The print commands of the main window's menu: each writes its page from
-// what the window holds and shows it in its preview.
+// The print commands: each writes its page from the open declaration and
+// shows it in its preview, over the given window.
 #pragma once
 
 #include <QByteArray>
@@ -7,21 +7,21 @@
 
 #include "print/PrintPages.h"
 
+class QWidget;
+
 namespace d7 {
 
-class Dataset;
-class MainWindow;
+class Declaration;
 
 extern const QString kPrintPreparationFailedMessage;
 
-// "Εκτύπωση Γενικών Στοιχείων": the general page as shown, the stored children.
-void PrintGeneralData(MainWindow &form);
+// "Εκτύπωση Γενικών Στοιχείων": the general data as shown, the stored children.
+void PrintGeneralData(Declaration &declaration, QWidget *window);
 // "Εκτύπωση Πινάκων": the stored rows of both tables.
-void PrintTables(MainWindow &form);
+void PrintTables(Declaration &declaration, QWidget *window);
 
-// The rows of a kept-open dataset (none when it is closed); it is left on its
-// first row. Moving there posts a pending edit first, as any move does.
-QList<StoredRow> DatasetRows(Dataset &rows);
+// The values of the general data page as printed.
+GeneralDataValues GatherGeneralData(Declaration &declaration);
 
 // Where a print page goes: the program's folder, or, when the program may not
 // write there (an installed program), the current folder, which holds the

@@ -4,10 +4,6 @@
 
 namespace d7 {
 
-QString DeclarationQuery(const QString &head, const QString &taxNumber) {
-    return head + taxNumber + QLatin1Char('\'');
-}
-
 namespace {
 // Closes the dataset however the pattern ends.
 struct CloseOnExit {
@@ -16,9 +12,9 @@ struct CloseOnExit {
 };
 }  // namespace
 
-void StoreOneRow(Dataset &dataset, const QString &sql, const ColumnValues &values) {
+void StoreOneRow(Dataset &dataset, const QString &sql, const ColumnValues &values, const QVariantList &keys) {
     dataset.close();
-    dataset.setCommandText(sql);
+    dataset.setCommandText(sql, keys);
     dataset.open();
     CloseOnExit closer{dataset};
     dataset.first();
@@ -28,9 +24,9 @@ void StoreOneRow(Dataset &dataset, const QString &sql, const ColumnValues &value
     dataset.post();
 }
 
-void DeleteOneRow(Dataset &dataset, const QString &sql) {
+void DeleteOneRow(Dataset &dataset, const QString &sql, const QVariantList &keys) {
     dataset.close();
-    dataset.setCommandText(sql);
+    dataset.setCommandText(sql, keys);
     dataset.open();
     CloseOnExit closer{dataset};
     if (dataset.recordCount() > 0) {
@@ -39,9 +35,10 @@ void DeleteOneRow(Dataset &dataset, const QString &sql) {
     }
 }
 
-bool LoadOneRow(Dataset &dataset, const QString &sql, const std::function<void(const Dataset &)> &fill) {
+bool LoadOneRow(Dataset &dataset, const QString &sql, const std::function<void(const Dataset &)> &fill,
+                const QVariantList &keys) {
     dataset.close();
-    dataset.setCommandText(sql);
+    dataset.setCommandText(sql, keys);
     dataset.open();
     CloseOnExit closer{dataset};
     dataset.first();
@@ -51,9 +48,9 @@ bool LoadOneRow(Dataset &dataset, const QString &sql, const std::function<void(c
     return true;
 }
 
-void Reopen(Dataset &dataset, const QString &sql) {
+void Reopen(Dataset &dataset, const QString &sql, const QVariantList &keys) {
     dataset.close();
-    dataset.setCommandText(sql);
+    dataset.setCommandText(sql, keys);
     dataset.open();
     dataset.first();
 }

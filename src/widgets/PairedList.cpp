@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 
-#include "store/Engine.h"
 
 namespace d7 {
 
@@ -38,22 +37,7 @@ QString PairedList::name() const { return m_names->currentText(); }
 QString PairedList::code() const { return m_codes->currentText(); }
 int PairedList::count() const { return m_names->count(); }
 
-void PairedList::fill(Dataset &dataset, const QString &sql, int nameColumn, int codeColumn) {
-    dataset.close();
-    dataset.setCommandText(sql);
-    dataset.open();
-    dataset.first();
-    QStringList names, codes;
-    const int n = dataset.recordCount();
-    names.reserve(n);
-    codes.reserve(n);
-    for (int i = 0; i < n; ++i) {
-        names << dataset.text(nameColumn);
-        codes << dataset.text(codeColumn);
-        dataset.next();
-    }
-    dataset.first();
-    dataset.close();
+void PairedList::fill(const QStringList &names, const QStringList &codes) {
     clear();
     m_names->addItems(names);
     m_codes->addItems(codes);

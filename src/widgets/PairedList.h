@@ -9,8 +9,6 @@ class QComboBox;
 
 namespace d7 {
 
-class Dataset;
-
 class PairedList : public QObject {
     Q_OBJECT
 public:
@@ -28,10 +26,9 @@ public:
     QString code() const;
     int count() const;
 
-    // Runs the statement on the dataset and fills the pair from the rows:
-    // the name column to the visible list, the code column to the codes.
-    // Starts from empty lists and selects index 0.
-    void fill(Dataset &dataset, const QString &sql, int nameColumn, int codeColumn);
+    // Replaces both lists, names and codes in the same order, and selects
+    // index 0.
+    void fill(const QStringList &names, const QStringList &codes);
 
 signals:
     // The user picked an entry (mouse, arrow keys or first letters).

@@ -12,7 +12,7 @@
 #include <QPushButton>
 
 #include "app/MainWindow.h"
-#include "help/HelpMenu.h"
+#include "declaration/Declaration.h"
 #include "store/Access.h"
 #include "store/Database.h"
 #include "store/Engine.h"
@@ -207,23 +207,11 @@ std::unique_ptr<d7::MainWindow> MakeMainWindow() {
     ModalAnswerer welcome;
     welcome.click(QStringLiteral("Button1"));
     auto form = std::make_unique<d7::MainWindow>();
-    d7::AttachHelp(*form);   // as the program does once its main window stands
+    form->attachHelp();   // as the program does once its main window stands
     return form;
 }
 
-void OpenDeclaration(d7::MainWindow &form, const QString &taxNumber) {
-    using namespace d7;
-    form.m_pages->setEnabled(true);
-    form.m_pages->setCurrentIndex(0);
-    form.m_currentTaxNumber = taxNumber;
-    if (!LoadOneRow(*form.m_personRowData, DeclarationQuery("select * from citizendata where AFM='", taxNumber),
-                    [](const Dataset &) {}))
-        StoreOneRow(*form.m_personRowData, DeclarationQuery("select * from citizendata where AFM='", taxNumber),
-                    {{4, taxNumber}});
-    Reopen(*form.m_childrenData, DeclarationQuery("select * from children where AFMYpox='", taxNumber));
-    Reopen(*form.m_table1Rows, DeclarationQuery("select * from table1 where AFMYpox='", taxNumber));
-    Reopen(*form.m_table2Rows, DeclarationQuery("select * from table2 where AFMYpox='", taxNumber));
-}
+void OpenDeclaration(d7::MainWindow &form, const QString &taxNumber) { form.openDeclaration(taxNumber); }
 
 void TypeText(QWidget *w, const QString &text) {
     for (QChar c : text) {

@@ -16,12 +16,13 @@
 #include "widgets/DataNavigator.h"
 #include "widgets/InputRules.h"
 #include "widgets/StringGrid.h"
-#include "app/MainWindow.h"
+#include "declaration/Declaration.h"
 #include "pages/general/TaxOffices.h"
-#include "declaration/Validation.h"
 #include "store/Engine.h"
 
 #include <QDate>
+#include <QScopedValueRollback>
+#include <algorithm>
 
 namespace d7 {
 
@@ -44,8 +45,9 @@ QStringList ChildBirthYears() {
     return years;
 }
 
-GeneralPage::GeneralPage(MainWindow &form, Dataset *children, QWidget *parent)
-    : QWidget(parent), m_form(form) {
+GeneralPage::GeneralPage(Declaration &declaration, QWidget *parent)
+    : QWidget(parent), m_declaration(declaration) {
+    Dataset *children = &declaration.children();
     setObjectName(QStringLiteral("TabSheetGen"));
 
     m_taxOfficeCaption = label(this, "Label1", QStringLiteral("Προς τη Δ.Ο.Υ.:"), 8, 10);
@@ -66,8 +68,7 @@ GeneralPage::GeneralPage(MainWindow &form, Dataset *children, QWidget *parent)
     m_declarationKindCaption = label(this, "Label2", QStringLiteral("Είδος Δήλωσης:"), 330, 10);
     m_declarationKind = named(new QComboBox(this), "ComboBoxType");
     m_declarationKind->setGeometry(420, 6, 150, 21);
-    m_declarationKind->addItems({QStringLiteral("ΑΡΧΙΚΗ"), QStringLiteral("ΣΥΜΠΛΗΡΩΜΑΤΙΚΗ"),
-                            QStringLiteral("ΑΝΑΚΛΗΤΙΚΗ")});
+    m_declarationKind->addItems(DeclarationKindNames());
     m_declarationKind->setCurrentIndex(0);
     m_declarationKind->setEnabled(false);
 
@@ -141,12 +142,75 @@ GeneralPage::GeneralPage(MainWindow &form, Dataset *children, QWidget *parent)
     children->setBeforePost([this](Dataset &d) { return checkChildBeforePost(d); });
     m_childrenNavigator->setBeforeAction([this](DataNavigator::Button b) { return confirmNavigatorAction(int(b)); });
     ConnectCommand(m_saveButton, &QPushButton::clicked, this, [this] { saveGeneralData(); });
+
+    // Every change of a value reaches the declaration at once.
+    for (StringGrid *grid : {m_taxpayerGrid, m_spouseGrid, m_representativeGrid})
+        connect(grid, &QTableWidget::itemChanged, this, &GeneralPage::handOver);
+    for (QComboBox *box : {m_taxOffices, m_taxOfficeCodes, m_declarationKind})
+        connect(box, &QComboBox::currentIndexChanged, this, &GeneralPage::handOver);
+    connect(m_notes, &QPlainTextEdit::textChanged, this, &GeneralPage::handOver);
+}
+
+namespace {
+
+QStringList rowCells(const StringGrid *grid, int fromColumn, int toColumn) {
+    QStringList cells;
+    for (int c = fromColumn; c <= toColumn; ++c)
+        cells << grid->cellText(c, 1);
+    return cells;
+}
+
+void showCells(StringGrid *grid, int fromColumn, const QStringList &cells) {
+    for (int i = 0; i < cells.size(); ++i)
+        grid->setCellText(fromColumn + i, 1, cells[i]);
+}
+
+}  // namespace
+
+GeneralData GeneralPage::generalData() const {
+    GeneralData d;
+    d.taxOfficeName = m_taxOffices->currentText();
+    d.taxOfficeCode = m_taxOfficeCodes->currentText();
+    d.kind = m_declarationKind->currentIndex();
+    d.notes = m_notes->toPlainText();
+    d.taxpayer = rowCells(m_taxpayerGrid, 1, 4);
+    d.spouse = rowCells(m_spouseGrid, 1, 5);
+    d.representative = rowCells(m_representativeGrid, 0, 4);
+    return d;
+}
+
+void GeneralPage::showGeneralData(GeneralData values) {
+    {
+        const QScopedValueRollback<bool> quiet(m_showing, true);
+        // The tax office name and its code are looked up each in its own list.
+        m_taxOffices->setCurrentIndex(0);
+        m_taxOfficeCodes->setCurrentIndex(0);
+        if (!values.taxOfficeName.isNull())
+            m_taxOffices->setCurrentIndex(
+                m_taxOffices->findText(values.taxOfficeName, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        if (!values.taxOfficeCode.isNull())
+            m_taxOfficeCodes->setCurrentIndex(
+                m_taxOfficeCodes->findText(values.taxOfficeCode, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        m_declarationKind->setCurrentIndex(values.kind);
+        showCells(m_taxpayerGrid, 1, values.taxpayer);
+        showCells(m_spouseGrid, 1, values.spouse);
+        showCells(m_representativeGrid, 0, values.representative);
+        m_notes->clear();
+        if (!values.notes.isNull())
+            m_notes->setPlainText(values.notes);
+    }
+    handOver();
+}
+
+void GeneralPage::handOver() {
+    if (!m_showing)
+        m_declaration.setGeneralData(generalData());
 }
 
 void GeneralPage::chooseTaxOffice(int index) { m_taxOfficeCodes->setCurrentIndex(index); }
 
 bool GeneralPage::checkChildBeforePost(Dataset &children) {
-    children.setFieldByName(QStringLiteral("AFMYpox"), m_form.m_currentTaxNumber);
+    children.setFieldByName(QStringLiteral("AFMYpox"), m_declaration.taxNumber());
     static const char *const columns[] = {"Surname", "Name", "FatherName", "AT", "YearOfBirth", "AFM"};
     bool anyValue = false;
     for (const char *name : columns) {
@@ -178,7 +242,7 @@ bool GeneralPage::confirmNavigatorAction(int button) {
     }
     // A button with nothing to act on does nothing, as a greyed-out one would:
     // no question, and no engine complaint about an idle or empty dataset.
-    const Dataset &children = *m_form.m_childrenData;
+    const Dataset &children = m_declaration.children();
     if (!children.isActive())
         return false;
     switch (DataNavigator::Button(button)) {
@@ -197,7 +261,7 @@ bool GeneralPage::confirmNavigatorAction(int button) {
     const struct {
         Dataset *rows;
         int ownerColumn;
-    } tables[] = {{m_form.m_table1Rows, 33}, {m_form.m_table2Rows, 23}};
+    } tables[] = {{&m_declaration.table1Rows(), 33}, {&m_declaration.table2Rows(), 23}};
     for (const auto &t : tables) {
         Dataset &rows = *t.rows;
         if (!rows.isActive() || rows.recordCount() == 0)
@@ -221,45 +285,41 @@ bool GeneralPage::confirmNavigatorAction(int button) {
 void GeneralPage::saveGeneralData() {
     // One transaction from the children's pending post to the last table: a
     // crash leaves the declaration as it was before the button or after it.
-    Transaction save(*m_form.m_declarationConnection);
-    m_form.postPendingChild();
-    const int code = m_form.validateDeclaration();
+    Transaction save(m_declaration.store());
+    handOver();
+    m_declaration.postPendingChild();
+    const int code = m_declaration.validate();
     if (code != 0) {
         save.commit();
         ShowMessageText(SaveMessage(code, QDate::currentDate().year()));
         return;
     }
-    auto anyEmpty = [](const StringGrid *grid, int from, int to) {
-        for (int c = from; c <= to; ++c)
-            if (grid->cellText(c, 1).isEmpty())
-                return true;
-        return false;
+    auto anyEmpty = [](const QStringList &values) {
+        return std::any_of(values.begin(), values.end(), [](const QString &v) { return v.isEmpty(); });
     };
-    auto allEmpty = [](const StringGrid *grid, int from, int to) {
-        for (int c = from; c <= to; ++c)
-            if (!grid->cellText(c, 1).isEmpty())
-                return false;
-        return true;
+    auto allEmpty = [](const QStringList &values) {
+        return std::all_of(values.begin(), values.end(), [](const QString &v) { return v.isEmpty(); });
     };
-    if (anyEmpty(m_taxpayerGrid, 1, 4) &&
+    const GeneralData &values = m_declaration.generalData();
+    if (anyEmpty(values.taxpayer) &&
         !AskYesNo(QStringLiteral("Δεν έχετε συμπληρώσει κάποια από τα στοιχεία του υπόχρεου. Είστε σίγουροι ότι θέλετε να συνεχίσετε;"))) {
         save.commit();
         return;
     }
-    m_form.storeTaxpayerRow();
-    if (!allEmpty(m_spouseGrid, 1, 5) && anyEmpty(m_spouseGrid, 1, 5) &&
+    m_declaration.storeTaxpayer();
+    if (!allEmpty(values.spouse) && anyEmpty(values.spouse) &&
         !AskYesNo(QStringLiteral("Δεν έχετε συμπληρώσει κάποια από τα στοιχεία της συζύγου. Είστε σίγουροι ότι θέλετε να συνεχίσετε;"))) {
         save.commit();
         return;
     }
-    m_form.storeSpouseRow();
-    m_form.storeGeneralRow();
-    if (!allEmpty(m_representativeGrid, 0, 4) && anyEmpty(m_representativeGrid, 0, 4) &&
+    m_declaration.storeSpouse();
+    m_declaration.storeGeneralRow();
+    if (!allEmpty(values.representative) && anyEmpty(values.representative) &&
         !AskYesNo(QStringLiteral("Δεν έχετε συμπληρώσει κάποια από τα στοιχεία του εκπροσώπου. Είστε σίγουροι ότι θέλετε να συνεχίσετε;"))) {
         save.commit();
         return;
     }
-    m_form.storeRepresentativeRow();
+    m_declaration.storeRepresentative();
     save.commit();
     ShowMessageText(QStringLiteral("Επιτυχής αποθήκευση Γενικών Στοιχείων"));
 }

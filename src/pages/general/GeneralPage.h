@@ -14,16 +14,26 @@ namespace d7 {
 class DataGrid;
 class DataNavigator;
 class Dataset;
+class Declaration;
 class StringGrid;
-class MainWindow;
+struct GeneralData;
 
 class GeneralPage : public QWidget {
     Q_OBJECT
 public:
-    GeneralPage(MainWindow &form, Dataset *children, QWidget *parent = nullptr);
+    // The page shows the declaration's general data and children, and hands
+    // every change of its values back to it.
+    explicit GeneralPage(Declaration &declaration, QWidget *parent = nullptr);
 
     // Titles of the three person grids, fixed cells and the year pick list.
     void writeGridTitles();
+
+    // The values as the page shows them.
+    GeneralData generalData() const;
+    // Empties the page and shows the values (a null text leaves its control empty).
+    void showGeneralData(GeneralData values);
+    // Gives the declaration the values as shown now.
+    void handOver();
 
     // What the user does on the page.
     // A tax office picked from the list: the hidden code list follows it.
@@ -48,7 +58,8 @@ public:
     QPushButton *m_saveButton;
 
 private:
-    MainWindow &m_form;
+    Declaration &m_declaration;
+    bool m_showing = false;   // no hand-over while the page is being filled
 };
 
 // The years offered for a child's year of birth, newest first.

@@ -8,7 +8,7 @@
 #include "widgets/Command.h"
 #include "widgets/DataNavigator.h"
 #include "widgets/Dialogs.h"
-#include "app/MainWindow.h"
+#include "declaration/Declaration.h"
 #include "widgets/Named.h"
 #include "store/Engine.h"
 
@@ -93,7 +93,7 @@ QList<GridColumn> SummaryPage::table2Columns() {
                    {"NOMOSDESC", "DIMOSDESC", "ODOSDESC"});
 }
 
-SummaryPage::SummaryPage(MainWindow &form, QWidget *parent) : QWidget(parent), m_form(form) {
+SummaryPage::SummaryPage(Declaration &declaration, QWidget *parent) : QWidget(parent), m_declaration(declaration) {
     setObjectName(QStringLiteral("TabSheetD7"));
     QFont heading = font();
     heading.setBold(true);
@@ -115,10 +115,10 @@ SummaryPage::SummaryPage(MainWindow &form, QWidget *parent) : QWidget(parent), m
     };
     Block blocks[2] = {
         {m_table1Heading, "Label9", QStringLiteral("ΠΙΝΑΚΑΣ 1: ΣΤΟΙΧΕΙΑ ΟΙΚΟΠΕΔΩΝ ΚΑΙ ΚΤΙΣΜΑΤΩΝ"), m_deleteTable1RowButton, "Button4",
-         QStringLiteral("Διαγραφή ακινήτου"), m_table1Grid, "DBGrid2", m_form.m_table1Rows, table1Columns(), m_table1Navigator,
+         QStringLiteral("Διαγραφή ακινήτου"), m_table1Grid, "DBGrid2", &m_declaration.table1Rows(), table1Columns(), m_table1Navigator,
          "DBNavigator2"},
         {m_table2Heading, "Label10", QStringLiteral("ΠΙΝΑΚΑΣ 2: ΣΤΟΙΧΕΙΑ ΑΓΡΟΤΕΜΑΧΙΩΝ"), m_deleteTable2RowButton, "Button5",
-         QStringLiteral("Διαγραφή αγροτεμαχίου"), m_table2Grid, "DBGrid3", m_form.m_table2Rows, table2Columns(),
+         QStringLiteral("Διαγραφή αγροτεμαχίου"), m_table2Grid, "DBGrid3", &m_declaration.table2Rows(), table2Columns(),
          m_table2Navigator, "DBNavigator3"},
     };
     int y = 6;
@@ -145,15 +145,16 @@ SummaryPage::SummaryPage(MainWindow &form, QWidget *parent) : QWidget(parent), m
     ConnectCommand(m_deleteTable2RowButton, &QPushButton::clicked, this, [this] { deleteTable2Row(); });
 }
 
-void SummaryPage::deleteTable1Row() { deleteSelectedRow(m_table1Navigator); }
+void SummaryPage::deleteTable1Row() { deleteSelectedRow(DeclarationTable::Table1); }
 
-void SummaryPage::deleteTable2Row() { deleteSelectedRow(m_table2Navigator); }
+void SummaryPage::deleteTable2Row() { deleteSelectedRow(DeclarationTable::Table2); }
 
-void SummaryPage::deleteSelectedRow(DataNavigator *navigator) {
+void SummaryPage::deleteSelectedRow(DeclarationTable table) {
     if (!AskYesNo(QStringLiteral("Είστε σίγουρος;")))
         return;
+    const Dataset &rows = table == DeclarationTable::Table1 ? m_declaration.table1Rows() : m_declaration.table2Rows();
     try {
-        navigator->click(DataNavigator::Button::Delete);
+        m_declaration.deleteRow(table, rows.recNo());
     } catch (const DatasetError &) {
         // Nothing to delete (an empty list): nothing changes and nothing is said.
         // Errors of the engine go on to the command's error report.

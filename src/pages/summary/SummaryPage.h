@@ -13,12 +13,13 @@ class QPushButton;
 namespace d7 {
 
 class DataNavigator;
-class MainWindow;
+class Declaration;
+enum class DeclarationTable;
 
 class SummaryPage : public QWidget {
     Q_OBJECT
 public:
-    explicit SummaryPage(MainWindow &form, QWidget *parent = nullptr);
+    explicit SummaryPage(Declaration &declaration, QWidget *parent = nullptr);
 
     // Delete the selected row of the upper (Table 1) or lower (Table 2) list.
     void deleteTable1Row();
@@ -34,9 +35,9 @@ public:
     DataNavigator *m_table1Navigator, *m_table2Navigator;
 
 private:
-    void deleteSelectedRow(DataNavigator *navigator);
+    void deleteSelectedRow(DeclarationTable table);
 
-    MainWindow &m_form;
+    Declaration &m_declaration;
 };
 
 }  // namespace d7

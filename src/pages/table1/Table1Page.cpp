@@ -13,7 +13,7 @@
 #include "widgets/Named.h"
 #include "widgets/Command.h"
 #include "widgets/InputRules.h"
-#include "app/MainWindow.h"
+#include "declaration/Declaration.h"
 #include "widgets/PairedList.h"
 #include "pages/wizard/LocationSteps.h"
 #include "pages/wizard/StepLayout.h"
@@ -59,8 +59,8 @@ QWidget *addStep(QTabWidget *pages, const char *name) {
 
 }  // namespace
 
-Table1Page::Table1Page(MainWindow &form, Table1Answers &answers, QWidget *parent)
-    : QWidget(parent), m_form(form), m_answers(answers) {
+Table1Page::Table1Page(Declaration &declaration, ReferenceLists &lists, QWidget *parent)
+    : QWidget(parent), m_declaration(declaration), m_lists(lists) {
     setObjectName(QStringLiteral("TabSheetArray1"));
     m_prefectureNames = list(this, "ComboBoxNomos");
     m_prefectureCodes = list(this, "ComboBox2");
@@ -89,13 +89,25 @@ Table1Page::Table1Page(MainWindow &form, Table1Answers &answers, QWidget *parent
         {m_prefectures, m_municipalities, m_municipalityTypedBox, m_municipalityListLabel, m_municipalityTypedLabel,
          m_typedMunicipality, m_streets, m_streetTypedBox, m_streetListLabel, m_streetTypedLabel, m_typedStreet,
          m_streetNumber, m_noStreetsBox, m_noStreetsPanel},
-        m_answers, &m_answers.noStreetsKnown, WizardKind::Table1, *m_form.m_locationLookupData,
+        m_answers, &m_answers.noStreetsKnown, WizardKind::Table1, m_lists,
         QStringLiteral("Παρακαλώ γράψτε την οδό του ακινήτου σας"), this);
     wireHandlers();
 
     // Idle until a row is begun.
     m_frame = {m_summaryCaption, m_summary, m_steps, m_tabCover, m_startRowButton, m_cancelRowButton};
     ShowWizardFrame(m_frame, false);
+}
+
+void Table1Page::fillReferenceLists() {
+    const struct {
+        PairedList *pair;
+        const CodeList &list;
+    } lists[] = {{m_prefectures, m_lists.prefectures()},
+                 {m_categories, m_lists.categories()},
+                 {m_specialConditions, m_lists.specialConditions()},
+                 {m_floors, m_lists.floors()}};
+    for (const auto &l : lists)
+        l.pair->fill(l.list.names, l.list.codes);
 }
 
 void Table1Page::buildPage() {

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include "pages/table1/Table1Answers.h"
 #include "pages/wizard/WizardSupport.h"
 
 #include "pages/wizard/LocationLookups.h"
@@ -22,14 +23,22 @@ namespace d7 {
 
 class LocationSteps;
 class PairedList;
-class MainWindow;
-struct Table1Answers;
+class Declaration;
+class ReferenceLists;
 struct Table1SummaryControls;
 
 class Table1Page : public QWidget {
     Q_OBJECT
 public:
-    Table1Page(MainWindow &form, Table1Answers &answers, QWidget *parent = nullptr);
+    // Rows are appended to the declaration; the location lists come from the
+    // reference lists.
+    Table1Page(Declaration &declaration, ReferenceLists &lists, QWidget *parent = nullptr);
+
+    // The row being composed: kept from one start to the next, for as long as
+    // the page lives.
+    Table1Answers &answers() { return m_answers; }
+    // Fills the lists that never change (once the reference lists are open).
+    void fillReferenceLists();
 
     // The reference lists filled at start-up, each with its hidden code list.
     QComboBox *m_prefectureNames, *m_prefectureCodes;
@@ -142,8 +151,9 @@ private:
     void moveForward(QWidget *step);
     void setKindOfEntryStepReachable(bool reachable);
 
-    MainWindow &m_form;
-    Table1Answers &m_answers;
+    Declaration &m_declaration;
+    ReferenceLists &m_lists;
+    Table1Answers m_answers;
     LocationSteps *m_location = nullptr;
     BlockStreets m_blockStreets;
 };

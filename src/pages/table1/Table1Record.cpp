@@ -6,9 +6,6 @@
 
 namespace d7 {
 
-const QString kNewTable1RowSql = QStringLiteral("select * from table1 where cd<0");
-const QString kTable1RowsHead = QStringLiteral("select * from table1 where AFMYpox='");
-
 ColumnValues Table1RowValues(const Table1Answers &a, Table1StoreStep step, int kindOfEntry,
                              const QString &taxNumber) {
     const bool every = step == Table1StoreStep::KindOfEntryStep;

@@ -16,11 +16,6 @@ struct Table1Answers;
 // second writes every column.
 enum class Table1StoreStep { OwnerStep, KindOfEntryStep };
 
-// The statement the append dataset opens: it returns no row.
-extern const QString kNewTable1RowSql;
-// The head of the query of a declaration's Table 1 rows.
-extern const QString kTable1RowsHead;
-
 // The columns written, in position order, as text. kindOfEntry is the index
 // of the chosen kind of entry (0 none, 1 new, 2 change, 3 deletion).
 ColumnValues Table1RowValues(const Table1Answers &answers, Table1StoreStep step, int kindOfEntry,

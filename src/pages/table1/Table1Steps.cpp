@@ -10,7 +10,7 @@
 #include <QTabWidget>
 
 #include "widgets/Dialogs.h"
-#include "app/MainWindow.h"
+#include "declaration/Declaration.h"
 #include "widgets/PairedList.h"
 #include "pages/wizard/LocationSteps.h"
 #include "pages/table1/Table1Answers.h"
@@ -85,14 +85,14 @@ void Table1Page::openWizard() {
     resetControls();
     // The owner list first, so that the summary shows its start value too.
     m_ownerList->clear();
-    m_ownerList->addItems(m_form.ownerList());
+    m_ownerList->addItems(m_declaration.ownerList());
     m_ownerList->setCurrentIndex(0);
     ShowWizardFrame(m_frame, true);
     refreshSummary();
     showStep(m_prefectureStep);
     m_prefectures->select(0);
 
-    const bool initial = m_form.declarationKind() == 0;
+    const bool initial = m_declaration.kind() == 0;
     setKindOfEntryStepReachable(!initial);
     m_ownerNext->setVisible(!initial);
     m_ownerStore->setVisible(initial);
@@ -180,10 +180,10 @@ bool Table1Page::storeRow(Table1StoreStep step) {
     if (!AskYesNo(StoreConfirmation(QStringLiteral("Έχετε δηλώσει τα ακόλουθα στοιχεία για αυτό το ακίνητο. Θέλετε να συνεχίσετε με την αποθήκευση;"),
                                     summary, initial)))
         return false;
-    const QString &tax = m_form.m_currentTaxNumber;
-    if (!StoreWizardRow(*m_form.m_newRowData, kNewTable1RowSql,
-                        Table1RowValues(m_answers, step, m_kindOfEntry->currentIndex(), tax), *m_form.m_table1Rows,
-                        DeclarationQuery(kTable1RowsHead, tax)))
+    const ColumnValues values =
+        Table1RowValues(m_answers, step, m_kindOfEntry->currentIndex(), m_declaration.taxNumber());
+    if (!StoreWizardRow([&] { m_declaration.appendRow(DeclarationTable::Table1, values); },
+                        [&] { m_declaration.reloadRows(DeclarationTable::Table1); }))
         return false;
     closeWizard();
     return true;
@@ -249,7 +249,7 @@ void Table1Page::acceptStreetFront() {
     if (!typed) {
         m_thirdStreetNames->setEnabled(false);
         m_fourthStreetNames->setEnabled(false);
-        m_blockStreets.load(*m_form.m_locationLookupData, m_answers.prefectureCode, m_answers.municipalityCode,
+        m_blockStreets.load(m_lists, m_answers.prefectureCode, m_answers.municipalityCode,
                            m_answers.streetCode, *m_secondStreets, *m_thirdStreets, *m_fourthStreets);
     }
     moveForward(m_blockStreetsStep);

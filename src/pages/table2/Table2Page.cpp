@@ -14,7 +14,7 @@
 #include "widgets/Command.h"
 #include "widgets/Dialogs.h"
 #include "widgets/InputRules.h"
-#include "app/MainWindow.h"
+#include "declaration/Declaration.h"
 #include "widgets/Named.h"
 #include "widgets/PairedList.h"
 #include "pages/wizard/LocationLookups.h"
@@ -43,8 +43,8 @@ void refuse(const QString &message) {
 
 }  // namespace
 
-Table2Page::Table2Page(MainWindow &form, Table2Answers &answers, QWidget *parent)
-    : QWidget(parent), m_form(form), m_answers(answers) {
+Table2Page::Table2Page(Declaration &declaration, ReferenceLists &lists, QWidget *parent)
+    : QWidget(parent), m_declaration(declaration), m_lists(lists) {
     setObjectName(QStringLiteral("TabSheetArray2"));
 
     m_instruction = InstructionLabel(this, "Label102", QStringLiteral("Επιλέξτε \"Εισαγωγή νέου αγροτεμαχίου\" για να ξεκινήσετε την εισαγωγή στοιχείων για ένα αγροτεμάχιό σας."));
@@ -69,7 +69,7 @@ Table2Page::Table2Page(MainWindow &form, Table2Answers &answers, QWidget *parent
                                     m_municipalityListLabel, m_municipalityTypedLabel, m_typedMunicipality,
                                     m_streets,           m_streetTypedBox,        m_streetListLabel,
                                     m_streetTypedLabel,  m_typedStreet,           m_streetNumber};
-    m_location = new LocationSteps(controls, m_answers, nullptr, WizardKind::Table2, *m_form.m_locationLookupData,
+    m_location = new LocationSteps(controls, m_answers, nullptr, WizardKind::Table2, m_lists,
                                   QStringLiteral("Παρακαλώ γράψτε την οδό/θέση του αγροτεμαχίου"), this);
 
     UseDecimalKeys(m_distanceFromSea, QStringLiteral("0.##"), true);
@@ -305,6 +305,11 @@ QList<QLineEdit *> Table2Page::areaFields() const {
             m_forestArea,      m_quarryArea, m_openAirArea};
 }
 
+void Table2Page::fillReferenceLists() {
+    const CodeList &prefectures = m_lists.prefectures();
+    m_prefectures->fill(prefectures.names, prefectures.codes);
+}
+
 void Table2Page::showStep(QWidget *step) { ShowStep(m_steps, step); }
 
 void Table2Page::endWizard() { ShowWizardFrame(m_frame, false); }
@@ -315,7 +320,7 @@ void Table2Page::startRow() {
     // The owner list follows the general page as it stands at each start; it is
     // built before the first summary, which shows its first entry.
     m_ownerList->clear();
-    m_ownerList->addItems(m_form.ownerList());
+    m_ownerList->addItems(m_declaration.ownerList());
     m_ownerList->setCurrentIndex(0);
     ShowWizardFrame(m_frame, true);
     refreshSummary();
@@ -323,7 +328,7 @@ void Table2Page::startRow() {
     m_prefectures->select(0);
 
     // Only supplementary and revoking declarations say what kind of entry the row is.
-    const bool askKindOfEntry = m_form.declarationKind() != 0;
+    const bool askKindOfEntry = m_declaration.kind() != 0;
     m_ownerNext->setVisible(askKindOfEntry);
     m_ownerStore->setVisible(!askKindOfEntry);
     if (askKindOfEntry)
@@ -592,10 +597,9 @@ void Table2Page::storeRow(bool withKindOfEntry) {
     };
     if (withKindOfEntry)
         values.append({25, QString::number(m_kindOfEntry->currentIndex())});
-    values.append({26, m_form.m_currentTaxNumber});
-    if (StoreWizardRow(*m_form.m_newRowData, QStringLiteral("select * from table2 where cd<0"), values,
-                       *m_form.m_table2Rows,
-                       DeclarationQuery(QStringLiteral("select * from table2 where AFMYpox='"), m_form.m_currentTaxNumber)))
+    values.append({26, m_declaration.taxNumber()});
+    if (StoreWizardRow([&] { m_declaration.appendRow(DeclarationTable::Table2, values); },
+                       [&] { m_declaration.reloadRows(DeclarationTable::Table2); }))
         endWizard();
 }
 

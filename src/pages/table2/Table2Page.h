@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "pages/table2/Table2Answers.h"
 #include "pages/wizard/WizardSupport.h"
 
 class QCheckBox;
@@ -19,13 +20,21 @@ namespace d7 {
 
 class LocationSteps;
 class PairedList;
-class MainWindow;
-struct Table2Answers;
+class Declaration;
+class ReferenceLists;
 
 class Table2Page : public QWidget {
     Q_OBJECT
 public:
-    Table2Page(MainWindow &form, Table2Answers &answers, QWidget *parent = nullptr);
+    // Rows are appended to the declaration; the location lists come from the
+    // reference lists.
+    Table2Page(Declaration &declaration, ReferenceLists &lists, QWidget *parent = nullptr);
+
+    // The row being composed: kept from one start to the next, for as long as
+    // the page lives.
+    Table2Answers &answers() { return m_answers; }
+    // Fills the lists that never change (once the reference lists are open).
+    void fillReferenceLists();
 
     // Handlers of the page's buttons: the user starts or cancels a row, and
     // presses "Επόμενο" on each step in turn.
@@ -145,8 +154,9 @@ private:
     void endWizard();
     QList<QLineEdit *> areaFields() const;
 
-    MainWindow &m_form;
-    Table2Answers &m_answers;
+    Declaration &m_declaration;
+    ReferenceLists &m_lists;
+    Table2Answers m_answers;
     LocationSteps *m_location;
 };
 

@@ -6,28 +6,10 @@
 #include <algorithm>
 
 #include "widgets/PairedList.h"
-#include "pages/wizard/StreetNames.h"
-#include "store/Engine.h"
-#include "text/CodePage.h"
 
 namespace d7 {
 
 namespace {
-
-// Runs a statement and hands each row to read, then closes the dataset.
-template <class F>
-void forEachRow(Dataset &dataset, const QString &sql, F read) {
-    dataset.close();
-    dataset.setCommandText(sql);
-    dataset.open();
-    dataset.first();
-    for (int i = 0, n = dataset.recordCount(); i < n; ++i) {
-        read(dataset);
-        dataset.next();
-    }
-    dataset.first();
-    dataset.close();
-}
 
 struct HourglassCursor {
     HourglassCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -36,52 +18,18 @@ struct HourglassCursor {
 
 }  // namespace
 
-QString MunicipalitiesSql(const QString &p, WizardKind kind) {
-    const QString areas =
-        kind == WizardKind::Table1
-            ? QStringLiteral("' UNION SELECT DISTINCT ap_mar_mnc_cd, ap_mar_nm + ' ' + ap_mnc_nm FROM doy_ap_mnc_area,doy_ap_municipality WHERE ap_mar_pref_cd ='")
-            : QStringLiteral("' UNION SELECT DISTINCT ap_mar_mnc_cd,  ap_mar_nm + ' ' + ap_mnc_nm  FROM doy_ap_mnc_area,doy_ap_municipality WHERE ap_mar_pref_cd ='");
-    return QStringLiteral("select distinct ap_mnc_cd, ap_mnc_nm from doy_ap_municipality where ap_mnc_pref_cd ='") +
-           p + areas + p + QStringLiteral("' and ap_mnc_pref_cd='") + p +
-           QStringLiteral("' and ap_mar_mnc_cd=ap_mnc_cd ORDER BY ap_mnc_nm");
-}
-
-QString StreetsSql(const QString &p, const QString &m) {
-    return QStringLiteral("select distinct  DOY_AP_STREET.ap_strt_nm,DOY_AP_MNC_STRT.ap_mns_strt_cd from doy_ap_street,DOY_AP_MNC_STRT where DOY_AP_MNC_STRT.ap_mns_pref_cd ='") +
-           p + QStringLiteral("' and DOY_AP_MNC_STRT.ap_mns_mnc_cd=") + m +
-           QStringLiteral(" and DOY_AP_MNC_STRT.ap_mns_strt_cd=doy_ap_street.ap_strt_cd order by DOY_AP_STREET.ap_strt_nm");
-}
-
-QString BlockStreetsSql(const QString &p, const QString &m, const QString &s) {
-    return QStringLiteral("select distinct  ap_front_strt_cd,ap_front_ot_cd,  doy_ap_street.ap_strt_nm FROM doy_ap_front, doy_ap_street WHERE ap_front_pref_cd='") +
-           p + QStringLiteral("' and ap_front_mnc_cd=") + m +
-           QStringLiteral(" and ap_front_ot_cd in (select ap_front_ot_cd from doy_ap_front where ap_front_pref_cd='") +
-           p + QStringLiteral("' and ap_front_mnc_cd=") + m + QStringLiteral(" and ap_front_strt_cd=") + s +
-           QStringLiteral(" ) and ap_front_strt_cd=doy_ap_street.ap_strt_cd order by doy_ap_street.ap_strt_nm");
-}
-
-void SortStreetsByName(QVector<ListedStreet> &streets) {
-    std::stable_sort(streets.begin(), streets.end(),
-                     [](const ListedStreet &a, const ListedStreet &b) { return a.key < b.key; });
-}
-
-void LoadMunicipalities(Dataset &dataset, PairedList &municipalities, const QString &prefectureCode,
+void LoadMunicipalities(ReferenceLists &lists, PairedList &municipalities, const QString &prefectureCode,
                         WizardKind kind) {
-    municipalities.fill(dataset, MunicipalitiesSql(prefectureCode, kind), 1, 0);
+    const CodeList found = lists.municipalities(prefectureCode, kind);
+    municipalities.fill(found.names, found.codes);
 }
 
-bool LoadStreets(Dataset &dataset, PairedList &streets, const QString &prefectureCode,
+bool LoadStreets(ReferenceLists &lists, PairedList &streets, const QString &prefectureCode,
                  const QString &municipalityCode) {
-    QVector<ListedStreet> found;
-    forEachRow(dataset, StreetsSql(prefectureCode, municipalityCode), [&](const Dataset &d) {
-        const QByteArray stored = d.field(0).toByteArray();
-        const QByteArray key = ListedStreetNameBytes(stored);
-        found.append({key, DecodeText(CodePage::Windows1253, key), d.text(1)});
-    });
+    const QVector<ListedStreet> found = lists.streets(prefectureCode, municipalityCode);
     streets.clear();
     if (found.isEmpty())
         return false;
-    SortStreetsByName(found);
     QStringList names, codes;
     names.reserve(found.size());
     codes.reserve(found.size());
@@ -89,9 +37,7 @@ bool LoadStreets(Dataset &dataset, PairedList &streets, const QString &prefectur
         names << s.name;
         codes << s.code;
     }
-    streets.names()->addItems(names);
-    streets.codes()->addItems(codes);
-    streets.select(0);
+    streets.fill(names, codes);
     return true;
 }
 
@@ -159,24 +105,17 @@ void fillPair(PairedList &pair, const QVector<FrontRow> &rows) {
         names << r.name;
         codes << r.streetCode;
     }
-    pair.clear();
-    pair.names()->addItems(names);
-    pair.codes()->addItems(codes);
-    pair.select(0);
+    pair.fill(names, codes);
 }
 }  // namespace
 
-void BlockStreets::load(Dataset &dataset, const QString &prefectureCode, const QString &municipalityCode,
+void BlockStreets::load(ReferenceLists &lists, const QString &prefectureCode, const QString &municipalityCode,
                         const QString &streetCode, PairedList &second, PairedList &third, PairedList &fourth) {
     QVector<FrontRow> rows;
     {
         HourglassCursor busy;
-        forEachRow(dataset, BlockStreetsSql(prefectureCode, municipalityCode, streetCode), [&](const Dataset &d) {
-            const QByteArray key = ListedStreetNameBytes(d.field(2).toByteArray());
-            rows.append({d.text(0), d.text(1), key, DecodeText(CodePage::Windows1253, key)});
-        });
+        rows = lists.blockFronts(prefectureCode, municipalityCode, streetCode);
     }
-    std::stable_sort(rows.begin(), rows.end(), [](const FrontRow &a, const FrontRow &b) { return a.key < b.key; });
     m_frontRows = rows;
     m_sharedBlocks.clear();
     m_street = streetCode;

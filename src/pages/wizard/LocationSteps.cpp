@@ -20,9 +20,9 @@ void refuse(const QString &message) {
 }  // namespace
 
 LocationSteps::LocationSteps(const LocationControls &controls, LocationAnswers &answers, bool *noStreetsKnown,
-                             WizardKind kind, Dataset &lookups, QString typedStreetMessage, QObject *parent)
+                             WizardKind kind, ReferenceLists &lists, QString typedStreetMessage, QObject *parent)
     : QObject(parent), m_controls(controls), m_answers(answers), m_noStreetsKnown(noStreetsKnown), m_kind(kind),
-      m_lookups(lookups), m_typedStreetMessage(std::move(typedStreetMessage)) {
+      m_lists(lists), m_typedStreetMessage(std::move(typedStreetMessage)) {
     // The program's ticks have the same effects as the user's.
     connect(m_controls.municipalityTypedBox, &QCheckBox::toggled, this, [this](bool typed) {
         m_controls.municipalityListLabel->setVisible(!typed);
@@ -64,7 +64,7 @@ bool LocationSteps::choosePrefecture() {
     }
     m_answers.prefectureCode = m_controls.prefectures->code();
     m_answers.prefectureName = m_controls.prefectures->name();
-    LoadMunicipalities(m_lookups, *m_controls.municipalities, m_answers.prefectureCode, m_kind);
+    LoadMunicipalities(m_lists, *m_controls.municipalities, m_answers.prefectureCode, m_kind);
     return true;
 }
 
@@ -107,7 +107,7 @@ bool LocationSteps::chooseMunicipality() {
     m_answers.streetName.clear();
     m_answers.streetNumber.clear();
     m_answers.streetCode.clear();
-    if (LoadStreets(m_lookups, *m_controls.streets, m_answers.prefectureCode, m_answers.municipalityCode)) {
+    if (LoadStreets(m_lists, *m_controls.streets, m_answers.prefectureCode, m_answers.municipalityCode)) {
         m_controls.streetTypedBox->setChecked(false);
         m_controls.streetTypedBox->setVisible(true);
         showStreetList(true);

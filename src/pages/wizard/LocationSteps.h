@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+#include "declaration/ReferenceLists.h"
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -14,10 +16,8 @@ class QWidget;
 
 namespace d7 {
 
-class Dataset;
 class PairedList;
 struct LocationAnswers;
-enum class WizardKind;
 
 struct LocationControls {
     PairedList *prefectures;
@@ -42,7 +42,7 @@ public:
     // noStreetsKnown is the Table 1 flag (nullptr for Table 2);
     // typedStreetMessage is the refusal of an empty typed street.
     LocationSteps(const LocationControls &controls, LocationAnswers &answers, bool *noStreetsKnown,
-                  WizardKind kind, Dataset &lookups, QString typedStreetMessage, QObject *parent = nullptr);
+                  WizardKind kind, ReferenceLists &lists, QString typedStreetMessage, QObject *parent = nullptr);
 
     // Each returns false when the answer is refused (a beep and a message; the
     // wizard stays on its page).
@@ -59,7 +59,7 @@ private:
     LocationAnswers &m_answers;
     bool *m_noStreetsKnown;
     WizardKind m_kind;
-    Dataset &m_lookups;
+    ReferenceLists &m_lists;
     QString m_typedStreetMessage;
 };
 

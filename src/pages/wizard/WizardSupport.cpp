@@ -11,34 +11,9 @@
 #include "widgets/Command.h"
 #include "widgets/Dialogs.h"
 #include "widgets/InputRules.h"
-#include "store/Engine.h"
 #include "text/DecimalText.h"
 
 namespace d7 {
-
-QStringList OwnerListItems(bool spouseHasData, int childCount) {
-    QStringList items{QStringLiteral("ΣΤΟΝ ΥΠΟΧΡΕΟ")};
-    if (spouseHasData)
-        items << QStringLiteral("ΣΤΗ ΣΥΖΥΓΟ");
-    for (int n = 1; n <= childCount; ++n)
-        items << QStringLiteral("ΣΤΟ ") + QString::number(n) + QStringLiteral(" ΠΑΙΔΙ");
-    return items;
-}
-
-QString ResolveOwnerCode(int index, const QString &text) {
-    if (index == 0)
-        return QStringLiteral("1");
-    if (text == QStringLiteral("ΣΤΗ ΣΥΖΥΓΟ"))
-        return QStringLiteral("2");
-    static const QString head = QStringLiteral("ΣΤΟ "), tail = QStringLiteral(" ΠΑΙΔΙ");
-    if (text.startsWith(head) && text.endsWith(tail)) {
-        bool ok = false;
-        const int n = text.mid(head.size(), text.size() - head.size() - tail.size()).toInt(&ok);
-        if (ok && n >= 1)
-            return QString::number(n + 2);
-    }
-    return QString();
-}
 
 bool PercentageAccepted(const QString &text) {
     const std::optional<double> value = ReadDecimal(text);
@@ -69,33 +44,14 @@ QString StoreConfirmation(const QString &question, const QString &summaryText, b
     return text;
 }
 
-bool StoreWizardRow(Dataset &append, const QString &emptySql, const ColumnValues &values, Dataset &keptOpen,
-                    const QString &reopenSql) {
+bool StoreWizardRow(const std::function<void()> &append, const std::function<void()> &reload) {
     try {
-        append.close();
-        append.setCommandText(emptySql);
-        append.open();
-        append.first();
-        Transaction store(*append.connection());
-        append.insert();
-        for (const auto &[position, value] : values)
-            append.setField(position, value);
-        append.post();
-        store.commit();
-        append.close();
+        append();
     } catch (const std::exception &) {
-        // Abandon the unfinished row, so the next attempt starts a clean insert.
-        try {
-            append.cancel();
-        } catch (const std::exception &) {
-        }
-        append.close();
         ShowMessageText(QStringLiteral("Υπήρξε κάποιο λάθος κατά την αποθήκευση.Παρακαλώ προσπαθήστε ξανά"));
         return false;
     }
-    // The row is stored: a failed reopen is reported as itself, never as a failed
-    // store, or a second attempt would store the row twice.
-    RunCommand([&] { Reopen(keptOpen, reopenSql); });
+    RunCommand(reload);
     return true;
 }
 

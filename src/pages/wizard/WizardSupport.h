@@ -6,8 +6,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
-#include "store/Access.h"
+#include "declaration/OwnerList.h"
 
 class QAbstractButton;
 class QLineEdit;
@@ -15,16 +16,6 @@ class QTabWidget;
 class QWidget;
 
 namespace d7 {
-
-class Dataset;
-
-// The owner list: the person liable, the spouse when any spouse cell is
-// filled, then one entry per child ("ΣΤΟ 1 ΠΑΙΔΙ", ...).
-QStringList OwnerListItems(bool spouseHasData, int childCount);
-// The owner code of the chosen entry: "1" the person liable, "2" the spouse,
-// child n gets n + 2 (the numbering the upload file gives the children), so
-// the code always belongs to the person the text names.
-QString ResolveOwnerCode(int index, const QString &text);
 
 // A co-ownership percentage: a decimal number above 0 and at most 100 (a lone
 // comma or anything else that does not read as a number is refused).
@@ -47,12 +38,11 @@ QString SummaryText(const QStringList &lines);
 // be changed.
 QString StoreConfirmation(const QString &question, const QString &summaryText, bool withWarning);
 
-// Appends the row through the append dataset (opened on an empty result) and
-// reopens the kept-open dataset of the declaration. On any failure the insert
-// is abandoned, the failure message shown, and false returned: a row is
-// posted whole or not at all.
-bool StoreWizardRow(Dataset &append, const QString &emptySql, const ColumnValues &values, Dataset &keptOpen,
-                    const QString &reopenSql);
+// Stores a composed row: append writes it (whole or not at all), then reload
+// reads the declaration's rows again. A failed append shows the failure
+// message and returns false; a failed reload is reported as itself, never as a
+// failed store, or a second attempt would store the row twice.
+bool StoreWizardRow(const std::function<void()> &append, const std::function<void()> &reload);
 
 // The frame around a row being composed. While a row is composed, its running
 // summary and the step pages (tab strip covered) show and only the cancel

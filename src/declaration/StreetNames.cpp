@@ -1,4 +1,4 @@
-#include "pages/wizard/StreetNames.h"
+#include "declaration/StreetNames.h"
 
 #include "text/CodePage.h"
 
