@@ -11,6 +11,8 @@
 #include <QRandomGenerator>
 #include <QXmlStreamReader>
 #include <optional>
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include "app/MainWindow.h"
@@ -18,6 +20,9 @@
 #include "widgets/StringGrid.h"
 #include "export/ExportCommand.h"
 #include "export/UploadFile.h"
+#include "files/WholeFile.h"
+#include "help/DesktopEntry.h"
+#include "print/PrintCommands.h"
 #include "pages/general/GeneralPage.h"
 #include "declaration/Validation.h"
 #include "store/Access.h"
@@ -562,6 +567,81 @@ private slots:
         }
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
                  left.isEmpty() ? QStringList() : QStringList{"D7-111111114.xml"});
+    }
+
+    // The store seam's contract: a declaration opened, stored and written with
+    // no window gives the bytes the export command gives through the window.
+    void aDeclarationWithoutAWindowWritesTheSameFile() {
+        ScratchFolder folder(QStringLiteral(D7_PRISTINE_DB));
+        Declaration declaration;
+        declaration.store().open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite);
+        declaration.open(kPerson);
+        GeneralData values = declaration.generalData();
+        values.taxOfficeName = "ΑΘΗΝΩΝ Α'";
+        values.taxOfficeCode = "1101";
+        values.kind = 1;
+        values.notes = "ΠΡΩΤΗ ΓΡΑΜΜΗ: ΑΞΙΑ < 100 € & ΑΝΩ\nΔΕΥΤΕΡΗ ΓΡΑΜΜΗ ]]> ΤΕΛΟΣ";
+        values.taxpayer = QStringList{"ΆΛΦΑ & ΣΙΑ Ο.Ε.", "", "", kPerson};
+        values.spouse = {"ΔΕΛΤΑ", "ΜΑΡΙΑ", "ΙΩΑΝΝΗΣ", "ΑΒ 123456", "100000090"};
+        values.representative = {"ΔΙΑΧΕΙΡΙΣΤΗΣ", "ΕΨΙΛΟΝ", "ΠΕΤΡΟΣ", "Χ 654321", "077777777"};
+        declaration.setGeneralData(values);
+        declaration.storeGeneralData();
+        for (const QStringList &child : {QStringList{"ΔΕΛΤΑ", "ΕΛΕΝΗ", "ΙΩΑΝΝΗΣ", "ΑΒ 111111", "2010", "123456783"},
+                                         QStringList{"ΔΕΛΤΑ", "ΆΝΝΑ", "ΙΩΑΝΝΗΣ", "", "2015", "090000008"}}) {
+            declaration.children().insert();
+            for (int i = 0; i < child.size(); ++i)
+                declaration.children().setField(i + 1, child[i]);
+            declaration.children().setField(7, kPerson);
+            QVERIFY(declaration.children().post());
+        }
+        for (const auto &[table, rows] : {std::pair{DeclarationTable::Table1, kTable1Rows},
+                                          std::pair{DeclarationTable::Table2, kTable2Rows}}) {
+            for (const QStringList &row : rows) {
+                ColumnValues columns;
+                for (int i = 0; i < row.size(); ++i)
+                    if (row[i] != QLatin1String("<null>"))
+                        columns.append({i + 1, row[i]});
+                columns.append({int(row.size()) + 1, kPerson});
+                declaration.appendRow(table, columns);
+            }
+            declaration.reloadRows(table);
+        }
+        QCOMPARE(FixtureDifference(WriteUploadFile(GatherUploadDeclaration(declaration)), "export/full.xml",
+                                   CodePage::Iso8859_7),
+                 QString());
+    }
+
+    // A write cut short (a full disk, here a file-size limit) never replaces
+    // the earlier file and leaves nothing behind; each writer says it failed.
+    void aWriteCutShortLeavesTheEarlierFile_data() {
+        QTest::addColumn<int>("writer");
+        QTest::newRow("upload file") << 0;
+        QTest::newRow("print page") << 1;
+        QTest::newRow("desktop entry") << 2;
+    }
+    void aWriteCutShortLeavesTheEarlierFile() {
+        QFETCH(int, writer);
+        ScratchFolder folder{QString()};
+        const QString path = folder.file(QStringLiteral("Tables.htm"));
+        const QByteArray earlier = "ΠΡΟΗΓΟΥΜΕΝΟ";
+        QVERIFY(WriteFile(path, earlier));
+        const QByteArray bytes(5000, 'x');
+        const qint64 child = RunInChild([&] {
+            signal(SIGXFSZ, SIG_IGN);
+            rlimit limit{};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = 1000;
+            setrlimit(RLIMIT_FSIZE, &limit);
+            const bool written =
+                writer == 0   ? WriteWholeFile(path, bytes)
+                : writer == 1 ? !WritePrintPage(QStringLiteral("Tables.htm"), bytes, {folder.path()}).isEmpty()
+                              : WriteDesktopEntry(path, {QString(bytes), "/bin/d7", "/tmp/", "d7.png"});
+            if (written)
+                throw std::runtime_error("the cut-short write was reported as done");
+        });
+        QVERIFY(Finish(child));
+        QCOMPARE(ReadFile(path), earlier);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Tables.htm"});
     }
 };
 
