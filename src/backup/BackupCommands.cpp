@@ -104,7 +104,8 @@ RestoreWindow::RestoreWindow(const QString &database, DatabaseConnections connec
 
     connect(m_copies, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem *item) { m_restoreButton->setEnabled(item != nullptr); });
-    connect(m_copies, &QTreeWidget::itemActivated, this, [this] { restoreChosen(); });
+    // Enter goes to the default button; a double click restores as it does.
+    connect(m_copies, &QTreeWidget::itemDoubleClicked, this, [this] { restoreChosen(); });
     connect(m_restoreButton, &QPushButton::clicked, this, [this] { restoreChosen(); });
     connect(fileButton, &QPushButton::clicked, this, [this] { restoreFile(); });
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
