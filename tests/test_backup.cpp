@@ -6,6 +6,7 @@
 #include <signal.h>
 
 #include "backup/BackupCommands.h"
+#include "store/FileStore.h"
 #include "store/Backup.h"
 #include "store/Database.h"
 #include "store/Engine.h"

@@ -14,6 +14,7 @@
 #include "store/Backup.h"
 #include "store/Database.h"
 #include "store/Engine.h"
+#include "store/FileStore.h"
 #include "widgets/Dialogs.h"
 
 namespace d7 {

@@ -16,6 +16,7 @@
 
 #include "store/Database.h"
 #include "store/Engine.h"
+#include "store/FileStore.h"
 
 namespace d7 {
 
@@ -30,7 +31,12 @@ const QStringList kDeclarationTables = {"citizendata", "wifedata", "generaldata"
 
 // The one place that reaches past the engine adapter: the online backup
 // needs the engine's own handles of both files.
-sqlite3 *EngineHandle(const Connection &connection) { return connection.handle(); }
+sqlite3 *EngineHandle(const Connection &connection) {
+    auto *file = dynamic_cast<FileStore *>(&connection.driver());
+    if (!file)
+        throw EngineError(QStringLiteral("only a database file can be copied"));
+    return file->handle();
+}
 
 QString systemError(const QString &what, const QString &path) {
     return QStringLiteral("%1 %2: %3").arg(what, path, QString::fromLocal8Bit(std::strerror(errno)));
