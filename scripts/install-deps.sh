@@ -3,7 +3,7 @@
 # or to build and run its tests ("test"). Only missing packages are fetched.
 set -euo pipefail
 
-packages=(build-essential cmake pkg-config qt6-base-dev libqt6gui6 libsqlcipher-dev libssl-dev
+packages=(build-essential cmake pkg-config qt6-base-dev libqt6gui6 libsqlcipher-dev libssl-dev libxml2-dev
           libx11-dev fonts-dejavu-core)
 if [ "${1:-run}" = test ]; then
   packages+=(xvfb xauth x11-xserver-utils libxml2-utils desktop-file-utils tidy poppler-utils)
