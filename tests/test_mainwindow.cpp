@@ -78,6 +78,10 @@ private slots:
         const QList<std::pair<Item, QList<Item>>> expected = {
             {{"N1", "Αρχείο"},
              {{"N92", "Συμπλήρωση Δήλωσης D7"},
+              {"DeclarationsAction", "Λίστα Δηλώσεων"},
+              {"ImportAction", "Εισαγωγή Αρχείων D7"},
+              {"BackupAction", "Αποθήκευση Αντιγράφου Ασφαλείας"},
+              {"RestoreAction", "Επαναφορά από Αντίγραφο Ασφαλείας"},
               {"N14", ""},
               {"N10", "Δημιουργία Αρχείου για αποστολή στο Vendrika"},
               {"N12", ""},

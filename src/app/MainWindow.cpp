@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
+#include <QDir>
+#include <QLabel>
 #include <QFrame>
 #include <QMenuBar>
 #include <QScreen>
@@ -14,12 +16,16 @@
 #include <future>
 
 #include "app/KeyboardLock.h"
+#include "backup/BackupCommands.h"
 #include "app/WelcomeScreen.h"
 #include "declaration/Declaration.h"
+#include "declaration/DeclarationList.h"
 #include "declaration/ReferenceLists.h"
 #include "declaration/TaxNumber.h"
 #include "export/ExportCommand.h"
+#include "format/ImportCommand.h"
 #include "help/HelpMenu.h"
+#include "list/DeclarationsWindow.h"
 #include "pages/general/GeneralPage.h"
 #include "pages/summary/SummaryPage.h"
 #include "pages/table1/Table1Page.h"
@@ -56,9 +62,8 @@ MainWindow::MainWindow() {
     // read-write. The read-write one opens first: after a crash during a write
     // only it can roll back what the journal holds, and the read-only one
     // would otherwise refuse the file.
-    const QByteArray rawKey = key.get();
-    m_declaration->store().open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite, rawKey);
-    m_referenceLists->open(kDatabaseFileName, kDatabasePassword, rawKey);
+    m_rawKey = key.get();
+    openStore();
 
     setFixedSize(803, 568 + menuBar()->sizeHint().height());
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -83,6 +88,18 @@ MainWindow::~MainWindow() {
     shutDown();
 }
 
+void MainWindow::openStore() {
+    m_declaration->store().open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite, m_rawKey);
+    PrepareChangeLog(m_declaration->store());
+    m_referenceLists->open(kDatabaseFileName, kDatabasePassword, m_rawKey);
+}
+
+void MainWindow::closeStore() {
+    m_declaration->close();
+    m_referenceLists->close();
+    m_declaration->store().close();
+}
+
 void MainWindow::buildMenu() {
     QMenuBar *bar = new QMenuBar(this);
     bar->setObjectName(QStringLiteral("MainMenu1"));
@@ -102,6 +119,11 @@ void MainWindow::buildMenu() {
 
     m_fileMenu = menu("N1", QStringLiteral("Αρχείο"));
     m_openAction = item(m_fileMenu, "N92", QStringLiteral("Συμπλήρωση Δήλωσης D7"));
+    m_declarationsAction = item(m_fileMenu, "DeclarationsAction", QStringLiteral("Λίστα Δηλώσεων"));
+    m_declarationsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    m_importAction = item(m_fileMenu, "ImportAction", QStringLiteral("Εισαγωγή Αρχείων D7"));
+    m_backupAction = item(m_fileMenu, "BackupAction", kBackupActionText);
+    m_restoreAction = item(m_fileMenu, "RestoreAction", kRestoreActionText);
     separator(m_fileMenu, "N14");
     m_exportAction = item(m_fileMenu, "N10", QStringLiteral("Δημιουργία Αρχείου για αποστολή στο Vendrika"));
     separator(m_fileMenu, "N12");
@@ -122,6 +144,10 @@ void MainWindow::buildMenu() {
 
     ConnectCommand(m_openAction, &QAction::triggered, this, [this] { openDeclaration(); });
     ConnectCommand(m_exitAction, &QAction::triggered, this, [this] { close(); });
+    ConnectCommand(m_declarationsAction, &QAction::triggered, this, [this] { showDeclarations(); });
+    ConnectCommand(m_importAction, &QAction::triggered, this, [this] { importFiles(); });
+    ConnectCommand(m_backupAction, &QAction::triggered, this, [this] { saveBackup(); });
+    ConnectCommand(m_restoreAction, &QAction::triggered, this, [this] { restoreBackup(); });
     ConnectCommand(m_exportAction, &QAction::triggered, this, [this] {
         m_generalPage->handOver();
         ExportDeclaration(*m_declaration);
@@ -174,6 +200,9 @@ void MainWindow::buildPages() {
     status->setGeometry(0, 568 - 19, 803, 19);
     status->showMessage(QStringLiteral("ΠΡΟΣΟΧΗ - ΟΛΑ ΤΑ ΣΤΟΙΧΕΙΑ ΠΡΕΠΕΙ ΝΑ ΣΥΜΠΛΗΡΩΘΟΥΝ ΜΕ ΚΕΦΑΛΑΙΑ"));
     status->raise();
+    m_statusNote = new QLabel(status);
+    m_statusNote->setObjectName(QStringLiteral("StatusNote"));
+    status->addPermanentWidget(m_statusNote);
 
     connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == m_shownPage)
@@ -236,6 +265,70 @@ void MainWindow::openDeclaration(const QString &taxNumber) {
     m_table2Page->abandonRow();
     m_generalPage->showGeneralData(m_declaration->generalData());
 }
+
+void MainWindow::closeDeclaration() {
+    m_declaration->close();
+    m_table1Page->abandonRow();
+    m_table2Page->abandonRow();
+    m_generalPage->showGeneralData(GeneralData());
+    setActivePage(0);
+    m_pages->setEnabled(false);
+}
+
+void MainWindow::showDeclarations() {
+    // The list shows what the open declaration holds now.
+    if (declarationOpen())
+        storeGeneralData();
+    DeclarationsWindow window(
+        m_declaration->store(), [this](const QString &taxNumber) { return deleteDeclaration(taxNumber); }, {}, this);
+    if (window.exec() != QDialog::Accepted || window.chosen().isEmpty())
+        return;
+    if (declarationOpen())
+        storeGeneralData();
+    openDeclaration(window.chosen());
+}
+
+bool MainWindow::deleteDeclaration(const QString &taxNumber) {
+    return RunCommand([&] {
+        if (m_declaration->taxNumber() == taxNumber)
+            closeDeclaration();
+        DeleteDeclaration(m_declaration->store(), taxNumber);
+    });
+}
+
+void MainWindow::importFiles() {
+    if (declarationOpen())
+        storeGeneralData();
+    const QStringList imported = ImportUploadFiles(m_declaration->store());
+    // The open declaration replaced by a file is shown as the file has it.
+    if (declarationOpen() && imported.contains(m_declaration->taxNumber()))
+        openDeclaration(m_declaration->taxNumber());
+}
+
+void MainWindow::saveBackup() {
+    if (declarationOpen())
+        storeGeneralData();
+    SaveCopyAs(QDir::current().absoluteFilePath(kDatabaseFileName));
+}
+
+void MainWindow::restoreBackup() {
+    // The copy of the current file kept first holds the open declaration too.
+    if (declarationOpen())
+        storeGeneralData();
+    RestoreWindow window(QDir::current().absoluteFilePath(kDatabaseFileName),
+                         {[this] {
+                              closeDeclaration();
+                              closeStore();
+                          },
+                          [this] {
+                              openStore();
+                              closeDeclaration();
+                          }},
+                         this);
+    window.exec();
+}
+
+void MainWindow::showStatusNote(const QString &note) { m_statusNote->setText(note); }
 
 void MainWindow::storeGeneralData() {
     m_generalPage->handOver();

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 class QAction;
+class QLabel;
 class QMenu;
 class QTabWidget;
 
@@ -46,6 +47,19 @@ public:
     // the general page, the wizards idle. A declaration whose first row cannot
     // be stored is not opened and the one that was open stays.
     void openDeclaration(const QString &taxNumber);
+    // No declaration open, as at start-up.
+    void closeDeclaration();
+    // The declarations list; a declaration chosen there is opened.
+    void showDeclarations();
+    // Removes a stored declaration; the open one is closed first.
+    bool deleteDeclaration(const QString &taxNumber);
+    // The import command; an imported declaration that is open is shown again.
+    void importFiles();
+    // A copy of the database where the user chooses, and the restore window.
+    void saveBackup();
+    void restoreBackup();
+    // A short note beside the status bar's message (a backup that failed).
+    void showStatusNote(const QString &note);
     // Shows a page without running the page-switch rule.
     void setActivePage(int index);
     // The page-switch rule: leaving the general page checks and stores it.
@@ -67,18 +81,22 @@ private:
     void startUp();
     void showStartHintOnce();
     void storeGeneralData();
+    void openStore();
+    void closeStore();
 
     Declaration *m_declaration;
     ReferenceLists *m_referenceLists;
     KeyboardLock *m_keyboardLock;
     QMenu *m_fileMenu, *m_printMenu, *m_helpMenu;
-    QAction *m_openAction, *m_exportAction, *m_shortcutAction, *m_exitAction, *m_printGeneralAction,
+    QAction *m_openAction, *m_declarationsAction, *m_importAction, *m_backupAction, *m_restoreAction, *m_exportAction, *m_shortcutAction, *m_exitAction, *m_printGeneralAction,
         *m_printTablesAction, *m_manualAction, *m_formHelpAction, *m_aboutAction, *m_usageHelpAction;
     QTabWidget *m_pages;
+    QLabel *m_statusNote;
     GeneralPage *m_generalPage;
     Table1Page *m_table1Page;
     Table2Page *m_table2Page;
     SummaryPage *m_summaryPage;
+    QByteArray m_rawKey;   // the file's key, derived once
     bool m_showStartHint = false;
     bool m_shutDown = false;
     int m_shownPage = 0;

@@ -1,13 +1,15 @@
 #include "app/Program.h"
 
 #include <QApplication>
+#include <QDir>
 #include <memory>
 
 #include "widgets/Dialogs.h"
 #include "app/MainWindow.h"
 #include "app/QtTexts.h"
+#include "backup/BackupPolicy.h"
 #include "help/AboutBox.h"
-#include "help/HelpMenu.h"
+#include "store/Database.h"
 #include "store/Engine.h"
 
 namespace d7 {
@@ -18,6 +20,8 @@ int RunProgram() {
     QApplication::setWindowIcon(ProgramIcon());
     std::unique_ptr<MainWindow> form;
     InstallGreekQtTexts();
+    // The day's first copy of the file, before anything writes to it.
+    const DailyBackup backup = MakeDailyBackup(QDir::current().absoluteFilePath(kDatabaseFileName));
     try {
         form = std::make_unique<MainWindow>();
     } catch (const EngineError &e) {
@@ -25,6 +29,8 @@ int RunProgram() {
         return 1;
     }
     form->attachHelp();
+    if (backup.result == DailyBackup::Result::Failed)
+        form->showStatusNote(backup.note);
     form->show();
     form->activateWindow();
     return QApplication::exec();

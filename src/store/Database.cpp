@@ -6,6 +6,7 @@
 #include "store/Engine.h"
 #include "store/FileStore.h"
 #include "store/Resources.h"
+#include "store/StoreDriver.h"
 
 namespace d7 {
 
@@ -20,11 +21,50 @@ QString SchemaSql() {
     return QString::fromUtf8(f.readAll());
 }
 
+namespace {
+
+// The triggers of one table: after each insert, update or delete, the row's
+// declaration is stamped with the time.
+QString changeTriggers(const QString &table, const QString &key) {
+    QString sql;
+    const struct {
+        const char *event, *row;
+    } events[] = {{"INSERT", "NEW"}, {"UPDATE", "NEW"}, {"DELETE", "OLD"}};
+    for (const auto &e : events)
+        sql += QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1_%2_stamp AFTER %3 ON %1 WHEN %4.%5 IS NOT NULL BEGIN "
+                              "INSERT OR REPLACE INTO declaration_changes (afm, changed) "
+                              "VALUES (%4.%5, datetime('now', 'localtime')); END;\n")
+                   .arg(table, QString::fromLatin1(e.event).toLower(), QLatin1String(e.event), QLatin1String(e.row), key);
+    return sql;
+}
+
+QString changeLogSql() {
+    QString sql = QStringLiteral("CREATE TABLE IF NOT EXISTS declaration_changes (afm TEXT PRIMARY KEY, changed TEXT NOT NULL);\n");
+    sql += changeTriggers(QStringLiteral("citizendata"), QStringLiteral("afm"));
+    for (const char *table : {"wifedata", "generaldata", "ekprosopos", "children", "table1", "TABLE2"})
+        sql += changeTriggers(QLatin1String(table), QStringLiteral("afmypox"));
+    return sql;
+}
+
+}  // namespace
+
 void CreateDatabase(const QString &path, const QString &password) {
     FileStore::create(path, password);
     Connection c;
     c.open(path, password, Connection::Mode::ReadWrite);
     c.execute(SchemaSql());
+    c.execute(changeLogSql());
+}
+
+void PrepareChangeLog(Connection &store) {
+    // Read first: the write lock is taken only for a file that lacks the log.
+    const QueryResult present = store.driver().select(QStringLiteral(
+        "SELECT count(*) FROM sqlite_master WHERE name = 'declaration_changes' OR name LIKE '%\\_stamp' ESCAPE '\\'"));
+    if (present.rows.value(0).value(0).toInt() == 1 + 7 * 3)
+        return;
+    Transaction prepare(store);
+    store.execute(changeLogSql());
+    prepare.commit();
 }
 
 }  // namespace d7

@@ -16,4 +16,12 @@ QString SchemaSql();
 // Refuses to touch an existing file.
 void CreateDatabase(const QString &path, const QString &password);
 
+// When each declaration was last changed is kept in a table of its own,
+// declaration_changes (tax number, changed as "yyyy-MM-dd HH:mm:ss" local
+// time), which the store itself writes with every change of a declaration's
+// rows, in the same transaction. None of the declaration tables gains a column.
+// Run on the read-write connection at start-up: a file made by an earlier
+// version gets the table; it costs nothing when the file has it.
+void PrepareChangeLog(Connection &store);
+
 }  // namespace d7

@@ -435,7 +435,12 @@ bool Dataset::post() {
     QStringList columns;
     QVariantList values;
     for (int i = 0; i < m_fieldNames.size(); ++i) {
-        if (m_modified[i] && i != m_keyColumn) {
+        // A value set to what the row holds already is not written again: a
+        // store that changes nothing leaves the row, and its time of change,
+        // as they were.
+        const bool unchanged = m_state == State::Edit && m_buffer[i].isNull() == m_rows[m_current][i].isNull() &&
+                               m_buffer[i] == m_rows[m_current][i];
+        if (m_modified[i] && i != m_keyColumn && !unchanged) {
             columns << m_fieldNames[i];
             values << m_buffer[i];
         }

@@ -1,6 +1,7 @@
 #include "widgets/Dialogs.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -131,5 +132,44 @@ void Beep() {
 }
 
 int BeepCount() { return beeps; }
+
+}  // namespace d7
+
+namespace d7 {
+
+bool AskYesNo(const QString &question, const QString &forAllText, bool *forAll) {
+    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, question, QMessageBox::NoButton, dialogParent());
+    QPushButton *yes = box.addButton(QStringLiteral("Ναι"), QMessageBox::ActionRole);
+    QPushButton *no = box.addButton(QStringLiteral("Όχι"), QMessageBox::ActionRole);
+    yes->setObjectName(QStringLiteral("yesButton"));
+    no->setObjectName(QStringLiteral("noButton"));
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    auto *all = new QCheckBox(forAllText, &box);
+    all->setObjectName(QStringLiteral("forAllBox"));
+    box.setCheckBox(all);
+    box.exec();
+    *forAll = all->isChecked();
+    return box.clickedButton() != no;
+}
+
+}  // namespace d7
+
+namespace d7 {
+
+QStringList OpenFileNames(const QString &caption, const QString &pattern, const QString &folder) {
+    QFileDialog dialog(dialogParent(), caption);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setProxyModel(new GreekFileDetails(&dialog));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilter(pattern);
+    dialog.setDirectory(folder);
+    if (auto *split = dialog.findChild<QSplitter *>(QStringLiteral("splitter")))
+        split->setSizes({150, 450});
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
 
 }  // namespace d7

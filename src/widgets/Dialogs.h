@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -19,6 +20,9 @@ extern const QString kAuthorityDepartment;
 // Yes/No question without icon: "Ναι" is the default (Enter), "Όχι" the
 // cancel button (Escape). Returns true unless the answer was No.
 bool AskYesNo(const QString &question);
+// The same question with a tick box (forAllText) that says the answer holds
+// for the questions still to come; forAll tells whether it was ticked.
+bool AskYesNo(const QString &question, const QString &forAllText, bool *forAll);
 
 // Plain message: no icon, one OK button.
 void ShowMessageText(const QString &text);
@@ -32,6 +36,9 @@ QString InputBox(const QString &caption, const QString &prompt, const QString &d
 // No question of its own about replacing a file. Cancelling gives the empty text.
 QString SaveFileName(const QString &caption, const QString &pattern, const QString &defaultSuffix,
                      const QString &proposedPath);
+// Open-file dialog for one or many existing files, in the same fashion.
+// Cancelling gives no file.
+QStringList OpenFileNames(const QString &caption, const QString &pattern, const QString &folder);
 // Asks before a save replaces a file, naming it; true when there is none or
 // the answer was Yes.
 bool MayReplaceFile(const QString &path);

@@ -1,0 +1,74 @@
+#include "declaration/DeclarationList.h"
+
+#include "store/Engine.h"
+#include "store/StoreDriver.h"
+
+namespace d7 {
+
+namespace {
+
+// Each declaration with its name, its office and kind (from its first general
+// row), its row counts and its last change.
+const QString kListSql = QStringLiteral(
+    "select c.afm, c.Surname, c.Name, "
+    "(select g.DOYName from generaldata g where g.afmypox = c.afm order by g.ID limit 1), "
+    "(select g.DeclType from generaldata g where g.afmypox = c.afm order by g.ID limit 1), "
+    "(select count(*) from table1 t where t.AFMYpox = c.afm), "
+    "(select count(*) from TABLE2 t where t.AFMYpox = c.afm), "
+    "(select d.changed from declaration_changes d where d.afm = c.afm) "
+    "from citizendata c");
+
+DeclarationSummary summaryOf(const QVector<QVariant> &row) {
+    DeclarationSummary s;
+    s.taxNumber = row[0].toString();
+    s.surname = row[1].toString();
+    s.name = row[2].toString();
+    s.taxOffice = row[3].toString();
+    s.kind = row[4].isNull() ? -1 : row[4].toInt();
+    s.table1Rows = row[5].toInt();
+    s.table2Rows = row[6].toInt();
+    s.changed = QDateTime::fromString(row[7].toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    return s;
+}
+
+}  // namespace
+
+QVector<DeclarationSummary> ListDeclarations(Connection &store) {
+    const QueryResult result = store.driver().select(kListSql + QStringLiteral(" order by c.afm"));
+    QVector<DeclarationSummary> list;
+    list.reserve(result.rows.size());
+    for (const auto &row : result.rows)
+        list.append(summaryOf(row));
+    return list;
+}
+
+bool FindDeclaration(Connection &store, const QString &taxNumber, DeclarationSummary *found) {
+    const QueryResult result = store.driver().select(kListSql + QStringLiteral(" where c.afm = ?"), {taxNumber});
+    if (result.rows.isEmpty())
+        return false;
+    if (found)
+        *found = summaryOf(result.rows.first());
+    return true;
+}
+
+void DeleteDeclaration(Connection &store, const QString &taxNumber) {
+    Transaction deletion(store);
+    store.execute(QStringLiteral("delete from citizendata where afm = ?"), {taxNumber});
+    for (const char *table : {"generaldata", "wifedata", "ekprosopos", "children", "table1", "TABLE2"})
+        store.execute(QStringLiteral("delete from %1 where AFMYpox = ?").arg(QLatin1String(table)), {taxNumber});
+    // Last: the deletions above stamped it once more.
+    store.execute(QStringLiteral("delete from declaration_changes where afm = ?"), {taxNumber});
+    deletion.commit();
+}
+
+QString SearchKey(const QString &text) {
+    const QString decomposed = text.normalized(QString::NormalizationForm_D);
+    QString key;
+    key.reserve(decomposed.size());
+    for (const QChar c : decomposed)
+        if (c.category() != QChar::Mark_NonSpacing)
+            key += c;
+    return key.toUpper();
+}
+
+}  // namespace d7

@@ -1,0 +1,58 @@
+#include "format/ImportCommand.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <optional>
+
+#include "declaration/DeclarationList.h"
+#include "format/ImportFiles.h"
+#include "widgets/Dialogs.h"
+
+namespace d7 {
+
+QStringList ImportUploadFiles(Connection &store) {
+    const QStringList paths = OpenFileNames(QStringLiteral("Επιλέξτε αρχεία D7 για εισαγωγή"),
+                                            QStringLiteral("*.xml"), QDir::currentPath());
+    if (paths.isEmpty())
+        return {};
+    // One answer may hold for every file still to come.
+    std::optional<bool> answerForAll;
+    const MayReplace mayReplace = [&](const QString &path, const DeclarationSummary &stored) {
+        if (answerForAll)
+            return *answerForAll;
+        const QString name = (stored.surname + QLatin1Char(' ') + stored.name).trimmed();
+        const QString question =
+            QStringLiteral("Η δήλωση με ΑΦΜ %1%2 υπάρχει ήδη. Να αντικατασταθεί από το αρχείο %3;")
+                .arg(stored.taxNumber, name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name),
+                     QFileInfo(path).fileName());
+        if (paths.size() == 1)
+            return AskYesNo(question);
+        bool forAll = false;
+        const bool yes = AskYesNo(question, QStringLiteral("Η ίδια απάντηση για όλα τα υπόλοιπα αρχεία"), &forAll);
+        if (forAll)
+            answerForAll = yes;
+        return yes;
+    };
+    QList<ImportedFile> files;
+    {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        struct Restore {
+            ~Restore() { QApplication::restoreOverrideCursor(); }
+        } restore;
+        files = ImportFiles(store, paths, [&](const QString &path, const DeclarationSummary &stored) {
+            QApplication::restoreOverrideCursor();   // no hourglass over a question
+            const bool yes = mayReplace(path, stored);
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            return yes;
+        });
+    }
+    ShowMessageText(ImportReport(files));
+    QStringList changed;
+    for (const ImportedFile &f : files)
+        if (f.outcome == ImportedFile::Outcome::Imported || f.outcome == ImportedFile::Outcome::Replaced)
+            changed << f.taxNumber;
+    return changed;
+}
+
+}  // namespace d7

@@ -1,0 +1,306 @@
+#include "list/DeclarationsWindow.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "declaration/Declaration.h"
+#include "widgets/Command.h"
+#include "widgets/Dialogs.h"
+
+namespace d7 {
+
+QString ChangeTimeText(const QDateTime &changed) {
+    return changed.isValid() ? changed.toString(QStringLiteral("dd/MM/yyyy HH:mm")) : QString();
+}
+
+// ----------------------------------------------------------------- model
+
+DeclarationsModel::DeclarationsModel(QObject *parent) : QAbstractTableModel(parent) {}
+
+void DeclarationsModel::setDeclarations(QVector<DeclarationSummary> declarations) {
+    beginResetModel();
+    m_declarations = std::move(declarations);
+    m_searchKeys.clear();
+    m_sortKeys.clear();
+    m_searchKeys.reserve(m_declarations.size());
+    m_sortKeys.reserve(m_declarations.size());
+    for (const DeclarationSummary &d : m_declarations) {
+        m_searchKeys.append(SearchKey(d.taxNumber + QLatin1Char(' ') + d.surname + QLatin1Char(' ') + d.name));
+        m_sortKeys.append({SearchKey(d.surname), SearchKey(d.name), SearchKey(d.taxOffice)});
+    }
+    endResetModel();
+}
+
+void DeclarationsModel::setHolders(QHash<QString, QString> holders) {
+    beginResetModel();
+    m_holders = std::move(holders);
+    endResetModel();
+}
+
+void DeclarationsModel::removeDeclaration(const QString &taxNumber) {
+    for (int row = 0; row < m_declarations.size(); ++row)
+        if (m_declarations[row].taxNumber == taxNumber) {
+            beginRemoveRows({}, row, row);
+            m_declarations.removeAt(row);
+            m_searchKeys.removeAt(row);
+            m_sortKeys.removeAt(row);
+            endRemoveRows();
+            return;
+        }
+}
+
+const DeclarationSummary *DeclarationsModel::declaration(const QString &taxNumber) const {
+    for (const DeclarationSummary &d : m_declarations)
+        if (d.taxNumber == taxNumber)
+            return &d;
+    return nullptr;
+}
+
+int DeclarationsModel::rowCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : int(m_declarations.size());
+}
+
+int DeclarationsModel::columnCount(const QModelIndex &parent) const {
+    // The column of other desks only where there are other desks.
+    return parent.isValid() ? 0 : m_holders.isEmpty() ? HeldBy : ColumnCount;
+}
+
+QVariant DeclarationsModel::data(const QModelIndex &index, int role) const {
+    if (!index.isValid())
+        return {};
+    const DeclarationSummary &d = m_declarations[index.row()];
+    switch (role) {
+    case SearchRole:
+        return m_searchKeys[index.row()];
+    case TaxNumberRole:
+        return d.taxNumber;
+    case Qt::TextAlignmentRole:
+        return index.column() == Table1Rows || index.column() == Table2Rows
+                   ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                   : QVariant();
+    case SortRole:
+        switch (index.column()) {
+        case Table1Rows:
+            return d.table1Rows;
+        case Table2Rows:
+            return d.table2Rows;
+        case Changed:
+            return d.changed;
+        case Surname:
+        case Name:
+        case TaxOffice:
+            return m_sortKeys[index.row()][index.column() - Surname];
+        default:
+            return data(index, Qt::DisplayRole);
+        }
+    case Qt::DisplayRole:
+        switch (index.column()) {
+        case TaxNumber:
+            return d.taxNumber;
+        case Surname:
+            return d.surname;
+        case Name:
+            return d.name;
+        case TaxOffice:
+            return d.taxOffice;
+        case Kind:
+            return DeclarationKindNames().value(d.kind);
+        case Table1Rows:
+            return d.table1Rows;
+        case Table2Rows:
+            return d.table2Rows;
+        case Changed:
+            return ChangeTimeText(d.changed);
+        case HeldBy:
+            return m_holders.value(d.taxNumber);
+        }
+    }
+    return {};
+}
+
+QVariant DeclarationsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const QStringList titles = {QStringLiteral("ΑΦΜ"),         QStringLiteral("ΕΠΩΝΥΜΟ"),
+                                       QStringLiteral("ΟΝΟΜΑ"),       QStringLiteral("Δ.Ο.Υ."),
+                                       QStringLiteral("ΕΙΔΟΣ"),       QStringLiteral("ΠΙΝ. 1"),
+                                       QStringLiteral("ΠΙΝ. 2"),      QStringLiteral("ΤΕΛΕΥΤΑΙΑ ΑΛΛΑΓΗ"),
+                                       QStringLiteral("ΑΝΟΙΧΤΗ ΑΠΟ")};
+    return titles.value(section);
+}
+
+// ----------------------------------------------------------------- filter
+
+void DeclarationsFilter::setSearch(const QString &text) {
+    m_search = SearchKey(text.trimmed());
+    invalidateFilter();
+}
+
+bool DeclarationsFilter::filterAcceptsRow(int sourceRow, const QModelIndex &) const {
+    if (m_search.isEmpty())
+        return true;
+    return sourceModel()->index(sourceRow, 0).data(DeclarationsModel::SearchRole).toString().contains(m_search);
+}
+
+// ----------------------------------------------------------------- window
+
+DeclarationsWindow::DeclarationsWindow(Connection &store, std::function<bool(const QString &)> remove,
+                                       QHash<QString, QString> holders, QWidget *parent)
+    : QDialog(parent), m_remove(std::move(remove)) {
+    setObjectName(QStringLiteral("DeclarationsWindow"));
+    setWindowTitle(QStringLiteral("Δηλώσεις"));
+    resize(780, 480);
+
+    m_model = new DeclarationsModel(this);
+    m_model->setDeclarations(ListDeclarations(store));
+    m_model->setHolders(std::move(holders));
+    m_filter = new DeclarationsFilter(this);
+    m_filter->setSourceModel(m_model);
+    m_filter->setSortRole(DeclarationsModel::SortRole);
+
+    m_filterBox = new QLineEdit(this);
+    m_filterBox->setObjectName(QStringLiteral("DeclarationsFilter"));
+    m_filterBox->setPlaceholderText(QStringLiteral("Αναζήτηση με ΑΦΜ ή ονοματεπώνυμο"));
+    m_filterBox->setClearButtonEnabled(true);
+    m_filterBox->installEventFilter(this);
+
+    m_table = new QTableView(this);
+    m_table->setObjectName(QStringLiteral("DeclarationsTable"));
+    m_table->setModel(m_filter);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSortingEnabled(true);
+    m_table->sortByColumn(DeclarationsModel::TaxNumber, Qt::AscendingOrder);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setWordWrap(false);
+    const int widths[] = {80, 150, 110, 140, 115, 50, 50, 110};
+    for (int c = 0; c < int(std::size(widths)); ++c)
+        m_table->setColumnWidth(c, widths[c]);
+    m_table->installEventFilter(this);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this, &DeclarationsWindow::showCount);
+
+    m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("DeclarationsCount"));
+    m_openButton = new QPushButton(QStringLiteral("Άνοιγμα"), this);
+    m_openButton->setObjectName(QStringLiteral("DeclarationsOpen"));
+    m_deleteButton = new QPushButton(QStringLiteral("Διαγραφή"), this);
+    m_deleteButton->setObjectName(QStringLiteral("DeclarationsDelete"));
+    m_closeButton = new QPushButton(QStringLiteral("Κλείσιμο"), this);
+    m_closeButton->setObjectName(QStringLiteral("DeclarationsClose"));
+    for (QPushButton *b : {m_openButton, m_deleteButton, m_closeButton})
+        b->setAutoDefault(false);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_count, 1);
+    buttons->addWidget(m_openButton);
+    buttons->addWidget(m_deleteButton);
+    buttons->addWidget(m_closeButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_filterBox);
+    layout->addWidget(m_table, 1);
+    layout->addLayout(buttons);
+
+    connect(m_filterBox, &QLineEdit::textChanged, this, &DeclarationsWindow::search);
+    connect(m_filterBox, &QLineEdit::returnPressed, this, &DeclarationsWindow::openCurrent);
+    connect(m_table, &QTableView::doubleClicked, this, &DeclarationsWindow::openCurrent);
+    connect(m_openButton, &QPushButton::clicked, this, &DeclarationsWindow::openCurrent);
+    ConnectCommand(m_deleteButton, &QPushButton::clicked, this, [this] { deleteCurrent(); });
+    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_filter, &QAbstractItemModel::rowsRemoved, this, &DeclarationsWindow::showCount);
+
+    search(QString());
+    m_filterBox->setFocus();
+}
+
+void DeclarationsWindow::search(const QString &text) {
+    m_filter->setSearch(text);
+    // The first row that matches is the chosen one, so that Enter opens it.
+    if (!m_table->currentIndex().isValid() && m_filter->rowCount() > 0)
+        m_table->setCurrentIndex(m_filter->index(0, 0));
+    showCount();
+}
+
+void DeclarationsWindow::showCount() {
+    m_count->setText(QStringLiteral("%1 από %2 δηλώσεις").arg(m_filter->rowCount()).arg(m_model->rowCount()));
+    const bool any = m_table->currentIndex().isValid();
+    m_openButton->setEnabled(any);
+    m_deleteButton->setEnabled(any);
+}
+
+QString DeclarationsWindow::current() const {
+    return m_table->currentIndex().data(DeclarationsModel::TaxNumberRole).toString();
+}
+
+int DeclarationsWindow::shownCount() const { return m_filter->rowCount(); }
+
+void DeclarationsWindow::openCurrent() {
+    m_chosen = current();
+    if (!m_chosen.isEmpty())
+        accept();
+}
+
+void DeclarationsWindow::deleteCurrent() {
+    const QString taxNumber = current();
+    const DeclarationSummary *d = m_model->declaration(taxNumber);
+    if (!d)
+        return;
+    const QString name = (d->surname + QLatin1Char(' ') + d->name).trimmed();
+    if (!AskYesNo(QStringLiteral("Θέλετε να διαγράψετε τη δήλωση με ΑΦΜ %1%2; Η διαγραφή δεν αναιρείται.")
+                      .arg(taxNumber, name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name))))
+        return;
+    const int row = m_table->currentIndex().row();
+    if (!m_remove(taxNumber))
+        return;
+    m_model->removeDeclaration(taxNumber);
+    if (m_filter->rowCount() > 0)
+        m_table->setCurrentIndex(m_filter->index(std::min(row, m_filter->rowCount() - 1), 0));
+    showCount();
+}
+
+bool DeclarationsWindow::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (watched == m_filterBox) {
+        switch (key->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            // The list moves while the cursor stays in the filter.
+            QApplication::sendEvent(m_table, event);
+            return true;
+        case Qt::Key_Delete:
+            // At the end of the text Delete has nothing to remove there: it
+            // deletes the chosen declaration (after a question).
+            if (m_filterBox->cursorPosition() == m_filterBox->text().size() && !m_filterBox->hasSelectedText()) {
+                RunCommand([this] { deleteCurrent(); });
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+    } else if (watched == m_table) {
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            openCurrent();
+            return true;
+        }
+        if (key->key() == Qt::Key_Delete) {
+            RunCommand([this] { deleteCurrent(); });
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace d7
