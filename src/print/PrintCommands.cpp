@@ -50,6 +50,8 @@ void ShowPrintPage(MainWindow &form, const QString &fileName, const QByteArray &
         return;
     }
     Preview preview(path, form.m_currentTaxNumber, &form);
+    if (preview.cancelled())
+        return;
     if (!preview.pageShown()) {
         ShowMessageText(kPrintPreparationFailedMessage);
         return;
