@@ -321,8 +321,8 @@ private slots:
                  PrintOutcome::Printed);
         const QStringList lines = PdfPages(folder.file("g.pdf"), true).join(u'\n').split(u'\n');
         const QStringList captionsAndHeadings = {
-            "ΣΤΟΙΧΕΙΑ ΤΟΥ ΥΠΟΧΡΕΟΥ(Με κεφαλαία)", "ΕΠΩΝΥΜΟ ή ΕΠΩΝΥΜΙΑ", "ΣΤΟΙΧΕΙΑ ΤΗΣ ΣΥΖΥΓΟΥ (Με κεφαλαία)", "(όπως",
-            "ΟΠΟΙΟΔΗΠΟΤΕ ΕΜΠΡΑΓΜΑΤΟ ΔΙΚΑΙΩΜΑ ΣΕ ΑΚΙΝΗΤΟ", "ΑΡΙΘΜ.", "ΣΤΟΙΧΕΙΑ ΝΟΜΙΜΟΥ ΕΚΠΡΟΣΩΠΟΥ ή ΑΝΤΙΚΛΗΤΟΥ", "ΙΔΙΟΤΗΤΑ"};
+            "ΣΤΟΙΧΕΙΑ ΤΟΥ ΥΠΟΧΡΕΟΥ(Με κεφαλαία)", "ΚΩΔ.ΑΡ.", "ΣΤΟΙΧΕΙΑ ΤΗΣ ΣΥΖΥΓΟΥ (Με κεφαλαία)", "ΚΩΔ.ΑΡ.",
+            "ΟΠΟΙΟΔΗΠΟΤΕ ΕΜΠΡΑΓΜΑΤΟ ΔΙΚΑΙΩΜΑ ΣΕ ΑΚΙΝΗΤΟ", "ΚΩΔ.ΑΡ.", "ΣΤΟΙΧΕΙΑ ΝΟΜΙΜΟΥ ΕΚΠΡΟΣΩΠΟΥ ή ΑΝΤΙΚΛΗΤΟΥ", "ΙΔΙΟΤΗΤΑ"};
         for (int i = 0; i < captionsAndHeadings.size(); i += 2) {
             const auto caption = std::find_if(lines.begin(), lines.end(), [&](const QString &l) {
                 return l.trimmed() == captionsAndHeadings[i];

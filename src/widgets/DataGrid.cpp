@@ -207,8 +207,14 @@ DataGrid::DataGrid(Dataset *dataset, QList<GridColumn> columns, bool editable, Q
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setFixedWidth(14);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    for (int c = 0; c < m_model->columns().size(); ++c)
-        setColumnWidth(c, m_model->columns()[c].width);
+    // Set again whenever the dataset is opened anew: a reset model gives the
+    // header its default widths, which cut the headings short.
+    auto applyWidths = [this] {
+        for (int c = 0; c < m_model->columns().size(); ++c)
+            setColumnWidth(c, m_model->columns()[c].width);
+    };
+    applyWidths();
+    connect(m_model, &QAbstractItemModel::modelReset, this, applyWidths);
 
     // The dataset's current row follows the selection, and the other way round.
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
