@@ -97,12 +97,13 @@ TablesPreview::TablesPreview(const QString &pagePath, const QString &taxNumber, 
     const Proceed proceed = progress.callback();
     std::optional<TablesSheet> sheet = ReadTablesSheet(file.readAll(), PartOf(proceed, 0, 0.4));
     if (sheet)
-        m_pages = TablesPages::measure(std::move(*sheet), font().family(), PartOf(proceed, 0.4, 1));
+        m_pages = TablesPages::measure(std::move(*sheet), font().family(), PartOf(proceed, 0.4, 0.7));
+    const QPageLayout paper = DefaultPaper(m_settings.orientation);
+    if (m_pages && !m_pages->layOut(paper.paintRect(QPageLayout::Inch).size() * 96, PartOf(proceed, 0.7, 1)))
+        m_pages.reset();
     m_cancelled = progress.cancelled();
     if (!m_pages)
         return;
-    const QPageLayout paper = DefaultPaper(m_settings.orientation);
-    m_pages->layOut(paper.paintRect(QPageLayout::Inch).size() * 96);
     m_view = new PageView(this);
     m_view->setPages(&*m_pages, paper);
     setPage(m_view, [this](QPrinter &printer) { return print(printer); });

@@ -175,7 +175,10 @@ QFont TablesPages::font(int pixelSize, bool bold) const { return SheetFont(m_mea
 qreal TablesPages::lineHeight(int pixelSize) const { return std::ceil(QFontMetricsF(font(pixelSize)).height()); }
 
 QStringList TablesPages::wrapped(const QString &text, const QFont &font, qreal width) const {
-    const QFontMetricsF metrics(font);
+    return Wrapped(text, QFontMetricsF(font), width);
+}
+
+QStringList TablesPages::Wrapped(const QString &text, const QFontMetricsF &metrics, qreal width) {
     QStringList lines;
     for (const QString &paragraph : text.split(u'\n')) {
         QString line;
@@ -193,7 +196,7 @@ QStringList TablesPages::wrapped(const QString &text, const QFont &font, qreal w
     return lines;
 }
 
-void TablesPages::layOutTable(int index, qreal width) {
+bool TablesPages::layOutTable(int index, qreal width, const Proceed &proceed) {
     const Measured::Table &m = m_measured->tables[index];
     const SheetTable &table = m_measured->sheet.tables[index];
     // Columns as browsers share a table's width: each at least its widest
@@ -243,17 +246,28 @@ void TablesPages::layOutTable(int index, qreal width) {
     for (qreal h : headingHeights)
         layout.headingTop.append(layout.headingTop.last() + h);
 
-    const QFont cellFont = font(table.pixelSize);
+    const QFontMetricsF cellMetrics(font(table.pixelSize));
+    // Values repeat down a column (streets, areas): each wrapped once.
+    QVector<QHash<QString, int>> linesOf(m.columns);
     layout.rowTop.reserve(table.rows.size() + 1);
     layout.rowTop.append(0);
     for (int r = 0; r < table.rows.size(); ++r) {
         int lines = 1;
-        for (int c = 0; c < table.rows[r].size(); ++c)
-            if (m.cellWidth[qsizetype(r) * m.columns + c] > room(c, 1))
-                lines = std::max(lines, int(wrapped(table.rows[r][c], cellFont, room(c, 1)).size()));
+        for (int c = 0; c < table.rows[r].size(); ++c) {
+            if (m.cellWidth[qsizetype(r) * m.columns + c] <= room(c, 1))
+                continue;
+            const QString &text = table.rows[r][c];
+            auto known = linesOf[c].constFind(text);
+            if (known == linesOf[c].constEnd())
+                known = linesOf[c].insert(text, int(Wrapped(text, cellMetrics, room(c, 1)).size()));
+            lines = std::max(lines, *known);
+        }
         layout.rowTop.append(layout.rowTop.last() + lines * line + padding);
+        if (r % 256 == 255 && proceed && !proceed(double(r) / table.rows.size()))
+            return false;
     }
     m_tables[index] = layout;
+    return true;
 }
 
 qreal TablesPages::textHeight(const SheetItem &item) const {
@@ -262,7 +276,7 @@ qreal TablesPages::textHeight(const SheetItem &item) const {
 
 qreal TablesPages::headingsHeight(int table) const { return m_tables[table].headingTop.last(); }
 
-void TablesPages::layOut(QSizeF paper) {
+bool TablesPages::layOut(QSizeF paper, const Proceed &proceed) {
     const Measured &m = *m_measured;
     qreal needed = paper.width();
     for (const Measured::Table &table : m.tables)
@@ -271,7 +285,8 @@ void TablesPages::layOut(QSizeF paper) {
     m_area = paper / m_scale;
     m_tables.resize(m.tables.size());
     for (int t = 0; t < m.tables.size(); ++t)
-        layOutTable(t, m_area.width());
+        if (!layOutTable(t, m_area.width(), PartOf(proceed, double(t) / m.tables.size(), (t + 1.0) / m.tables.size())))
+            return false;
 
     // Every page begins with the page header; a table that goes on to another
     // page repeats its heading rows there; a text right above a table stays
@@ -333,6 +348,7 @@ void TablesPages::layOut(QSizeF paper) {
             newPage();
         }
     }
+    return true;
 }
 
 qreal TablesPages::pieceHeight(const Piece &piece) const {
@@ -444,7 +460,8 @@ void TablesPages::paintPiece(QPainter &painter, const Piece &piece, const QRectF
 PrintOutcome PrintTables(TablesPages pages, QPrinter &printer, const Proceed &proceed) {
     if (!printer.isValid())
         return PrintOutcome::Failed;
-    pages.layOut(printer.pageLayout().paintRect(QPageLayout::Inch).size() * 96);
+    if (!pages.layOut(printer.pageLayout().paintRect(QPageLayout::Inch).size() * 96, PartOf(proceed, 0, 0.2)))
+        return PrintOutcome::Cancelled;
     QPainter painter;
     if (!painter.begin(&printer))
         return PrintOutcome::Failed;
@@ -454,7 +471,7 @@ PrintOutcome PrintTables(TablesPages pages, QPrinter &printer, const Proceed &pr
         if (p > 0 && !printer.newPage())
             return PrintOutcome::Failed;
         pages.paintPage(painter, p);
-        if (proceed && !proceed(double(p + 1) / pages.pageCount())) {
+        if (proceed && !proceed(0.2 + 0.8 * (p + 1) / pages.pageCount())) {
             printer.abort();
             painter.end();
             return PrintOutcome::Cancelled;

@@ -16,6 +16,7 @@
 #include "print/PrintPath.h"
 #include "print/TablesSheet.h"
 
+class QFontMetricsF;
 class QPainter;
 
 namespace d7 {
@@ -29,7 +30,8 @@ public:
     // Lays the pages out on paper whose printable area is `paper` pixels (a
     // 96th of an inch). Tables whose columns cannot shrink to the paper's
     // width are printed smaller, as browsers print.
-    void layOut(QSizeF paper);
+    // False when told to stop.
+    bool layOut(QSizeF paper, const Proceed &proceed = {});
 
     int pageCount() const { return int(m_pages.size()); }
     // The factor the page is drawn at to fit the paper (1 when it fits).
@@ -59,7 +61,8 @@ private:
     QFont font(int pixelSize, bool bold = false) const;
     qreal lineHeight(int pixelSize) const;
     QStringList wrapped(const QString &text, const QFont &font, qreal width) const;
-    void layOutTable(int table, qreal width);
+    static QStringList Wrapped(const QString &text, const QFontMetricsF &metrics, qreal width);
+    bool layOutTable(int table, qreal width, const Proceed &proceed);
     qreal textHeight(const SheetItem &item) const;
     qreal headingsHeight(int table) const;
     qreal pieceHeight(const Piece &piece) const;

@@ -16,6 +16,8 @@ namespace {
 // Pixels of the HTML font sizes 1 to 7, as browsers give them.
 constexpr int kFontSizePixels[] = {10, 13, 16, 18, 24, 32, 48};
 
+bool Is(QStringView name, QStringView wanted) { return name.compare(wanted, Qt::CaseInsensitive) == 0; }
+
 bool IsSpace(QChar c) { return c == u' ' || c == u'\n' || c == u'\r' || c == u'\t' || c == u'\f'; }
 
 // The value of one attribute in the text between a tag's name and its '>'.
@@ -60,15 +62,15 @@ QStringView Attribute(QStringView attributes, QLatin1StringView name) {
 
 // The character an entity stands for; QChar() for one not known.
 QChar Entity(QStringView name) {
-    if (name == u"nbsp")
+    if (Is(name, u"nbsp"))
         return QChar(0xA0);
-    if (name == u"amp")
+    if (Is(name, u"amp"))
         return u'&';
-    if (name == u"lt")
+    if (Is(name, u"lt"))
         return u'<';
-    if (name == u"gt")
+    if (Is(name, u"gt"))
         return u'>';
-    if (name == u"quot")
+    if (Is(name, u"quot"))
         return u'"';
     if (name.startsWith(u'#')) {
         bool ok = false;
@@ -128,10 +130,10 @@ public:
             qsizetype nameEnd = 0;
             while (nameEnd < tag.size() && !IsSpace(tag[nameEnd]) && tag[nameEnd] != u'/')
                 ++nameEnd;
-            const QString name = tag.left(nameEnd).toString().toLower();
-            if (!closing && (name == u"script" || name == u"style" || name == u"title")) {
+            const QStringView name = tag.left(nameEnd);
+            if (!closing && (Is(name, u"script") || Is(name, u"style") || Is(name, u"title"))) {
                 // Their content is no text of the page.
-                const qsizetype end = m_page.indexOf(QString(QLatin1String("</") + name), i, Qt::CaseInsensitive);
+                const qsizetype end = m_page.indexOf(QString(QLatin1String("</") + name.toString()), i, Qt::CaseInsensitive);
                 i = end < 0 ? n : end;
                 continue;
             }
@@ -152,24 +154,24 @@ private:
 
     int pixelSize() const { return m_sizes.isEmpty() ? 16 : m_sizes.last().pixels; }
 
-    void pushSize(const QString &tag, QStringView attributes) {
+    void pushSize(QStringView tag, QStringView attributes) {
         int pixels = pixelSize();
         const QStringView cls = Attribute(attributes, QLatin1StringView("class"));
         if (!cls.isEmpty())
             pixels = m_classSizes.value(cls.toString(), pixels);
-        if (tag == u"font") {
+        if (Is(tag, u"font")) {
             const QStringView size = Attribute(attributes, QLatin1StringView("size"));
             bool ok = false;
             const int index = size.toInt(&ok);
             if (ok && index >= 1 && index <= 7)
                 pixels = kFontSizePixels[index - 1];
         }
-        m_sizes.append({tag, pixels});
+        m_sizes.append({tag.toString().toLower(), pixels});
     }
 
-    void popSize(const QString &tag) {
+    void popSize(QStringView tag) {
         for (qsizetype k = m_sizes.size() - 1; k >= 0; --k)
-            if (m_sizes[k].tag == tag) {
+            if (Is(tag, m_sizes[k].tag)) {
                 m_sizes.resize(k);
                 return;
             }
@@ -217,8 +219,8 @@ private:
         m_lineSize = 0;
     }
 
-    bool openTag(const QString &name, QStringView attributes) {
-        if (name == u"table") {
+    bool openTag(QStringView name, QStringView attributes) {
+        if (Is(name, u"table")) {
             if (m_tableDepth == 1) {
                 endLine(false);
                 m_sheet.items.append({int(m_sheet.tables.size()), {}, 0, m_spaceBefore});
@@ -228,12 +230,12 @@ private:
             return ++m_tableDepth <= 2;
         }
         if (inTable()) {
-            if (name == u"tr") {
+            if (Is(name, u"tr")) {
                 m_heading = m_sheet.tables.last().rows.isEmpty() &&
                             (m_inTableHead || !Attribute(attributes, QLatin1StringView("bgcolor")).isNull());
                 m_headingRow.clear();
                 m_dataRow.clear();
-            } else if (name == u"td" || name == u"th") {
+            } else if (Is(name, u"td") || Is(name, u"th")) {
                 m_inCell = true;
                 m_cell = {};
                 m_cell.rowSpan = std::max(1, Attribute(attributes, QLatin1StringView("rowspan")).toInt());
@@ -243,71 +245,71 @@ private:
                 if (table.pixelSize == 0)
                     table.pixelSize = m_classSizes.value(Attribute(attributes, QLatin1StringView("class")).toString(),
                                                          pixelSize());
-            } else if (name == u"br") {
+            } else if (Is(name, u"br")) {
                 m_cell.text += u'\n';
-            } else if (name == u"strong" || name == u"b") {
+            } else if (Is(name, u"strong") || Is(name, u"b")) {
                 m_cell.bold = true;
-            } else if (name == u"thead") {
+            } else if (Is(name, u"thead")) {
                 m_inTableHead = true;
             }
             return true;
         }
-        if (name == u"thead" && m_tableDepth == 1) {
+        if (Is(name, u"thead") && m_tableDepth == 1) {
             m_inHeader = true;
-        } else if (name == u"br") {
+        } else if (Is(name, u"br")) {
             endLine(true);
-        } else if (name == u"p") {
+        } else if (Is(name, u"p")) {
             endLine(false);
             pushSize(name, attributes);
             m_spaceBefore = std::max(m_spaceBefore, pixelSize());
-        } else if (name == u"td" || name == u"th" || name == u"font" || name == u"div") {
-            if (name != u"font")
+        } else if (Is(name, u"td") || Is(name, u"th") || Is(name, u"font") || Is(name, u"div")) {
+            if (!Is(name, u"font"))
                 endLine(false);
             pushSize(name, attributes);
-        } else if (name == u"tr") {
+        } else if (Is(name, u"tr")) {
             endLine(false);
         }
         return true;
     }
 
-    bool closeTag(const QString &name) {
-        if (name == u"table") {
+    bool closeTag(QStringView name) {
+        if (Is(name, u"table")) {
             if (m_tableDepth == 2 && m_sheet.tables.last().headingRows.isEmpty())
                 return false;
             m_tableDepth = std::max(0, m_tableDepth - 1);
             return true;
         }
         if (inTable()) {
-            if (name == u"td" || name == u"th") {
+            if (Is(name, u"td") || Is(name, u"th")) {
                 m_inCell = false;
                 m_cell.text = Finished(m_cell.text);
                 if (m_heading)
                     m_headingRow.append(m_cell);
                 else
                     m_dataRow.append(m_cell.text);
-            } else if (name == u"tr") {
+            } else if (Is(name, u"tr")) {
                 SheetTable &table = m_sheet.tables.last();
                 if (m_heading)
                     table.headingRows.append(m_headingRow);
                 else
                     table.rows.append(m_dataRow);
-            } else if (name == u"thead") {
+            } else if (Is(name, u"thead")) {
                 m_inTableHead = false;
             }
             return true;
         }
-        if (name == u"thead" && m_tableDepth == 1) {
+        if (Is(name, u"thead") && m_tableDepth == 1) {
             m_inHeader = false;
             m_sheet.pageHeader = Finished(m_sheet.pageHeader);
-        } else if (name == u"p") {
+        } else if (Is(name, u"p")) {
             endLine(false);
             popSize(name);
             m_spaceBefore = std::max(m_spaceBefore, pixelSize());
-        } else if (name == u"td" || name == u"th" || name == u"font" || name == u"div") {
-            if (name != u"font")
+        } else if (Is(name, u"td") || Is(name, u"th") || Is(name, u"font") || Is(name, u"div")) {
+            if (!Is(name, u"font"))
                 endLine(false);
             popSize(name);
-        } else if (name == u"tr") {
+        } else if (Is(name, u"tr")) {
             endLine(false);
         }
         return true;
