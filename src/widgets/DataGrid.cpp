@@ -203,6 +203,7 @@ DataGrid::DataGrid(Dataset *dataset, QList<GridColumn> columns, bool editable, Q
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setFont(font());
     verticalHeader()->setDefaultSectionSize(20);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setFixedWidth(14);
@@ -260,6 +261,14 @@ void DataGrid::followDataset() {
     m_syncing = true;
     setCurrentIndex(m_model->index(row, column));
     m_syncing = false;
+}
+
+// The headings keep the grid's own font, which its column widths were
+// measured for, also when it changes after the grid was made.
+void DataGrid::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::FontChange)
+        horizontalHeader()->setFont(font());
+    QTableView::changeEvent(event);
 }
 
 void DataGrid::keyPressEvent(QKeyEvent *event) {
