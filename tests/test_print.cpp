@@ -345,13 +345,13 @@ private slots:
         QStringList shown;
         ModalAnswerer robot;
         robot.custom([&shown](QWidget *w) {
-            shown << w->objectName() << w->windowTitle();
+            shown << w->objectName() << w->windowTitle() << QString::number(w->width() >= TitleBarWidth(w->windowTitle()));
             static_cast<QProgressDialog *>(w)->cancel();
         });
         const TablesPreview preview(folder.file("Tables.htm"), kTax, nullptr);
         QCOMPARE(robot.pending(), 0);
         QVERIFY(preview.cancelled() && !preview.pageShown());
-        QCOMPARE(shown, QStringList({"WorkProgress", kApplicationTitle}));
+        QCOMPARE(shown, QStringList({"WorkProgress", kApplicationTitle, "1"}));
 
         const PageJob job = TablesJob(folder.file("Tables.htm"), [](double done) { return done < 0.5; });
         QCOMPARE(WritePdf(job, folder.file("t.pdf"), QPageLayout::Landscape), PrintOutcome::Cancelled);

@@ -34,6 +34,7 @@ bool WorkProgress::proceed(double done) {
         m_dialog = std::make_unique<QProgressDialog>(m_label, QStringLiteral("Άκυρο"), 0, kSteps, m_parent);
         m_dialog->setObjectName(QStringLiteral("WorkProgress"));
         m_dialog->setWindowTitle(kApplicationTitle);
+        m_dialog->setMinimumWidth(TitleBarWidth(kApplicationTitle));
         m_dialog->setWindowModality(Qt::ApplicationModal);
         m_dialog->setMinimumDuration(0);
         m_dialog->setAutoClose(false);
