@@ -1,6 +1,13 @@
 // The main window, its menu and pages, the welcome screen, start-up and shut-down.
 #include <QAction>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTableView>
+#include <QTextBrowser>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,6 +24,10 @@
 #include "declaration/ReferenceLists.h"
 #include "app/WelcomeScreen.h"
 #include "app/Program.h"
+#include "pages/table1/Table1Page.h"
+#include "pages/table2/Table2Page.h"
+#include "print/PrintCommands.h"
+#include "widgets/Dialogs.h"
 #include "widgets/StringGrid.h"
 #include "store/Database.h"
 #include "store/Engine.h"
@@ -24,6 +35,57 @@
 
 using namespace d7;
 using namespace d7test;
+
+namespace {
+
+// Every text that a shown control cuts short: a label or button narrower
+// than its text, a column or tab heading narrower than its caption, a text
+// box that must scroll sideways, or one without a scroll bar that hides lines.
+QStringList CutTexts(const QWidget *window) {
+    QStringList cut;
+    for (const QWidget *w : window->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(window))
+            continue;
+        const QFontMetrics metrics(w->font());
+        const QString name = w->objectName();
+        if (auto *label = qobject_cast<const QLabel *>(w)) {
+            if (label->wordWrap() ? label->heightForWidth(label->width()) > label->height()
+                                  : label->sizeHint().width() > label->width())
+                cut << name + u' ' + label->text();
+        } else if (qobject_cast<const QPushButton *>(w) && w->sizeHint().width() > w->width()) {
+            cut << name;
+        } else if (auto *header = qobject_cast<const QHeaderView *>(w); header && header->orientation() == Qt::Horizontal) {
+            for (int c = 0; c < header->count(); ++c) {
+                const QString text = header->model()->headerData(c, Qt::Horizontal).toString();
+                if (!header->isSectionHidden(c) && metrics.horizontalAdvance(text) + 10 > header->sectionSize(c))
+                    cut << name + u' ' + text;
+            }
+        } else if (auto *grid = qobject_cast<const QTableView *>(w)) {   // titles in its first rows
+            for (int r = 0; r < grid->model()->rowCount(); ++r)
+                for (int c = 0; c < grid->model()->columnCount(); ++c) {
+                    const QString text = grid->model()->index(r, c).data().toString();
+                    if (metrics.horizontalAdvance(text) + 6 > grid->columnWidth(c))
+                        cut << name + u' ' + text;
+                }
+        } else if (auto *tabs = qobject_cast<const QTabBar *>(w);
+                   tabs && window->childAt(tabs->mapTo(window, QPoint(4, tabs->height() / 2))) == tabs) {
+            // A strip under a cover is no caption.
+            for (int t = 0; t < tabs->count(); ++t)
+                if (tabs->isTabVisible(t) && metrics.horizontalAdvance(tabs->tabText(t)) + 8 > tabs->tabRect(t).width())
+                    cut << tabs->tabText(t);
+        } else if (auto *box = qobject_cast<const QAbstractScrollArea *>(w)) {
+            // A page viewer scrolls by nature; any other box shows its text whole.
+            const bool hidesLines = !qobject_cast<const QTextBrowser *>(box) &&
+                                    box->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOn &&
+                                    box->verticalScrollBar()->maximum() > 0;
+            if (box->horizontalScrollBar()->maximum() > 0 || hidesLines)
+                cut << name;
+        }
+    }
+    return cut;
+}
+
+}  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -196,6 +258,59 @@ private slots:
         auto form = std::make_unique<MainWindow>();
         QCOMPARE(robot.titles, QStringList({"D7: ΔΗΛΩΣΗ ΣΤΟΙΧΕΙΩΝ ΑΚΙΝΗΤΩΝ"}));
         QCOMPARE(robot.texts, QStringList({"FormMessage"}));
+    }
+
+    // At the window's fixed size and font every caption and heading reads
+    // whole: the pages, both wizards' summaries with the longest first
+    // choices, the welcome screen, the general preview and a message.
+    void noCaptionOrHeadingIsCutShort_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("window");
+        for (int page = 0; page < 4; ++page)
+            QTest::addRow("page %d", page) << page << QString();
+        for (const char *window : {"FormMessage", "PrintForm", "message"})
+            QTest::newRow(window) << 0 << QString::fromLatin1(window);
+    }
+    void noCaptionOrHeadingIsCutShort() {
+        QFETCH(int, page);
+        QFETCH(QString, window);
+        ScratchFolder folder;
+        auto form = MakeMainWindow();
+        OpenDeclaration(*form, QStringLiteral("090000045"));
+        auto *taxpayer = form->findChild<StringGrid *>("StringGridYp");
+        taxpayer->setCellText(1, 1, QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ"));
+        taxpayer->setCellText(4, 1, QStringLiteral("090000045"));
+        ModalAnswerer hint;   // the start hint at the first activation
+        hint.ok();
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        QTRY_COMPARE(hint.pending(), 0);
+        form->findChild<QTabWidget *>("PageControl1")->setCurrentIndex(page);
+        if (auto *table1 = page == 1 ? form->findChild<Table1Page *>() : nullptr) {
+            Control<QPushButton>(table1, "Button2")->click();
+            table1->refreshSummary();
+        } else if (auto *table2 = page == 2 ? form->findChild<Table2Page *>() : nullptr) {
+            Control<QPushButton>(table2, "Button3")->click();
+            table2->refreshSummary();
+        }
+        QStringList cut;
+        ModalAnswerer robot;
+        robot.custom([&cut](QWidget *w) {
+            cut = CutTexts(w);
+            if (w->width() < TitleBarWidth(w->windowTitle()))
+                cut << w->windowTitle();
+            w->close();
+        });
+        if (window == u"FormMessage")
+            WelcomeScreen().exec();
+        else if (window == u"PrintForm")
+            PrintGeneralData(form->declaration(), form.get());
+        else if (window == u"message")
+            ShowMessageText(QStringLiteral("ΟΚ"));
+        else
+            cut = CutTexts(form.get());
+        QCOMPARE(robot.pending(), window.isEmpty() ? 1 : 0);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(" | "))));
     }
 
     void theStartHintShowsOnceAtTheFirstActivation() {

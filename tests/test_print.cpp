@@ -7,6 +7,7 @@
 #include <QPageSetupDialog>
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
+#include <QProgressDialog>
 #include <QProcess>
 #include <QPushButton>
 #include <QTextCursor>
@@ -24,6 +25,8 @@
 #include "print/PrintCommands.h"
 #include "print/PrintPages.h"
 #include "print/PrintPath.h"
+#include "print/PrintPreview.h"
+#include "print/TablesPages.h"
 #include "store/Engine.h"
 #include "support/TestSupport.h"
 #include "text/CodePage.h"
@@ -52,15 +55,24 @@ StoredRow NumberedRow(int columns, const QMap<int, QVariant> &changed = {}) {
     return row;
 }
 
-// What pdftotext reads from each page of a PDF file.
-QStringList PdfPages(const QString &pdf) {
+// What pdftotext reads from each page of a PDF file, in reading order or laid out as printed.
+QStringList PdfPages(const QString &pdf, bool layout = false) {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"), QStringList{QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")}
+                                             << (layout ? QStringList{QStringLiteral("-layout")} : QStringList{}));
     if (!p.waitForFinished(60000) || p.exitCode() != 0)
         return {};
     QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split(u'\f');
     pages.removeLast();   // after the last page's form feed
     return pages;
+}
+
+// The tables page of the rows as its preview prints it.
+PageJob TablesJob(const QString &pagePath, const Proceed &proceed = {}) {
+    auto pages = std::make_shared<std::optional<TablesPages>>();
+    if (std::optional<TablesSheet> sheet = ReadTablesSheet(ReadFile(pagePath), {}))
+        *pages = TablesPages::measure(std::move(*sheet), QApplication::font().family(), {});
+    return [pages, proceed](QPrinter &printer) { return PrintTables(**pages, printer, proceed); };
 }
 
 // Answers the save dialog with a path; keeps its title and the path it proposed.
@@ -279,6 +291,72 @@ private slots:
         QVERIFY(pages.join(u'\f').contains(QStringLiteral("ΠΙΝΑΚΑΣ 2: ΣΤΟΙΧΕΙΑ ΑΓΡΟΤΕΜΑΧΙΩΝ")));
         QVERIFY(pages.last().contains(QStringLiteral("* Όσα τετραγωνίδια έχουν αστερίσκο συμπληρώνονται από την υπηρεσία")));
         QCOMPARE(pages.join(u'\f').count(QStringLiteral("ΠΑΤΗΣΙΩΝ")), 150 + 3);
+    }
+
+    // Printed as the paper form reads: the heading rows of each table on
+    // every page it spans, under the page header, and in the general data
+    // each caption right over its own table, a blank line before it.
+    void printedHeadingsRepeatAndCaptionsStandOverTheirTables() {
+        ScratchFolder folder{QString()};
+        QList<StoredRow> table1, table2;
+        for (int r = 0; r < 150; ++r) {
+            table1 << NumberedRow(37, {{1, "ΠΡΩΤΟΣ"}});
+            table2 << NumberedRow(27, {{1, "ΔΕΥΤΕΡΟΣ"}});
+        }
+        QVERIFY(WriteFile(folder.file("Tables.htm"), TablesPage(table1, table2)));
+        QCOMPARE(WritePdf(TablesJob(folder.file("Tables.htm")), folder.file("t.pdf"), QPageLayout::Landscape),
+                 PrintOutcome::Printed);
+        const QStringList pages = PdfPages(folder.file("t.pdf"), true);
+        QVERIFY2(pages.size() >= 4, qPrintable(QString::number(pages.size())));
+        for (const QString &page : pages) {
+            QVERIFY(page.trimmed().startsWith(kAuthorityName + " - " + kAuthorityDepartment));
+            QCOMPARE(page.contains("ΠΡΩΤΟΣ"), page.contains("ΟΙΚΟΠΕΔΟ") && page.contains("ΝΟΜΟΣ"));
+            QCOMPARE(page.contains("ΔΕΥΤΕΡΟΣ"), page.contains("ΕΠΙΦΑΝΕΙΑ ΣΕ ΤΕΤΡΑΓΩΝΙΚΑ ΜΕΤΡΑ") && page.contains("ΝΟΜΟΣ"));
+        }
+        QCOMPARE(pages.join(u'\f').count("ΠΡΩΤΟΣ") + pages.join(u'\f').count("ΔΕΥΤΕΡΟΣ"), 300);
+
+        HtmlViewer viewer;
+        QVERIFY(WriteFile(folder.file("GD.htm"), GeneralDataPage(SampleGeneralData(3))));
+        viewer.showFile(folder.file("GD.htm"));
+        QCOMPARE(WritePdf(DocumentJob(*viewer.document()), folder.file("g.pdf"), QPageLayout::Portrait),
+                 PrintOutcome::Printed);
+        const QStringList lines = PdfPages(folder.file("g.pdf"), true).join(u'\n').split(u'\n');
+        const QStringList captionsAndHeadings = {
+            "ΣΤΟΙΧΕΙΑ ΤΟΥ ΥΠΟΧΡΕΟΥ(Με κεφαλαία)", "ΚΩΔ.ΑΡ.", "ΣΤΟΙΧΕΙΑ ΤΗΣ ΣΥΖΥΓΟΥ (Με κεφαλαία)", "ΚΩΔ.ΑΡ.",
+            "ΟΠΟΙΟΔΗΠΟΤΕ ΕΜΠΡΑΓΜΑΤΟ ΔΙΚΑΙΩΜΑ ΣΕ ΑΚΙΝΗΤΟ", "ΚΩΔ.ΑΡ.", "ΣΤΟΙΧΕΙΑ ΝΟΜΙΜΟΥ ΕΚΠΡΟΣΩΠΟΥ ή ΑΝΤΙΚΛΗΤΟΥ", "ΙΔΙΟΤΗΤΑ"};
+        for (int i = 0; i < captionsAndHeadings.size(); i += 2) {
+            const auto caption = std::find_if(lines.begin(), lines.end(), [&](const QString &l) {
+                return l.trimmed() == captionsAndHeadings[i];
+            });
+            QVERIFY2(caption != lines.end() && caption + 1 != lines.end(), qPrintable(captionsAndHeadings[i]));
+            QVERIFY2((caption + 1)->contains(captionsAndHeadings[i + 1]), qPrintable(*(caption + 1)));
+            const QString before = *(caption - (captionsAndHeadings[i].startsWith("ΟΠΟΙΟ") ? 2 : 1));
+            QVERIFY2(before.trimmed().isEmpty(), qPrintable(before));
+        }
+    }
+
+    // A long preview or PDF shows its progress after half a second; Cancel
+    // leaves no preview and no PDF, nor a part of one.
+    void cancellingALongPreviewOrPdfLeavesNothing() {
+        ScratchFolder folder{QString()};
+        QList<StoredRow> rows;
+        for (int r = 0; r < 20000; ++r)
+            rows << NumberedRow(37);
+        QVERIFY(WriteFile(folder.file("Tables.htm"), TablesPage(rows, rows)));
+        QStringList shown;
+        ModalAnswerer robot;
+        robot.custom([&shown](QWidget *w) {
+            shown << w->objectName() << w->windowTitle() << QString::number(w->width() >= TitleBarWidth(w->windowTitle()));
+            static_cast<QProgressDialog *>(w)->cancel();
+        });
+        const TablesPreview preview(folder.file("Tables.htm"), kTax, nullptr);
+        QCOMPARE(robot.pending(), 0);
+        QVERIFY(preview.cancelled() && !preview.pageShown());
+        QCOMPARE(shown, QStringList({"WorkProgress", kApplicationTitle, "1"}));
+
+        const PageJob job = TablesJob(folder.file("Tables.htm"), [](double done) { return done < 0.5; });
+        QCOMPARE(WritePdf(job, folder.file("t.pdf"), QPageLayout::Landscape), PrintOutcome::Cancelled);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList("Tables.htm"));
     }
 
     // An installed program may not write into its own folder: the page goes

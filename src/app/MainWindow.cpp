@@ -43,7 +43,9 @@ MainWindow::MainWindow() {
     setWindowTitle(kMainWindowCaption);
     // The window is laid out in pixels for an 11-pixel sans-serif font; every
     // window of the program uses it, messages and the welcome screen included.
-    QFont f(QStringLiteral("Sans Serif"));
+    // Liberation Sans has the widths the layout was measured in; a wider
+    // default font would cut captions short.
+    QFont f(QStringLiteral("Liberation Sans"));
     f.setPixelSize(11);
     QApplication::setFont(f);
 

@@ -31,6 +31,8 @@ const TopicWindowKind kFormHelp = {
      {"Label2", QStringLiteral("Ερωτήσεις για το D7"), QStringLiteral("QuestionsD7.htm")},
      {"Label3", QStringLiteral("Ειδικές οδηγίες για τη συμπλήρωση του D7"),
       QStringLiteral("SpecialInstructionsD7.htm")}},
+    // Down and to the right of the manual, whose title bar stays in sight.
+    QPoint(48, 48),
 };
 
 QString HelpFolder() { return QCoreApplication::applicationDirPath() + QStringLiteral("/Help"); }
@@ -92,7 +94,7 @@ TopicWindow::TopicWindow(const TopicWindowKind &kind, const QString &helpFolder,
 
     setFixedSize(780, 540);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+        move(screen->availableGeometry().center() - rect().center() + m_kind.offset);
 }
 
 void TopicWindow::showEvent(QShowEvent *event) {

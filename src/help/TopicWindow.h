@@ -23,6 +23,7 @@ struct TopicWindowKind {
     const char *windowName;
     QString caption;
     QList<HelpTopic> topics;   // the first is shown when the window is made
+    QPoint offset;             // from the centre of the desktop, so that both windows can be seen
 };
 
 extern const TopicWindowKind kUserManual;

@@ -16,6 +16,10 @@ public:
     QVariant loadResource(int type, const QUrl &name) override;
 };
 
+// The text of a page decoded by the charset its meta tag declares (UTF-8
+// when it declares none).
+QString DecodeHtmlPage(const QByteArray &bytes);
+
 // The text of a page as a browser would read it: decoded by the charset its
 // meta tag declares, a style sheet inside an HTML comment read, and a CSS font
 // size without a unit read as pixels.

@@ -29,6 +29,8 @@ void ShowPrintPage(const QString &taxNumber, QWidget *window, const QString &fil
         return;
     }
     Preview preview(path, taxNumber, window);
+    if (preview.cancelled())
+        return;
     if (!preview.pageShown()) {
         ShowMessageText(kPrintPreparationFailedMessage);
         return;

@@ -26,12 +26,18 @@ struct BusyCursor {
 };
 
 void useA4(QPrinter &printer, QPageLayout::Orientation orientation) {
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(orientation);
-    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    printer.setPageLayout(DefaultPaper(orientation));
 }
 
 }  // namespace
+
+QPageLayout DefaultPaper(QPageLayout::Orientation orientation) {
+    return QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+}
+
+PageJob DocumentJob(const QTextDocument &page) {
+    return [&page](QPrinter &printer) { return PrintDocument(page, printer) ? PrintOutcome::Printed : PrintOutcome::Failed; };
+}
 
 bool PrintDocument(const QTextDocument &page, QPrinter &printer) {
     if (!printer.isValid())
@@ -54,6 +60,10 @@ bool PrintDocument(const QTextDocument &page, QPrinter &printer) {
 
 PrintOutcome PrintWithPageSetup(const QTextDocument &page, QPageLayout::Orientation orientation,
                                 QWidget *parent) {
+    return PrintWithPageSetup(DocumentJob(page), orientation, parent);
+}
+
+PrintOutcome PrintWithPageSetup(const PageJob &page, QPageLayout::Orientation orientation, QWidget *parent) {
     // Without a printer Qt would quietly write a PDF file nobody asked for.
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
         ShowMessageText(kPrintFailedMessage);
@@ -64,62 +74,68 @@ PrintOutcome PrintWithPageSetup(const QTextDocument &page, QPageLayout::Orientat
     QPageSetupDialog setup(&printer, parent);
     if (setup.exec() != QDialog::Accepted)
         return PrintOutcome::Cancelled;
-    bool printed;
+    PrintOutcome outcome;
     {
         BusyCursor busy;
-        printed = PrintDocument(page, printer);
+        outcome = page(printer);
     }
-    if (!printed) {
+    if (outcome == PrintOutcome::Failed)
         ShowMessageText(kPrintFailedMessage);
-        return PrintOutcome::Failed;
-    }
-    return PrintOutcome::Printed;
+    return outcome;
 }
 
-bool WritePdf(const QTextDocument &page, const QString &pdfPath, QPageLayout::Orientation orientation) {
+PrintOutcome WritePdf(const PageJob &page, const QString &pdfPath, QPageLayout::Orientation orientation) {
     // Written aside and moved into place: the PDF engine reports a file it
     // could not open only by not writing it, so an earlier file of the same
     // name must not pass for the new one, nor be lost to a failed attempt.
     const QFileInfo target(pdfPath);
     QTemporaryFile partial(target.absoluteDir().filePath(target.completeBaseName() + QLatin1String(".XXXXXX.part")));
     if (!partial.open())
-        return false;
+        return PrintOutcome::Failed;
     partial.close();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(partial.fileName());
-    useA4(printer, orientation);
-    if (!PrintDocument(page, printer) || QFileInfo(partial.fileName()).size() == 0)
-        return false;
+    PrintOutcome outcome;
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(partial.fileName());
+        useA4(printer, orientation);
+        outcome = page(printer);
+    }
+    if (outcome != PrintOutcome::Printed)
+        return outcome;
+    if (QFileInfo(partial.fileName()).size() == 0)
+        return PrintOutcome::Failed;
     if (target.exists() && !QFile::remove(pdfPath))
-        return false;
+        return PrintOutcome::Failed;
     if (!partial.rename(pdfPath))
-        return false;
+        return PrintOutcome::Failed;
     partial.setAutoRemove(false);
     // A temporary file is private to its owner; a saved PDF is an ordinary file.
     QFile::setPermissions(pdfPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
                                        QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    return true;
+    return PrintOutcome::Printed;
 }
 
 QString SavePageAsPdf(const QTextDocument &page, const QString &proposedName,
                       QPageLayout::Orientation orientation) {
+    return SavePageAsPdf(DocumentJob(page), proposedName, orientation);
+}
+
+QString SavePageAsPdf(const PageJob &page, const QString &proposedName, QPageLayout::Orientation orientation) {
     const QString path = SaveFileName(QStringLiteral("Αποθήκευση ως PDF"), QStringLiteral("*.pdf"),
                                       QStringLiteral("pdf"), QDir::current().filePath(proposedName));
     if (path.isEmpty())
         return QString();
     if (!MayReplaceFile(path))
         return QString();
-    bool written;
+    PrintOutcome outcome;
     {
         BusyCursor busy;
-        written = WritePdf(page, path, orientation);
+        outcome = WritePdf(page, path, orientation);
     }
-    if (!written) {
+    if (outcome == PrintOutcome::Failed)
         ShowMessageText(kPrintFailedMessage);
-        return QString();
-    }
-    return path;
+    return outcome == PrintOutcome::Printed ? path : QString();
 }
 
 }  // namespace d7

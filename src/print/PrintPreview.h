@@ -4,13 +4,19 @@
 
 #include <QDialog>
 #include <QPageLayout>
+#include <optional>
+
+#include "print/PrintPath.h"
+#include "print/TablesPages.h"
 
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 
 namespace d7 {
 
 class HtmlViewer;
+class PageView;
 
 class PrintPreview : public QDialog {
     Q_OBJECT
@@ -25,18 +31,27 @@ public:
         bool closesAfterPrinting;
     };
 
-    PrintPreview(const QString &pagePath, const Settings &settings, QWidget *parent);
-    // False when the page could not be read.
-    bool pageShown() const;
+    // False when the page could not be read, or when the user cancelled
+    // preparing it.
+    bool pageShown() const { return m_shown; }
+    // True when the user cancelled preparing the page: nothing to report.
+    bool cancelled() const { return m_cancelled; }
+
+protected:
+    PrintPreview(const Settings &settings, QWidget *parent);
+    // Puts the view of the page above the buttons; `print` draws it on paper.
+    void setPage(QWidget *view, PageJob print);
+
+    Settings m_settings;
+    bool m_shown = false;
+    bool m_cancelled = false;
 
 private:
     void printPage();       // Button1Click
     void savePageAsPdf();
 
-    Settings m_settings;
-    HtmlViewer *m_viewer;
-    QPushButton *m_printButton;
-    QPushButton *m_pdfButton;
+    QVBoxLayout *m_layout;
+    PageJob m_print;
 };
 
 // The general data page, closed once printed.
@@ -44,13 +59,24 @@ class GeneralDataPreview : public PrintPreview {
     Q_OBJECT
 public:
     GeneralDataPreview(const QString &pagePath, const QString &taxNumber, QWidget *parent);
+
+private:
+    HtmlViewer *m_viewer;
 };
 
-// The tables page, landscape, open until the user closes it.
+// The tables page, landscape, open until the user closes it. Laid out by the
+// program: a long declaration opens in seconds, with the progress shown and
+// Cancel offered when it takes longer than a moment.
 class TablesPreview : public PrintPreview {
     Q_OBJECT
 public:
     TablesPreview(const QString &pagePath, const QString &taxNumber, QWidget *parent);
+
+private:
+    PrintOutcome print(QPrinter &printer);
+
+    std::optional<TablesPages> m_pages;
+    PageView *m_view = nullptr;
 };
 
 }  // namespace d7

@@ -203,12 +203,19 @@ DataGrid::DataGrid(Dataset *dataset, QList<GridColumn> columns, bool editable, Q
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setFont(font());
     verticalHeader()->setDefaultSectionSize(20);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setFixedWidth(14);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    for (int c = 0; c < m_model->columns().size(); ++c)
-        setColumnWidth(c, m_model->columns()[c].width);
+    // Set again whenever the dataset is opened anew: a reset model gives the
+    // header its default widths, which cut the headings short.
+    auto applyWidths = [this] {
+        for (int c = 0; c < m_model->columns().size(); ++c)
+            setColumnWidth(c, m_model->columns()[c].width);
+    };
+    applyWidths();
+    connect(m_model, &QAbstractItemModel::modelReset, this, applyWidths);
 
     // The dataset's current row follows the selection, and the other way round.
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -254,6 +261,14 @@ void DataGrid::followDataset() {
     m_syncing = true;
     setCurrentIndex(m_model->index(row, column));
     m_syncing = false;
+}
+
+// The headings keep the grid's own font, which its column widths were
+// measured for, also when it changes after the grid was made.
+void DataGrid::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::FontChange)
+        horizontalHeader()->setFont(font());
+    QTableView::changeEvent(event);
 }
 
 void DataGrid::keyPressEvent(QKeyEvent *event) {

@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QFontDatabase>
+#include <QGridLayout>
 #include <QIdentityProxyModel>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -60,6 +62,27 @@ public:
 
 }  // namespace
 
+int TitleBarWidth(const QString &title) {
+    // The window manager draws the title in its own font, often bold and
+    // larger than the program's, beside its buttons.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    font.setPixelSize(std::max(13, QFontInfo(font).pixelSize()));
+    return QFontMetrics(font).horizontalAdvance(title) + 140;
+}
+
+namespace {
+
+// A short message would make a box too narrow for its title.
+void MakeRoomForTitle(QMessageBox &box) {
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(TitleBarWidth(box.windowTitle()), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Expanding),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+}  // namespace
+
 bool AskYesNo(const QString &question) {
     QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, question, QMessageBox::NoButton,
                     dialogParent());
@@ -71,12 +94,14 @@ bool AskYesNo(const QString &question) {
     no->setObjectName(QStringLiteral("noButton"));
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
+    MakeRoomForTitle(box);
     box.exec();
     return box.clickedButton() != no;
 }
 
 void ShowMessageText(const QString &text) {
     QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, dialogParent());
+    MakeRoomForTitle(box);
     box.exec();
 }
 
@@ -123,6 +148,7 @@ QString SaveFileName(const QString &caption, const QString &pattern, const QStri
 
 void ShowErrorText(const QString &text) {
     QMessageBox box(QMessageBox::Critical, kApplicationTitle, text, QMessageBox::Ok, dialogParent());
+    MakeRoomForTitle(box);
     box.exec();
 }
 

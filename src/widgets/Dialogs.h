@@ -27,6 +27,9 @@ bool AskYesNo(const QString &question, const QString &forAllText, bool *forAll);
 // Plain message: no icon, one OK button.
 void ShowMessageText(const QString &text);
 
+// How wide a window must be for a window manager to show its whole title.
+int TitleBarWidth(const QString &title);
+
 // Input box with OK and cancel; cancelling gives the empty text.
 QString InputBox(const QString &caption, const QString &prompt, const QString &defaultText);
 

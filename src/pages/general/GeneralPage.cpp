@@ -79,19 +79,20 @@ GeneralPage::GeneralPage(Declaration &declaration, QWidget *parent)
 
     m_spouseCaption = label(this, "Label4", QStringLiteral("ΣΤΟΙΧΕΙΑ ΤΗΣ ΣΥΖΥΓΟΥ (Με κεφαλαία)"), 8, 97);
     m_spouseGrid = named(new StringGrid(6, 2, 1, 1, this), "StringGridYpWife");
-    m_spouseGrid->setColumnWidths({40, 119, 103, 150, 91, 107});
+    m_spouseGrid->setColumnWidths({40, 106, 98, 168, 91, 107});
     m_spouseGrid->move(8, 112);
 
     m_childrenCaption = label(this, "Label5",
                               QStringLiteral("ΣΤΟΙΧΕΙΑ ΠΡΟΣΤΑΤΕΥΟΜΕΝΩΝ ΤΕΚΝΩΝ ΠΟΥ ΕΧΟΥΝ ΟΠΟΙΟΔΗΠΟΤΕ ΕΜΠΡΑΓΜΑΤΟ ΔΙΚΑΙΩΜΑ ΣΕ ΑΚΙΝΗΤΟ"),
                               8, 160);
 
+    // Each heading whole in the window's font; the names give up the room.
     QList<GridColumn> columns = {
-        {QStringLiteral("Surname"), QStringLiteral("ΕΠΩΝΥΜΟ"), 130, {}, {}},
-        {QStringLiteral("Name"), QStringLiteral("ΟΝΟΜΑ"), 130, {}, {}},
-        {QStringLiteral("FatherName"), QStringLiteral("ΕΠΩΝΥΜΟ & ΟΝΟΜΑ ΠΑΤΕΡΑ"), 157, {}, {}},
+        {QStringLiteral("Surname"), QStringLiteral("ΕΠΩΝΥΜΟ"), 116, {}, {}},
+        {QStringLiteral("Name"), QStringLiteral("ΟΝΟΜΑ"), 116, {}, {}},
+        {QStringLiteral("FatherName"), QStringLiteral("ΕΠΩΝΥΜΟ & ΟΝΟΜΑ ΠΑΤΕΡΑ"), 168, {}, {}},
         {QStringLiteral("AT"), QStringLiteral("Α.ΤΑΥΤΟΤΗΤΑΣ"), 96, {}, {}},
-        {QStringLiteral("YearOfBirth"), QStringLiteral("ΕΤΟΣ ΓΕΝΝΗΣΗΣ"), 85, {}, {}},
+        {QStringLiteral("YearOfBirth"), QStringLiteral("ΕΤΟΣ ΓΕΝΝΗΣΗΣ"), 102, {}, {}},
         {QStringLiteral("AFM"), QStringLiteral("ΑΦΜ"), 82, {}, {}},
     };
     m_childrenGrid = named(new DataGrid(children, columns, true, this), "DBGrid1");

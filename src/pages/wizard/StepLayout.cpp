@@ -6,7 +6,10 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTextDocument>
+#include <QTextOption>
 #include <algorithm>
+#include <cmath>
 
 #include "widgets/Named.h"
 #include "widgets/StandardIcons.h"
@@ -26,6 +29,21 @@ constexpr int kStepsTop = 44, kStepsWidth = 430, kStepsHeight = 440;
 constexpr int kSummaryLeft = kMargin + kStepsWidth + kMargin;
 constexpr int kCaptionHeight = 16;
 constexpr int kSummaryTabStop = 48;   // the summary lines count their tabs in this width
+
+// The summary lines count their tabs for the font the form was drawn in, where
+// "ΝΟΜΟΣ: " took more than one stop and "ΔΗΜΟΣ/ΔΙΑΜ./ΚΟΙΝΟΤΗΤΑ: ", followed by
+// no tab, ended right at the third. Stops placed by those captions in our font
+// keep the values in line.
+QList<QTextOption::Tab> SummaryTabs(const QFontMetricsF &metrics) {
+    const qreal first = std::ceil(metrics.horizontalAdvance(QStringLiteral("ΟΔΟΣ: "))) + 2;
+    const qreal third =
+        std::max<qreal>(2.5 * kSummaryTabStop, metrics.horizontalAdvance(QStringLiteral("ΔΗΜΟΣ/ΔΙΑΜ./ΚΟΙΝΟΤΗΤΑ: ")));
+    QList<QTextOption::Tab> tabs{QTextOption::Tab(std::min<qreal>(first, kSummaryTabStop), QTextOption::LeftTab),
+                                 QTextOption::Tab(2 * kSummaryTabStop, QTextOption::LeftTab)};
+    for (int i = 0; i < 12; ++i)
+        tabs << QTextOption::Tab(third + i * kSummaryTabStop, QTextOption::LeftTab);
+    return tabs;
+}
 
 // A step page: one column below the blank band that hides the tab strip.
 constexpr int kLeft = 16, kTop = 32, kWidth = 394;
@@ -107,9 +125,13 @@ QPlainTextEdit *SummaryBox(QWidget *page, const char *name) {
     box->setGeometry(kSummaryLeft, kStepsTop + kCaptionHeight, kFrameRight - kSummaryLeft,
                      kStepsHeight - kCaptionHeight);
     box->setReadOnly(true);
-    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // A line longer than the box goes on below rather than out of sight.
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setWordWrapMode(QTextOption::WordWrap);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setTabStopDistance(kSummaryTabStop);
+    QTextOption option = box->document()->defaultTextOption();
+    option.setTabs(SummaryTabs(QFontMetricsF(box->font())));
+    box->document()->setDefaultTextOption(option);
     return box;
 }
 
