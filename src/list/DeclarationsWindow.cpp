@@ -125,6 +125,8 @@ QVariant DeclarationsModel::data(const QModelIndex &index, int role) const {
 }
 
 QVariant DeclarationsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::InitialSortOrderRole)
+        return Qt::AscendingOrder;   // A to Ω at the first click, as a reader expects
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     static const QStringList titles = {QStringLiteral("ΑΦΜ"),         QStringLiteral("ΕΠΩΝΥΜΟ"),
@@ -185,7 +187,9 @@ DeclarationsWindow::DeclarationsWindow(Connection &store, std::function<bool(con
     const int widths[] = {80, 150, 110, 140, 115, 50, 50, 110};
     for (int c = 0; c < int(std::size(widths)); ++c)
         m_table->setColumnWidth(c, widths[c]);
-    m_table->installEventFilter(this);
+    // The keyboard stays in the filter, whatever is clicked: typing goes on
+    // narrowing the list, the arrows move in it, Enter opens, Delete deletes.
+    m_table->setFocusPolicy(Qt::NoFocus);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this, &DeclarationsWindow::showCount);
 
     m_count = new QLabel(this);
@@ -289,15 +293,6 @@ bool DeclarationsWindow::eventFilter(QObject *watched, QEvent *event) {
             break;
         default:
             break;
-        }
-    } else if (watched == m_table) {
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            openCurrent();
-            return true;
-        }
-        if (key->key() == Qt::Key_Delete) {
-            RunCommand([this] { deleteCurrent(); });
-            return true;
         }
     }
     return QDialog::eventFilter(watched, event);

@@ -1,0 +1,247 @@
+// The accountant's desk: the declarations list, the import command, the
+// command line, the time of each change and the restore of a copy.
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableView>
+#include <QTreeWidget>
+
+#include "app/MainWindow.h"
+#include "backup/BackupPolicy.h"
+#include "declaration/Validation.h"
+#include "declaration/Declaration.h"
+#include "list/DeclarationsWindow.h"
+#include "store/Database.h"
+#include "store/Engine.h"
+#include "support/TestSupport.h"
+#include "widgets/StringGrid.h"
+
+using namespace d7;
+using namespace d7test;
+
+namespace {
+
+const QString kFixtures = QStringLiteral(D7_SOURCE_DIR "/tests/fixtures/export/");
+const QString kImported = QStringLiteral("111111114");   // the person liable of the export fixtures
+const QString kAccented = QStringLiteral("090000045"), kOther = QStringLiteral("123456783");
+const QStringList kTables = {"citizendata", "generaldata", "wifedata", "ekprosopos", "children", "table1", "TABLE2"};
+
+void execute(const QString &sql) {
+    Connection c;
+    c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite);
+    c.execute(sql);
+}
+
+// Rows of a declaration left in any of its tables.
+int rowsOf(const QString &taxNumber) {
+    int rows = int(StoredRows("select * from citizendata where afm='" + taxNumber + "'").size());
+    for (const QString &table : kTables.mid(1))
+        rows += int(StoredRows("select * from " + table + " where afmypox='" + taxNumber + "'").size());
+    return rows;
+}
+
+// A window on a scratch database holding two declarations of similar names.
+struct Desk {
+    ScratchFolder folder;
+    std::unique_ptr<MainWindow> form = MakeMainWindow();
+    Desk() {
+        execute("insert into citizendata (Surname, Name, afm) values ('ΠΑΠΑΔΌΠΟΥΛΟΣ', 'ΓΙΑΝΝΗΣ', '" + kAccented +
+                "'), ('ΠΑΠΑΔΑΚΗΣ', 'ΝΙΚΟΣ', '" + kOther + "')");
+        execute("insert into table1 (NOMOSDESC, AFMYpox) values ('ΑΤΤΙΚΗΣ', '" + kOther + "')");
+    }
+    // The answer that works in the list; the list is closed with Escape
+    // unless the work did.
+    static Answer inTheList(std::function<void(DeclarationsWindow *, QLineEdit *, QTableView *)> work) {
+        return {Answer::Custom, {}, {}, [work](QWidget *w) {
+                    auto *list = qobject_cast<DeclarationsWindow *>(w);
+                    work(list, Control<QLineEdit>(w, "DeclarationsFilter"), Control<QTableView>(w, "DeclarationsTable"));
+                    if (list->isVisible())
+                        QTest::keyClick(list, Qt::Key_Escape);
+                }};
+    }
+    void showList() { form->findChild<QAction *>("DeclarationsAction")->trigger(); }
+};
+
+}  // namespace
+
+class DeskTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Typing narrows the list (case and accents aside), a heading sorts it,
+    // the arrows move in it from the filter, and Enter opens the declaration.
+    void theListFindsSortsAndOpensADeclaration() {
+        Desk d;
+        OpenDeclaration(*d.form, kImported);
+        ModalAnswerer robot;
+        QStringList seen;
+        robot.then(Desk::inTheList([&](DeclarationsWindow *list, QLineEdit *filter, QTableView *table) {
+            seen << QString::number(list->shownCount()) << table->model()->index(2, 5).data().toString();
+            TypeText(filter, QStringLiteral("παπαδοπουλος"));
+            seen << QString::number(list->shownCount()) << list->current();
+            filter->clear();
+            TypeText(filter, QStringLiteral("παπαδ"));
+            const QHeaderView *header = table->horizontalHeader();
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(1) + 5, 5));
+            seen << table->model()->index(0, 0).data().toString();
+            QTest::keyClick(filter, Qt::Key_Up);
+            seen << list->current() << QString::number(list->focusWidget() == filter);
+            QTest::keyClick(filter, Qt::Key_Return);
+        }));
+        d.showList();
+        QTRY_COMPARE(robot.pending(), 0);
+        QCOMPARE(seen, QStringList({"3", "1", "1", kAccented, kOther, kOther, "1"}));
+        QCOMPARE(d.form->declaration().taxNumber(), kOther);
+        QCOMPARE(d.form->findChild<StringGrid *>("StringGridYp")->cellText(1, 1), QStringLiteral("ΠΑΠΑΔΑΚΗΣ"));
+    }
+
+    // Delete asks, naming the declaration; Yes removes it from every table in
+    // one go, and the open one leaves the program as at start-up.
+    void deletingRemovesTheWholeDeclarationAfterAQuestion_data() {
+        QTest::addColumn<QString>("taxNumber");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("the open one") << kOther << true;
+        QTest::newRow("another") << kAccented << true;
+        QTest::newRow("answered no") << kOther << false;
+    }
+    void deletingRemovesTheWholeDeclarationAfterAQuestion() {
+        QFETCH(QString, taxNumber);
+        QFETCH(bool, yes);
+        Desk d;
+        OpenDeclaration(*d.form, kOther);
+        d.form->declaration().storeGeneralData();   // as the list does first
+        const int before = rowsOf(taxNumber);
+        ModalAnswerer robot;
+        // The key is posted: its question is a window of its own, answered next.
+        robot.custom([&](QWidget *list) {
+            auto *filter = Control<QLineEdit>(list, "DeclarationsFilter");
+            TypeText(filter, taxNumber);
+            QTimer::singleShot(0, filter, [filter] { QTest::keyClick(filter, Qt::Key_Delete); });
+        });
+        robot.then(yes ? Answer{Answer::Yes} : Answer{Answer::No}).escape();
+        d.showList();
+        QTRY_COMPARE(robot.pending(), 0);
+        QVERIFY(robot.texts[1].contains(taxNumber));
+        QCOMPARE(rowsOf(taxNumber), yes ? 0 : before);
+        QCOMPARE(StoredRows("select * from declaration_changes where afm='" + taxNumber + "'").size(), yes ? 0 : 1);
+        const bool openGone = yes && taxNumber == kOther;
+        QCOMPARE(d.form->declarationOpen(), !openGone);
+        QCOMPARE(d.form->pages()->isEnabled(), !openGone);
+    }
+
+    // Every write of a declaration stamps its time of change in the same
+    // transaction; a store that changes nothing leaves the time as it was.
+    void eachChangeIsStampedAndAStoreOfNothingIsNot() {
+        Desk d;
+        OpenDeclaration(*d.form, kAccented);
+        const QString old = QStringLiteral("2001-02-03 04:05:06");
+        execute("update declaration_changes set changed='" + old + "'");
+        auto stamp = [&] {
+            return StoredRows("select changed from declaration_changes where afm='" + kAccented + "'").value(0).value(0);
+        };
+        d.form->declaration().storeGeneralData();   // the general row is new: a change
+        QVERIFY(stamp() > old);
+        execute("update declaration_changes set changed='" + old + "'");
+        d.form->declaration().storeGeneralData();
+        QCOMPARE(stamp(), old);
+        d.form->findChild<StringGrid *>("StringGridYp")->setCellText(2, 1, QStringLiteral("ΚΩΣΤΑΣ"));
+        d.form->declaration().storeGeneralData();
+        QCOMPARE(stamp().left(4), QString::number(QDate::currentDate().year()));
+    }
+
+    // Files chosen at once: a bad one is named in the report and stops none
+    // of the others; replacing a stored declaration is asked, the answer may
+    // hold for the rest; the open declaration shows what was imported.
+    void importingManyFilesAsksReplacesAndReports_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes to all") << true;
+        QTest::newRow("no to all") << false;
+    }
+    void importingManyFilesAsksReplacesAndReports() {
+        QFETCH(bool, yes);
+        Desk d;
+        OpenDeclaration(*d.form, kImported);
+        QVERIFY(WriteFile(d.folder.file("bad.xml"), "<D7><GENERALDATA>\xff"));
+        QFile::copy(kFixtures + "full.xml", d.folder.file("full.xml"));
+        QFile::copy(kFixtures + "empty.xml", d.folder.file("empty.xml"));
+        ModalAnswerer robot;
+        robot.custom([&](QWidget *w) {
+            Control<QLineEdit>(w, "fileNameEdit")->setText("\"full.xml\" \"bad.xml\" \"empty.xml\"");
+            static_cast<QDialog *>(w)->accept();
+        });
+        robot.custom([&](QWidget *w) {
+            Control<QCheckBox>(w, "forAllBox")->setChecked(true);
+            Control<QPushButton>(w, yes ? "yesButton" : "noButton")->click();
+        });
+        robot.ok();
+        d.form->findChild<QAction *>("ImportAction")->trigger();
+        QTRY_COMPARE(robot.pending(), 0);
+        QCOMPARE(robot.texts.size(), 3);   // one question for both files of the same declaration
+        QVERIFY(robot.texts[1].contains(kImported));
+        QCOMPARE(robot.texts[2].section('\n', 0, 3), yes ? "Εισήχθησαν: 0\nΑντικαταστάθηκαν: 2\nΠαραλείφθηκαν: 0\nΔεν εισήχθησαν: 1"
+                                                        : "Εισήχθησαν: 0\nΑντικαταστάθηκαν: 0\nΠαραλείφθηκαν: 2\nΔεν εισήχθησαν: 1");
+        QVERIFY(robot.texts[2].contains("bad.xml: "));
+        QCOMPARE(d.form->findChild<StringGrid *>("StringGridYp")->cellText(1, 1),
+                 yes ? QStringLiteral("ΒΗΤΑ") : QString());   // the last file's name, or untouched
+    }
+
+    // The command line: one line per file and a summary, a status that says
+    // whether all was done, and the window's messages.
+    void theCommandLineImportsAndExports() {
+        ScratchFolder folder{QStringLiteral(D7_PRISTINE_DB)};
+        for (const char *name : {"full.xml", "empty.xml"})
+            QFile::copy(kFixtures + name, folder.file(name));
+        QVERIFY(WriteFile(folder.file("nameless.xml"),
+                          ReadFile(kFixtures + "empty.xml").replace("\xc2\xc7\xd4\xc1", "").replace("111111114", "090000045")));
+        const struct {
+            QStringList arguments;
+            int status;
+            QString says;
+        } runs[] = {
+            {{"--import", "full.xml", "missing.xml"}, 1, "full.xml: εισήχθη η δήλωση με ΑΦΜ 111111114\nmissing.xml: "},
+            {{"--import", "empty.xml"}, 1, "empty.xml: παραλείφθηκε, η δήλωση με ΑΦΜ 111111114 υπάρχει ήδη"},
+            {{"--import", "--replace", "empty.xml", "nameless.xml"}, 0, "Εισήχθησαν: 1\nΑντικαταστάθηκαν: 1\n"},
+            {{"--export", kImported, "out.xml"}, 0, ""},
+            {{"--export", kAccented, "none.xml"}, 1, SaveMessage(5, QDate::currentDate().year())},
+            {{"--export", kOther, "none.xml"}, 1, "Δεν υπάρχει δήλωση με ΑΦΜ 123456783."},
+            {{"--help"}, 0, "--import"},
+        };
+        for (const auto &run : runs) {
+            QProcess d7;
+            d7.start(QStringLiteral(D7_PROGRAM), run.arguments);
+            QVERIFY(d7.waitForFinished(30000));
+            const QString said = QString::fromUtf8(d7.readAllStandardOutput() + d7.readAllStandardError());
+            QVERIFY2(d7.exitCode() == run.status && said.contains(run.says), qPrintable(run.arguments.join(' ') + ": " + said));
+        }
+        QCOMPARE(ReadFile(folder.file("out.xml")), ReadFile(kFixtures + "empty.xml"));
+        QVERIFY(!QFile::exists(folder.file("none.xml")));
+    }
+
+    // A copy chosen in the restore window replaces the file; the program is
+    // then as at start-up, on the copy's declarations.
+    void aRestoredCopyIsWhatTheProgramWorksOn() {
+        Desk d;
+        OpenDeclaration(*d.form, kAccented);
+        QCOMPARE(WriteCopy(QDir::current().absoluteFilePath(kDatabaseFileName), QDateTime::currentDateTime()).isEmpty(),
+                 false);
+        d.form->findChild<StringGrid *>("StringGridYp")->setCellText(2, 1, QStringLiteral("ΜΕΤΑ"));
+        d.form->declaration().storeGeneralData();
+        ModalAnswerer robot;
+        robot.custom([](QWidget *w) {
+            auto *copies = Control<QTreeWidget>(w, "RestoreCopiesList");
+            copies->setCurrentItem(copies->topLevelItem(0));
+            QTimer::singleShot(0, w, [w] { Control<QPushButton>(w, "RestoreButton")->click(); });
+        });
+        robot.yes().ok();
+        d.form->findChild<QAction *>("RestoreAction")->trigger();
+        QTRY_COMPARE(robot.pending(), 0);
+        QVERIFY(!d.form->declarationOpen() && !d.form->pages()->isEnabled());
+        QCOMPARE(StoredRows("select Name from citizendata where afm='" + kAccented + "'"), QList<QStringList>{{"ΓΙΑΝΝΗΣ"}});
+        OpenDeclaration(*d.form, kAccented);   // the store is open again
+        QCOMPARE(d.form->findChild<StringGrid *>("StringGridYp")->cellText(2, 1), QStringLiteral("ΓΙΑΝΝΗΣ"));
+    }
+};
+
+D7_TEST_MAIN(DeskTest)
+#include "test_desk.moc"
