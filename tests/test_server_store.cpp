@@ -176,6 +176,12 @@ private slots:
     void makesTheTablesOnceAndRefusesAnotherVersion() {
         const QString name = server.newDatabase();
         ServerStore owner(server.connectionString(name));   // makes the tables
+        QVERIFY(server.psql(name, {"-f", D7_SOURCE_DIR "/data/server/desk-role.sql", "-c",
+                                   "CREATE ROLE desk1 LOGIN IN ROLE d7_desk"}));
+        ServerStore desk(server.connectionString(name, "desk1"));
+        QCOMPARE(desk.insertRow("children", {"Name"}, {"x"}), QVariant(1LL));
+        const QString empty = server.connectionString(server.newDatabase(), "desk1");
+        QCOMPARE(errorOf([&] { ServerStore store(empty); }).kind(), ServerError::Kind::SchemaMismatch);
         QVERIFY(server.psql(name, {"-c", "UPDATE schema_version SET version = 2"}));
         QVERIFY(errorOf([&] { ServerStore store(server.connectionString(name)); }).text().contains("έκδοσης 2"));
         const ServerError unreachable = errorOf([] { ServerStore store("host=127.0.0.1 port=1 dbname=office"); });
