@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "store/CommandRetry.h"
+#include "store/DeclarationCopy.h"
 #include "store/Database.h"
 #include "store/ServerStore.h"
 #include "support/PostgresServer.h"
@@ -107,11 +108,24 @@ private slots:
         CreateDatabase(kDatabaseFileName, kDatabasePassword);
         Connection file;
         file.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite);
-        Connection first;
+        Connection first, moved;
         first.open(std::make_unique<ServerStore>(server.connectionString(server.newDatabase())),
                    Connection::Mode::ReadWrite);
         QCOMPARE(work(first), work(file));
 
+        // The file's declarations moved onto a server that holds one of them already.
+        const QString office = server.connectionString(server.newDatabase());
+        moved.open(std::make_unique<ServerStore>(office), Connection::Mode::ReadWrite);
+        write(moved, Add, kChildren, {{"Name", "there already"}, {"AFMYpox", kTax}});
+        QCOMPARE(CopyDeclarations(file, moved, false), QStringList());
+        ServerStore desk(office);
+        desk.lockDeclaration(kTax);
+        QCOMPARE(errorOf([&] { CopyDeclarations(file, moved, true); }).desk(), ServerStore::DeskName());
+        desk.unlockDeclaration(kTax);
+        QCOMPARE(CopyDeclarations(file, moved, true), QStringList{kTax});
+        for (const QString rows : kDeclarationRows)
+            QCOMPARE(dump(moved, "select * from " + rows + "=?", {kTax}, 1),
+                     dump(file, "select * from " + rows + "=?", {kTax}, 1));
     }
 
     void letsOneDeskAtATimeHoldADeclaration() {
