@@ -4,9 +4,10 @@
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config qt6-base-dev libqt6gui6 libsqlcipher-dev libssl-dev libxml2-dev
-          libx11-dev fonts-dejavu-core fonts-liberation2)
+          libpq-dev libx11-dev fonts-dejavu-core fonts-liberation2)
 if [ "${1:-run}" = test ]; then
-  packages+=(xvfb xauth x11-xserver-utils libxml2-utils desktop-file-utils tidy poppler-utils)
+  packages+=(xvfb xauth x11-xserver-utils libxml2-utils desktop-file-utils tidy poppler-utils
+             postgresql)
 fi
 
 missing=()

@@ -190,6 +190,7 @@ DeclarationsWindow::DeclarationsWindow(Connection &store, std::function<bool(con
     // The keyboard stays in the filter, whatever is clicked: typing goes on
     // narrowing the list, the arrows move in it, Enter opens, Delete deletes.
     m_table->setFocusPolicy(Qt::NoFocus);
+    m_table->setFocusProxy(m_filterBox);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this, &DeclarationsWindow::showCount);
 
     m_count = new QLabel(this);

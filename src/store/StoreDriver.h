@@ -5,6 +5,7 @@
 // of a table are addressed by its key, the table's first column.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -17,6 +18,12 @@ namespace d7 {
 struct QueryResult {
     QStringList columns;
     QVector<QVector<QVariant>> rows;
+};
+
+// A declaration that another desk holds open, and the name of that desk.
+struct DeclarationHolder {
+    QString taxNumber;
+    QString desk;
 };
 
 class StoreDriver {
@@ -54,6 +61,15 @@ public:
     virtual void deleteRow(const QString &table, const QString &keyName, const QVariant &key) = 0;
     // Every column of the row, in table order; empty when it is gone.
     virtual QVector<QVariant> readRow(const QString &table, const QString &keyName, const QVariant &key) = 0;
+
+    // One desk per declaration, where several desks share a store. The lock
+    // on a declaration is held by this connection until it is released or
+    // the connection ends; taking one that another desk holds is refused
+    // with an EngineError naming that desk. A store with a single desk (the
+    // file) has nothing to lock.
+    virtual void lockDeclaration(const QString &taxNumber) { Q_UNUSED(taxNumber); }
+    virtual void unlockDeclaration(const QString &taxNumber) { Q_UNUSED(taxNumber); }
+    virtual QList<DeclarationHolder> declarationsOpenElsewhere() { return {}; }
 };
 
 }  // namespace d7
