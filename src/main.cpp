@@ -11,5 +11,5 @@ int main(int argc, char **argv) {
         return d7::RunCommandLine(app.arguments());
     }
     d7::Application app(argc, argv);
-    return d7::RunProgram();
+    return d7::RunProgram(app.arguments());
 }

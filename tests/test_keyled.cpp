@@ -72,7 +72,7 @@ private slots:
         }
         ModalAnswerer robot;
         robot.ok();
-        QCOMPARE(RunProgram(), 1);
+        QCOMPARE(RunProgram({}), 1);
         QCOMPARE(robot.texts, QStringList({"no such table: doy_ap_floor"}));
         QVERIFY(!lock.capsLock());
     }

@@ -144,6 +144,8 @@ private slots:
               {"ImportAction", "Εισαγωγή Αρχείων D7"},
               {"BackupAction", "Αποθήκευση Αντιγράφου Ασφαλείας"},
               {"RestoreAction", "Επαναφορά από Αντίγραφο Ασφαλείας"},
+              {"ServerAction", "Διακομιστής Γραφείου"},
+              {"CopyToServerAction", "Αντιγραφή Δηλώσεων στον Διακομιστή"},
               {"N14", ""},
               {"N10", "Δημιουργία Αρχείου για αποστολή στο Vendrika"},
               {"N12", ""},
@@ -383,7 +385,7 @@ private slots:
             int status;
             {
                 AsOrdinaryUser user;
-                status = RunProgram();
+                status = RunProgram({});
             }
             QVERIFY2(status == 1, c.name);
             QCOMPARE(robot.texts.size(), 1);

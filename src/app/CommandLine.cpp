@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/StoreChoice.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 
 #include "declaration/Declaration.h"
 #include "declaration/DeclarationList.h"
+#include "declaration/ServerCopy.h"
 #include "declaration/TaxNumber.h"
 #include "export/ExportCommand.h"
 #include "export/UploadFile.h"
@@ -34,16 +36,16 @@ QString callerPath(const QString &path) {
     return caller.isEmpty() ? QFileInfo(path).absoluteFilePath() : QDir(caller).absoluteFilePath(path);
 }
 
-// The declarations' store of the current folder; a missing file is said as such.
-bool openStore(Connection &store) {
-    if (!QFileInfo::exists(kDatabaseFileName)) {
+// The declarations' store: the server when one is named, else the file of
+// the current folder (a missing file is said as such).
+bool openStore(Connection &store, const QString &server) {
+    if (server.isEmpty() && !QFileInfo::exists(kDatabaseFileName)) {
         say(stderr, QStringLiteral("Δεν βρέθηκε το αρχείο των δηλώσεων %1 στον φάκελο %2.")
                         .arg(kDatabaseFileName, QDir::toNativeSeparators(QDir::currentPath())));
         return false;
     }
     try {
-        store.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite);
-        PrepareChangeLog(store);
+        OpenDeclarationStore(store, server, {});
     } catch (const EngineError &e) {
         say(stderr, e.text());
         return false;
@@ -51,9 +53,28 @@ bool openStore(Connection &store) {
     return true;
 }
 
-int importFiles(const QStringList &files, bool replace) {
+int copyToServer(const QString &server, const QString &file, bool replace) {
+    Connection source, target;
+    try {
+        source.open(callerPath(file), kDatabasePassword, Connection::Mode::Read);
+    } catch (const EngineError &e) {
+        say(stderr, e.text());
+        return 1;
+    }
+    if (!openStore(target, server))
+        return 1;
+    try {
+        say(stdout, CopyToServer(source, target, [replace](const QStringList &) { return replace; }));
+        return 0;
+    } catch (const EngineError &e) {
+        say(stderr, e.text());
+        return 1;
+    }
+}
+
+int importFiles(const QString &server, const QStringList &files, bool replace) {
     Connection store;
-    if (!openStore(store))
+    if (!openStore(store, server))
         return 1;
     QStringList paths;
     for (const QString &f : files)
@@ -68,9 +89,9 @@ int importFiles(const QStringList &files, bool replace) {
     return 0;
 }
 
-int exportDeclaration(const QString &taxNumber, const QString &file) {
+int exportDeclaration(const QString &server, const QString &taxNumber, const QString &file) {
     Declaration declaration;
-    if (!openStore(declaration.store()))
+    if (!openStore(declaration.store(), server))
         return 1;
     try {
         if (!CheckTaxNumber(taxNumber) || !FindDeclaration(declaration.store(), taxNumber)) {
@@ -95,7 +116,7 @@ int exportDeclaration(const QString &taxNumber, const QString &file) {
 
 bool WantsCommandLine(int argc, char **argv) {
     for (int i = 1; i < argc; ++i)
-        for (const char *option : {"--import", "--export", "--help", "-h", "--version", "-v", "--replace"})
+        for (const char *option : {"--import", "--export", "--copy-from", "--help", "-h", "--version", "-v", "--replace"})
             if (std::strcmp(argv[i], option) == 0)
                 return true;
     return false;
@@ -116,7 +137,13 @@ int RunCommandLine(const QStringList &arguments) {
     const QCommandLineOption exportOption(QStringLiteral("export"),
                                           QStringLiteral("Γράφει το αρχείο D7 της δήλωσης του ΑΦΜ στο ΑΡΧΕΙΟ."),
                                           QStringLiteral("ΑΦΜ"));
-    parser.addOptions({import, replace, exportOption});
+    const QCommandLineOption server(QStringLiteral("server"),
+                                    QStringLiteral("Δουλεύει με τον διακομιστή PostgreSQL του γραφείου (URI ή λέξεις-κλειδιά της libpq)."),
+                                    QStringLiteral("URI"));
+    const QCommandLineOption copyFrom(QStringLiteral("copy-from"),
+                                      QStringLiteral("Με την --server: αντιγράφει στον διακομιστή τις δηλώσεις του ΑΡΧΕΙΟΥ βάσης."),
+                                      QStringLiteral("ΑΡΧΕΙΟ"));
+    parser.addOptions({import, replace, exportOption, server, copyFrom});
     parser.addPositionalArgument(QStringLiteral("ΑΡΧΕΙΑ"), QStringLiteral("Τα αρχεία D7 (.xml)."),
                                  QStringLiteral("[ΑΡΧΕΙΟ...]"));
     if (!parser.parse(arguments)) {
@@ -128,11 +155,16 @@ int RunCommandLine(const QStringList &arguments) {
     if (parser.isSet(version))
         parser.showVersion();
     const QStringList files = parser.positionalArguments();
-    if (parser.isSet(import) && !parser.isSet(exportOption) && !files.isEmpty())
-        return importFiles(files, parser.isSet(replace));
-    if (parser.isSet(exportOption) && !parser.isSet(import) && files.size() == 1)
-        return exportDeclaration(parser.value(exportOption), files.first());
-    say(stderr, QStringLiteral("Χρήση: d7 --import [--replace] ΑΡΧΕΙΟ... ή d7 --export ΑΦΜ ΑΡΧΕΙΟ (δείτε d7 --help)."));
+    const QString office = parser.isSet(server) ? parser.value(server) : ConfiguredServer();
+    const int commands = int(parser.isSet(import)) + int(parser.isSet(exportOption)) + int(parser.isSet(copyFrom));
+    if (commands == 1 && parser.isSet(import) && !files.isEmpty())
+        return importFiles(office, files, parser.isSet(replace));
+    if (commands == 1 && parser.isSet(exportOption) && files.size() == 1)
+        return exportDeclaration(office, parser.value(exportOption), files.first());
+    if (commands == 1 && parser.isSet(copyFrom) && !office.isEmpty() && files.isEmpty())
+        return copyToServer(office, parser.value(copyFrom), parser.isSet(replace));
+    say(stderr, QStringLiteral("Χρήση: d7 --import [--replace] ΑΡΧΕΙΟ..., d7 --export ΑΦΜ ΑΡΧΕΙΟ ή "
+                               "d7 --server URI --copy-from ΑΡΧΕΙΟ (δείτε d7 --help)."));
     return 2;
 }
 

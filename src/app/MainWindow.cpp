@@ -16,10 +16,12 @@
 #include <future>
 
 #include "app/KeyboardLock.h"
+#include "app/StoreChoice.h"
 #include "backup/BackupCommands.h"
 #include "app/WelcomeScreen.h"
 #include "declaration/Declaration.h"
 #include "declaration/DeclarationList.h"
+#include "declaration/ServerCopy.h"
 #include "declaration/ReferenceLists.h"
 #include "declaration/TaxNumber.h"
 #include "export/ExportCommand.h"
@@ -33,12 +35,14 @@
 #include "print/PrintCommands.h"
 #include "store/Database.h"
 #include "store/FileStore.h"
+#include "store/ServerError.h"
+#include "store/StoreDriver.h"
 #include "widgets/Command.h"
 #include "widgets/Dialogs.h"
 
 namespace d7 {
 
-MainWindow::MainWindow() {
+MainWindow::MainWindow(const QString &server) : m_server(server) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kMainWindowCaption);
     // The window is laid out in pixels for an 11-pixel sans-serif font; every
@@ -90,10 +94,19 @@ MainWindow::~MainWindow() {
     shutDown();
 }
 
+namespace {
+
+QString askServerPassword(const QString &server) {
+    return PasswordBox(QStringLiteral("Κωδικός διακομιστή"),
+                       QStringLiteral("Ο διακομιστής %1 ζητά κωδικό πρόσβασης:").arg(server));
+}
+
+}  // namespace
+
 void MainWindow::openStore() {
-    m_declaration->store().open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite, m_rawKey);
-    PrepareChangeLog(m_declaration->store());
+    OpenDeclarationStore(m_declaration->store(), m_server, m_rawKey, &askServerPassword);
     m_referenceLists->open(kDatabaseFileName, kDatabasePassword, m_rawKey);
+    m_storeLabel->setText(StoreDescription(m_declaration->store(), !m_server.isEmpty()));
 }
 
 void MainWindow::closeStore() {
@@ -126,6 +139,11 @@ void MainWindow::buildMenu() {
     m_importAction = item(m_fileMenu, "ImportAction", QStringLiteral("Εισαγωγή Αρχείων D7"));
     m_backupAction = item(m_fileMenu, "BackupAction", kBackupActionText);
     m_restoreAction = item(m_fileMenu, "RestoreAction", kRestoreActionText);
+    m_serverAction = item(m_fileMenu, "ServerAction", QStringLiteral("Διακομιστής Γραφείου"));
+    m_copyToServerAction = item(m_fileMenu, "CopyToServerAction", QStringLiteral("Αντιγραφή Δηλώσεων στον Διακομιστή"));
+    // The server keeps its own backups: the copies of the file are the file's.
+    for (QAction *fileOnly : {m_backupAction, m_restoreAction})
+        fileOnly->setEnabled(m_server.isEmpty());
     separator(m_fileMenu, "N14");
     m_exportAction = item(m_fileMenu, "N10", QStringLiteral("Δημιουργία Αρχείου για αποστολή στο Vendrika"));
     separator(m_fileMenu, "N12");
@@ -150,6 +168,8 @@ void MainWindow::buildMenu() {
     ConnectCommand(m_importAction, &QAction::triggered, this, [this] { importFiles(); });
     ConnectCommand(m_backupAction, &QAction::triggered, this, [this] { saveBackup(); });
     ConnectCommand(m_restoreAction, &QAction::triggered, this, [this] { restoreBackup(); });
+    ConnectCommand(m_serverAction, &QAction::triggered, this, [this] { chooseServer(); });
+    ConnectCommand(m_copyToServerAction, &QAction::triggered, this, [this] { copyToServer(); });
     ConnectCommand(m_exportAction, &QAction::triggered, this, [this] {
         m_generalPage->handOver();
         ExportDeclaration(*m_declaration);
@@ -205,6 +225,9 @@ void MainWindow::buildPages() {
     m_statusNote = new QLabel(status);
     m_statusNote->setObjectName(QStringLiteral("StatusNote"));
     status->addPermanentWidget(m_statusNote);
+    m_storeLabel = new QLabel(status);
+    m_storeLabel->setObjectName(QStringLiteral("StoreLabel"));
+    status->addPermanentWidget(m_storeLabel);
 
     connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
         if (index == m_shownPage)
@@ -254,6 +277,14 @@ void MainWindow::openDeclaration(const QString &taxNumber) {
     setActivePage(0);
     try {
         m_declaration->open(taxNumber);
+    } catch (const ServerError &e) {
+        if (e.kind() != ServerError::Kind::DeclarationLocked)
+            throw;
+        // Another desk works on it: nothing is opened, what was open stays.
+        m_pages->setEnabled(wasOpen);
+        setActivePage(previousPage);
+        ShowMessageText(e.text());
+        return;
     } catch (const OpenFailed &) {
         // The declaration that was open stays open and shown.
         m_pages->setEnabled(wasOpen);
@@ -281,8 +312,12 @@ void MainWindow::showDeclarations() {
     // The list shows what the open declaration holds now.
     if (declarationOpen())
         storeGeneralData();
+    QHash<QString, QString> holders;
+    for (const DeclarationHolder &h : m_declaration->store().driver().declarationsOpenElsewhere())
+        holders.insert(h.taxNumber, h.desk);
     DeclarationsWindow window(
-        m_declaration->store(), [this](const QString &taxNumber) { return deleteDeclaration(taxNumber); }, {}, this);
+        m_declaration->store(), [this](const QString &taxNumber) { return deleteDeclaration(taxNumber); }, holders,
+        this);
     if (window.exec() != QDialog::Accepted || window.chosen().isEmpty())
         return;
     if (declarationOpen())
@@ -331,6 +366,56 @@ void MainWindow::restoreBackup() {
 }
 
 void MainWindow::showStatusNote(const QString &note) { m_statusNote->setText(note); }
+
+void MainWindow::chooseServer() {
+    const QString current = m_server.isEmpty() ? ConfiguredServer() : m_server;
+    const QString server = InputBox(
+        QStringLiteral("Διακομιστής Γραφείου"),
+        QStringLiteral("Η σύνδεση με τον διακομιστή PostgreSQL του γραφείου (π.χ. postgresql://χρήστης@διακομιστής/d7).\n"
+                       "Αφήστε το κενό για να δουλεύετε με το αρχείο αυτού του υπολογιστή.\n"
+                       "Η αλλαγή ισχύει από την επόμενη εκκίνηση."),
+        current).trimmed();
+    if (server == current)
+        return;
+    if (!server.isEmpty()) {
+        // Tested before it is kept: a wrong address would stop the next start.
+        Connection test;
+        OpenDeclarationStore(test, server, {}, &askServerPassword);
+    }
+    SaveServerSetting(server);
+    ShowMessageText(server.isEmpty()
+                        ? QStringLiteral("Από την επόμενη εκκίνηση οι δηλώσεις θα φυλάσσονται στο αρχείο αυτού του υπολογιστή.")
+                        : QStringLiteral("Η σύνδεση με τον διακομιστή πέτυχε. Από την επόμενη εκκίνηση οι δηλώσεις "
+                                         "θα φυλάσσονται στον διακομιστή %1.")
+                              .arg(server));
+}
+
+void MainWindow::copyToServer() {
+    const QString server = m_server.isEmpty() ? ConfiguredServer() : m_server;
+    if (server.isEmpty()) {
+        ShowMessageText(QStringLiteral("Ορίστε πρώτα τον διακομιστή του γραφείου (Αρχείο - Διακομιστής Γραφείου)."));
+        return;
+    }
+    const QStringList files = OpenFileNames(QStringLiteral("Επιλέξτε το αρχείο δηλώσεων που θα αντιγραφεί"),
+                                            QStringLiteral("*.mdb"), QDir::currentPath());
+    if (files.isEmpty())
+        return;
+    if (declarationOpen())
+        storeGeneralData();
+    Connection source, target;
+    source.open(files.first(), kDatabasePassword, Connection::Mode::Read);
+    Connection *onServer = &m_declaration->store();
+    if (m_server.isEmpty()) {
+        OpenDeclarationStore(target, server, {}, &askServerPassword);
+        onServer = &target;
+    }
+    const QString report = CopyToServer(source, *onServer, [](const QStringList &there) {
+        return AskYesNo(QStringLiteral("Στον διακομιστή υπάρχουν ήδη οι δηλώσεις με ΑΦΜ %1. Να αντικατασταθούν από "
+                                       "αυτές του αρχείου;")
+                            .arg(there.join(QStringLiteral(", "))));
+    });
+    ShowMessageText(report);
+}
 
 void MainWindow::storeGeneralData() {
     m_generalPage->handOver();

@@ -22,9 +22,10 @@ class Table2Page;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Opens the database of the current folder and runs the start-up (welcome
-    // screen included). Throws EngineError when the database cannot be opened.
-    MainWindow();
+    // Opens the declarations' store (the file of the current folder, or the
+    // office server given) and runs the start-up (welcome screen included).
+    // Throws EngineError when the store cannot be opened.
+    explicit MainWindow(const QString &server = {});
     ~MainWindow() override;
 
     // Gives the Help menu and F1 their work (the help windows are made here).
@@ -58,6 +59,10 @@ public:
     // A copy of the database where the user chooses, and the restore window.
     void saveBackup();
     void restoreBackup();
+    // The office server: set or cleared for the next start, after a test of
+    // the connection; and the declarations of a file copied onto it.
+    void chooseServer();
+    void copyToServer();
     // A short note beside the status bar's message (a backup that failed).
     void showStatusNote(const QString &note);
     // Shows a page without running the page-switch rule.
@@ -88,10 +93,12 @@ private:
     ReferenceLists *m_referenceLists;
     KeyboardLock *m_keyboardLock;
     QMenu *m_fileMenu, *m_printMenu, *m_helpMenu;
-    QAction *m_openAction, *m_declarationsAction, *m_importAction, *m_backupAction, *m_restoreAction, *m_exportAction, *m_shortcutAction, *m_exitAction, *m_printGeneralAction,
+    QAction *m_openAction, *m_declarationsAction, *m_importAction, *m_backupAction, *m_restoreAction,
+        *m_serverAction, *m_copyToServerAction, *m_exportAction, *m_shortcutAction, *m_exitAction, *m_printGeneralAction,
         *m_printTablesAction, *m_manualAction, *m_formHelpAction, *m_aboutAction, *m_usageHelpAction;
     QTabWidget *m_pages;
-    QLabel *m_statusNote;
+    QLabel *m_statusNote, *m_storeLabel;
+    QString m_server;      // the office server in use; empty on the file
     GeneralPage *m_generalPage;
     Table1Page *m_table1Page;
     Table2Page *m_table2Page;

@@ -3,6 +3,7 @@
 #include <QDate>
 
 #include "declaration/OwnerList.h"
+#include "store/StoreDriver.h"
 
 namespace d7 {
 
@@ -94,6 +95,10 @@ Dataset *Declaration::dataset(const char *name, const QString &sql) {
 }
 
 void Declaration::open(const QString &taxNumber) {
+    // On a store that several desks share, one desk at a time: another desk's
+    // lock refuses the declaration before anything is read or written.
+    m_store.driver().lockDeclaration(taxNumber);
+    const QString previous = m_taxNumber;
     try {
         m_personRow->close();
         m_personRow->setCommandText(rowsSql(DeclarationTable::Taxpayer), {taxNumber});
@@ -113,16 +118,30 @@ void Declaration::open(const QString &taxNumber) {
         } catch (const std::exception &) {
         }
         m_personRow->close();
+        if (taxNumber != previous)
+            unlock(taxNumber);
         throw OpenFailed();
     }
     m_personRow->close();
     m_taxNumber = taxNumber;
+    if (!previous.isEmpty() && previous != taxNumber)
+        unlock(previous);
     readGeneralData();
+}
+
+void Declaration::unlock(const QString &taxNumber) {
+    try {
+        m_store.driver().unlockDeclaration(taxNumber);
+    } catch (const std::exception &) {
+        // A lost session has let go of its locks already.
+    }
 }
 
 void Declaration::close() {
     for (Dataset *d : {m_personRow, m_children, m_newRow, m_table1Rows, m_table2Rows})
         d->close();
+    if (!m_taxNumber.isEmpty() && m_store.isOpen())
+        unlock(m_taxNumber);
     m_taxNumber.clear();
     m_general = GeneralData();
 }

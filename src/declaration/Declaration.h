@@ -74,7 +74,9 @@ public:
     // Opens the declaration of a tax number, creating it (the person liable's
     // row) when the number is new, and reads its values and rows. Throws
     // OpenFailed when the new row cannot be stored; the declaration that was
-    // open then stays open. Errors while reading reach the caller.
+    // open then stays open. On a store that several desks share, a
+    // declaration another desk holds is refused (the store's error names the
+    // desk) and nothing changes. Errors while reading reach the caller.
     void open(const QString &taxNumber);
     // No declaration open, as at start-up; nothing is stored.
     void close();
@@ -127,6 +129,7 @@ private:
     Dataset &keptRows(DeclarationTable table) const;
     void readGeneralData();
     void storePerson(DeclarationTable table, const QStringList &values);
+    void unlock(const QString &taxNumber);
 
     Connection m_store;
     Dataset *m_personRow;    // the general-purpose dataset: one person row at a time

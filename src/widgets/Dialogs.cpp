@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QIdentityProxyModel>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSplitter>
@@ -196,6 +197,20 @@ QStringList OpenFileNames(const QString &caption, const QString &pattern, const 
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles();
+}
+
+}  // namespace d7
+
+namespace d7 {
+
+QString PasswordBox(const QString &caption, const QString &prompt) {
+    QInputDialog dialog(dialogParent());
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextEchoMode(QLineEdit::Password);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Άκυρο"));
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 }  // namespace d7

@@ -32,6 +32,8 @@ int TitleBarWidth(const QString &title);
 
 // Input box with OK and cancel; cancelling gives the empty text.
 QString InputBox(const QString &caption, const QString &prompt, const QString &defaultText);
+// The same for a password, typed unseen.
+QString PasswordBox(const QString &caption, const QString &prompt);
 
 // Save-file dialog (never the desktop's native one, which may hang without a
 // session): the caption, one filter shown as its pattern ("*.xml"), the suffix
