@@ -14,9 +14,14 @@ struct Timing {
     double best, median;   // milliseconds
 };
 
-inline Timing measure(int repetitions, const std::function<void()> &run) {
+// prepare runs before each repetition, outside the time (a fresh copy of a
+// database to write into, say).
+inline Timing measure(int repetitions, const std::function<void()> &run,
+                      const std::function<void()> &prepare = {}) {
     QVector<double> ms;
     for (int i = 0; i < repetitions; ++i) {
+        if (prepare)
+            prepare();
         QElapsedTimer timer;
         timer.start();
         run();
