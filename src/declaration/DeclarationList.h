@@ -2,7 +2,6 @@
 // declaration in, and the removal of a whole declaration.
 #pragma once
 
-#include <QDateTime>
 #include <QString>
 #include <QVector>
 
@@ -18,7 +17,7 @@ struct DeclarationSummary {
     int kind = -1;              // 0 initial, 1 supplementary, 2 revoking; -1 without general data
     int table1Rows = 0;
     int table2Rows = 0;
-    QDateTime changed;          // invalid when never stamped
+    QString changed;            // "yyyy-MM-dd HH:mm:ss" local time; empty when never stamped
 };
 
 // One entry per stored declaration (a row of the person liable), by tax number.

@@ -96,7 +96,7 @@ private:
     QString m_chosen;
 };
 
-// "dd/MM/yyyy HH:mm", empty when never stamped.
-QString ChangeTimeText(const QDateTime &changed);
+// "dd/MM/yyyy HH:mm" of a stored "yyyy-MM-dd HH:mm:ss", empty when never stamped.
+QString ChangeTimeText(const QString &changed);
 
 }  // namespace d7

@@ -241,6 +241,9 @@ void FileStore::openKeyed(const QString &keyPragma, int flags) {
         // program killed while writing left in the journal.
         Statement probe(m_db, QStringLiteral("SELECT count(*) FROM sqlite_master"));
         probe.step();
+        // Room for what a list of thousands of declarations touches: pages
+        // read once are not read and decrypted again.
+        runScript(QStringLiteral("PRAGMA cache_size = -16000"));
     } catch (...) {
         m_statements.clear();
         sqlite3_close(m_db);
