@@ -2,7 +2,9 @@
 // command line, the time of each change and the restore of a copy.
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTableView>
@@ -15,11 +17,14 @@
 #include "list/DeclarationsWindow.h"
 #include "store/Database.h"
 #include "store/Engine.h"
+#include "store/ServerStore.h"
+#include "support/PostgresServer.h"
 #include "support/TestSupport.h"
 #include "widgets/StringGrid.h"
 
 using namespace d7;
 using namespace d7test;
+using d7test::PostgresServer;
 
 namespace {
 
@@ -240,6 +245,60 @@ private slots:
         QCOMPARE(StoredRows("select Name from citizendata where afm='" + kAccented + "'"), QList<QStringList>{{"ΓΙΑΝΝΗΣ"}});
         OpenDeclaration(*d.form, kAccented);   // the store is open again
         QCOMPARE(d.form->findChild<StringGrid *>("StringGridYp")->cellText(2, 1), QStringLiteral("ΓΙΑΝΝΗΣ"));
+    }
+
+    // An office on a server: a file's declarations copied onto it write the
+    // same upload file; two desks store their own declarations at once; a
+    // declaration one desk holds is refused to another, naming the desk.
+    void anOfficeServerKeepsTheBytesAndOneDeskPerDeclaration() {
+        ScratchFolder folder{QStringLiteral(D7_PRISTINE_DB)};
+        PostgresServer server;
+        const QString office = server.connectionString(server.newDatabase());
+        QFile::copy(kFixtures + "full.xml", folder.file("full.xml"));
+        for (const QStringList &arguments : {QStringList{"--import", "full.xml"},
+                                             QStringList{"--server", office, "--copy-from", kDatabaseFileName},
+                                             QStringList{"--server", office, "--export", kImported, "server.xml"}})
+        {
+            QProcess d7;
+            d7.start(QStringLiteral(D7_PROGRAM), arguments);
+            QVERIFY(d7.waitForFinished(30000));
+            QVERIFY2(d7.exitCode() == 0, d7.readAllStandardError().constData());
+        }
+        QCOMPARE(ReadFile(folder.file("server.xml")), ReadFile(kFixtures + "full.xml"));
+
+        const QStringList desks = {kAccented, kOther};
+        QList<qint64> children;
+        for (const QString &taxNumber : desks)
+            children << RunInChild([&] {
+                Declaration desk;
+                desk.store().open(std::make_unique<ServerStore>(office), Connection::Mode::ReadWrite);
+                desk.open(taxNumber);
+                for (int i = 1; i <= 20; ++i) {
+                    GeneralData values = desk.generalData();
+                    values.notes = QString::number(i);
+                    desk.setGeneralData(values);
+                    desk.storeGeneralData();
+                    desk.appendRow(DeclarationTable::Table1, {{1, QString::number(i)}, {36, taxNumber}});
+                }
+            });
+        for (qint64 child : children)
+            QVERIFY(Finish(child));
+
+        auto form = MakeMainWindow(office);
+        QCOMPARE(form->findChild<QLabel *>("StoreLabel")->text().startsWith(QStringLiteral("Διακομιστής: ")), true);
+        Declaration otherDesk;
+        otherDesk.store().open(std::make_unique<ServerStore>(office), Connection::Mode::ReadWrite);
+        otherDesk.open(kAccented);
+        QCOMPARE(otherDesk.generalData().notes, QStringLiteral("20"));
+        QCOMPARE(otherDesk.table1Rows().recordCount(), 20);
+        ModalAnswerer robot;
+        robot.ok();
+        OpenDeclaration(*form, kAccented);
+        QTRY_COMPARE(robot.pending(), 0);
+        QVERIFY(robot.texts[0].contains(ServerStore::DeskName()) && robot.texts[0].contains(kAccented));
+        QVERIFY(!form->declarationOpen());
+        OpenDeclaration(*form, kOther);   // the other desk's own is free
+        QCOMPARE(form->findChild<QPlainTextEdit *>("MemoNotes")->toPlainText(), QStringLiteral("20"));
     }
 };
 

@@ -104,6 +104,12 @@ int exportDeclaration(const QString &server, const QString &taxNumber, const QSt
             say(stderr, SaveMessage(code, QDate::currentDate().year()));
             return 1;
         }
+    } catch (const EngineError &e) {
+        // As the window reports the store's own errors.
+        say(stderr, e.text());
+        return 1;
+    }
+    try {
         if (WriteWholeFile(callerPath(file), WriteUploadFile(GatherUploadDeclaration(declaration))))
             return 0;
     } catch (const std::exception &) {

@@ -137,8 +137,10 @@ void MainWindow::buildMenu() {
     m_declarationsAction = item(m_fileMenu, "DeclarationsAction", QStringLiteral("Λίστα Δηλώσεων"));
     m_declarationsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     m_importAction = item(m_fileMenu, "ImportAction", QStringLiteral("Εισαγωγή Αρχείων D7"));
+    separator(m_fileMenu, "BackupSeparator");
     m_backupAction = item(m_fileMenu, "BackupAction", kBackupActionText);
     m_restoreAction = item(m_fileMenu, "RestoreAction", kRestoreActionText);
+    separator(m_fileMenu, "ServerSeparator");
     m_serverAction = item(m_fileMenu, "ServerAction", QStringLiteral("Διακομιστής Γραφείου"));
     m_copyToServerAction = item(m_fileMenu, "CopyToServerAction", QStringLiteral("Αντιγραφή Δηλώσεων στον Διακομιστή"));
     // The server keeps its own backups: the copies of the file are the file's.

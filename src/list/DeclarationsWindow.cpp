@@ -163,7 +163,7 @@ DeclarationsWindow::DeclarationsWindow(Connection &store, std::function<bool(con
     : QDialog(parent), m_remove(std::move(remove)) {
     setObjectName(QStringLiteral("DeclarationsWindow"));
     setWindowTitle(QStringLiteral("Δηλώσεις"));
-    resize(780, 480);
+    resize(900, 520);
 
     m_model = new DeclarationsModel(this);
     m_model->setDeclarations(ListDeclarations(store));
@@ -190,7 +190,7 @@ DeclarationsWindow::DeclarationsWindow(Connection &store, std::function<bool(con
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setWordWrap(false);
-    const int widths[] = {80, 150, 110, 140, 115, 50, 50, 110};
+    const int widths[] = {85, 165, 120, 140, 120, 55, 55};   // the last column takes the rest
     for (int c = 0; c < int(std::size(widths)); ++c)
         m_table->setColumnWidth(c, widths[c]);
     // The keyboard stays in the filter, whatever is clicked: typing goes on

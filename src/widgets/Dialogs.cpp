@@ -84,9 +84,10 @@ void MakeRoomForTitle(QMessageBox &box) {
 
 }  // namespace
 
-bool AskYesNo(const QString &question) {
-    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, question, QMessageBox::NoButton,
-                    dialogParent());
+namespace {
+
+// Asks the box's question; true unless the answer was No.
+bool askYesNo(QMessageBox &box) {
     // One role for both: the desktop's button layout (GNOME, macOS) would put a
     // No-role button before a Yes-role one, and the question always reads Ναι, Όχι.
     QPushButton *yes = box.addButton(QStringLiteral("Ναι"), QMessageBox::ActionRole);
@@ -98,6 +99,24 @@ bool AskYesNo(const QString &question) {
     MakeRoomForTitle(box);
     box.exec();
     return box.clickedButton() != no;
+}
+
+}  // namespace
+
+bool AskYesNo(const QString &question) {
+    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, question, QMessageBox::NoButton,
+                    dialogParent());
+    return askYesNo(box);
+}
+
+bool AskYesNo(const QString &question, const QString &forAllText, bool *forAll) {
+    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, question, QMessageBox::NoButton, dialogParent());
+    auto *all = new QCheckBox(forAllText, &box);
+    all->setObjectName(QStringLiteral("forAllBox"));
+    box.setCheckBox(all);
+    const bool yes = askYesNo(box);
+    *forAll = all->isChecked();
+    return yes;
 }
 
 void ShowMessageText(const QString &text) {
@@ -160,29 +179,6 @@ void Beep() {
 
 int BeepCount() { return beeps; }
 
-}  // namespace d7
-
-namespace d7 {
-
-bool AskYesNo(const QString &question, const QString &forAllText, bool *forAll) {
-    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, question, QMessageBox::NoButton, dialogParent());
-    QPushButton *yes = box.addButton(QStringLiteral("Ναι"), QMessageBox::ActionRole);
-    QPushButton *no = box.addButton(QStringLiteral("Όχι"), QMessageBox::ActionRole);
-    yes->setObjectName(QStringLiteral("yesButton"));
-    no->setObjectName(QStringLiteral("noButton"));
-    box.setDefaultButton(yes);
-    box.setEscapeButton(no);
-    auto *all = new QCheckBox(forAllText, &box);
-    all->setObjectName(QStringLiteral("forAllBox"));
-    box.setCheckBox(all);
-    box.exec();
-    *forAll = all->isChecked();
-    return box.clickedButton() != no;
-}
-
-}  // namespace d7
-
-namespace d7 {
 
 QStringList OpenFileNames(const QString &caption, const QString &pattern, const QString &folder) {
     QFileDialog dialog(dialogParent(), caption);
@@ -199,9 +195,6 @@ QStringList OpenFileNames(const QString &caption, const QString &pattern, const 
     return dialog.selectedFiles();
 }
 
-}  // namespace d7
-
-namespace d7 {
 
 QString PasswordBox(const QString &caption, const QString &prompt) {
     QInputDialog dialog(dialogParent());

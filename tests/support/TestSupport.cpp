@@ -203,10 +203,10 @@ void ModalAnswerer::poll() {
     }
 }
 
-std::unique_ptr<d7::MainWindow> MakeMainWindow() {
+std::unique_ptr<d7::MainWindow> MakeMainWindow(const QString &server) {
     ModalAnswerer welcome;
     welcome.click(QStringLiteral("Button1"));
-    auto form = std::make_unique<d7::MainWindow>();
+    auto form = std::make_unique<d7::MainWindow>(server);
     form->attachHelp();   // as the program does once its main window stands
     return form;
 }

@@ -125,9 +125,9 @@ QString FixtureDifference(const QByteArray &written, const QString &fixture, d7:
 qint64 RunInChild(const std::function<void()> &work);
 bool Finish(qint64 child);
 
-// A main window on the current folder's database, past its welcome screen,
-// with its help windows.
-std::unique_ptr<d7::MainWindow> MakeMainWindow();
+// A main window on the current folder's database (or on the office server
+// given), past its welcome screen, with its help windows.
+std::unique_ptr<d7::MainWindow> MakeMainWindow(const QString &server = {});
 
 // Opens the declaration of a tax number in the window, as the menu command
 // does once the number has passed its check (no questions asked).
