@@ -3,6 +3,7 @@
 #include <sys/prctl.h>
 #include <unistd.h>
 
+#include "declaration/DeclarationList.h"
 #include "store/CommandRetry.h"
 #include "store/DeclarationCopy.h"
 #include "store/Database.h"
@@ -87,6 +88,18 @@ QStringList work(Connection &c) {
     return seen;
 }
 
+// The declarations list as a desk shows it, the time of the last change as whether it is of the last minutes.
+QStringList listed(Connection &c) {
+    QStringList out;
+    for (const DeclarationSummary &s : ListDeclarations(c)) {
+        const bool now = s.changed.isValid() && qAbs(s.changed.secsTo(QDateTime::currentDateTime())) < 300;
+        out << QStringList{s.taxNumber, s.surname, s.name, s.taxOffice, QString::number(s.kind),
+                           QString::number(s.table1Rows), QString::number(s.table2Rows), now ? "now" : s.changed.toString()}
+                   .join('|');
+    }
+    return out;
+}
+
 ServerError errorOf(const std::function<void()> &command) {
     try {
         command();
@@ -112,6 +125,8 @@ private slots:
         first.open(std::make_unique<ServerStore>(server.connectionString(server.newDatabase())),
                    Connection::Mode::ReadWrite);
         QCOMPARE(work(first), work(file));
+        QCOMPARE(listed(first), QStringList{kTax + "|ΑΛΦΑ & ΣΙΑ|||2|1|0|now"});
+        QCOMPARE(listed(file), listed(first));
 
         // The file's declarations moved onto a server that holds one of them already.
         const QString office = server.connectionString(server.newDatabase());
@@ -126,6 +141,13 @@ private slots:
         for (const QString rows : kDeclarationRows)
             QCOMPARE(dump(moved, "select * from " + rows + "=?", {kTax}, 1),
                      dump(file, "select * from " + rows + "=?", {kTax}, 1));
+        QCOMPARE(listed(moved), listed(file));
+        // A deleted declaration leaves no row behind, nor the time of its last change.
+        for (Connection *c : {&file, &moved}) {
+            DeleteDeclaration(*c, kTax);
+            QCOMPARE(DeclarationTaxNumbers(*c) + listed(*c), QStringList());
+            QCOMPARE(dump(*c, "select * from declaration_changes"), "afm,changed");
+        }
     }
 
     void letsOneDeskAtATimeHoldADeclaration() {
@@ -193,7 +215,7 @@ private slots:
         QVERIFY(server.psql(name, {"-f", D7_SOURCE_DIR "/data/server/desk-role.sql", "-c",
                                    "CREATE ROLE desk1 LOGIN IN ROLE d7_desk"}));
         ServerStore desk(server.connectionString(name, "desk1"));
-        QCOMPARE(desk.insertRow("children", {"Name"}, {"x"}), QVariant(1LL));
+        QCOMPARE(desk.insertRow("children", {"Name", "AFMYpox"}, {"x", kTax}), QVariant(1LL));   // stamped too
         const QString empty = server.connectionString(server.newDatabase(), "desk1");
         QCOMPARE(errorOf([&] { ServerStore store(empty); }).kind(), ServerError::Kind::SchemaMismatch);
         QVERIFY(server.psql(name, {"-c", "UPDATE schema_version SET version = 2"}));

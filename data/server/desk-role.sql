@@ -12,8 +12,9 @@ REVOKE CREATE ON SCHEMA public FROM PUBLIC;
 GRANT USAGE ON SCHEMA public TO d7_desk;
 
 -- The keys of new rows come from the tables' identity columns, which need no
--- rights of their own.
+-- rights of their own. The time of each declaration's last change is written
+-- by the tables' triggers with the rights of the desk that changed it.
 GRANT SELECT, INSERT, UPDATE, DELETE
-  ON citizendata, wifedata, generaldata, ekprosopos, children, table1, table2
+  ON citizendata, wifedata, generaldata, ekprosopos, children, table1, table2, declaration_changes
   TO d7_desk;
 GRANT SELECT ON schema_version TO d7_desk;

@@ -57,6 +57,9 @@ void CreateDatabase(const QString &path, const QString &password) {
 }
 
 void PrepareChangeLog(Connection &store) {
+    // The server's tables come with their log (its schema has it).
+    if (!dynamic_cast<FileStore *>(&store.driver()))
+        return;
     // Read first: the write lock is taken only for a file that lacks the log.
     const QueryResult present = store.driver().select(QStringLiteral(
         "SELECT count(*) FROM sqlite_master WHERE name = 'declaration_changes' OR name LIKE '%\\_stamp' ESCAPE '\\'"));

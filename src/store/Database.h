@@ -21,7 +21,8 @@ void CreateDatabase(const QString &path, const QString &password);
 // time), which the store itself writes with every change of a declaration's
 // rows, in the same transaction. None of the declaration tables gains a column.
 // Run on the read-write connection at start-up: a file made by an earlier
-// version gets the table; it costs nothing when the file has it.
+// version gets the table; it costs nothing when the file has it, and
+// nothing on the server, whose tables are made with it.
 void PrepareChangeLog(Connection &store);
 
 }  // namespace d7

@@ -1,8 +1,10 @@
 #include "store/ServerStore.h"
 
 #include <QFile>
+#include <QDateTime>
 #include <QRegularExpression>
 #include <QSysInfo>
+#include <QTimeZone>
 #include <libpq-fe.h>
 #include <pwd.h>
 #include <unistd.h>
@@ -278,11 +280,34 @@ void ServerStore::connect() {
                                              "χρειάζονται βάση σε UTF8.")
                                   .arg(m_server, encoding));
         runScript(QString::fromLatin1(kSessionSettings));
+        useDeskTimeZone();
     } catch (...) {
         // A session without its settings is not kept, for a later command to find.
         PQfinish(m_conn);
         m_conn = nullptr;
         throw;
+    }
+}
+
+void ServerStore::useDeskTimeZone() {
+    // The time each declaration last changed is stamped by the server in the
+    // session's zone, which is the server's own unless told: the desk's, as
+    // the file stamps it. By name, so that a session across a change to or
+    // from summer time stays right; a name the server does not know gives
+    // way to the desk's present offset (in POSIX form, east negative).
+    const QString name = QString::fromUtf8(QTimeZone::systemTimeZoneId());
+    const int east = QDateTime::currentDateTime().offsetFromUtc();
+    const QString offset = QStringLiteral("DESK%1%2:%3")
+                               .arg(east > 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                               .arg(qAbs(east) / 3600, 2, 10, QLatin1Char('0'))
+                               .arg(qAbs(east) / 60 % 60, 2, 10, QLatin1Char('0'));
+    const QString setZone = QStringLiteral("SELECT set_config('TimeZone', ?, false)");
+    try {
+        run(setZone, {name}, Access::Reads);
+    } catch (const ServerError &e) {
+        if (e.kind() == ServerError::Kind::ConnectionLost)
+            throw;
+        run(setZone, {offset}, Access::Reads);
     }
 }
 

@@ -67,6 +67,7 @@ private:
     class Result;
 
     void connect();
+    void useDeskTimeZone();
     void prepareSchema();
     // Connects again when the session was lost between commands; within a
     // transaction a lost session is an error, since the server rolled it back.

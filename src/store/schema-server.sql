@@ -135,3 +135,46 @@ CREATE INDEX table2_afmypox ON table2 (afmypox);
 CREATE TABLE schema_version (
   version integer NOT NULL
 );
+
+-- When each declaration last changed, as "yyyy-MM-dd HH:mm:ss" in the desk's
+-- local time (each desk sets its session's time zone to its own): stamped by
+-- the triggers below with every change of a declaration's rows, in the same
+-- transaction, as in the file. None of the declaration tables gains a column.
+CREATE TABLE declaration_changes (
+  afm     text COLLATE "C" PRIMARY KEY,
+  changed text COLLATE "C" NOT NULL
+);
+
+-- The row's tax number is in afm in citizendata, in afmypox elsewhere; an
+-- update stamps the declaration the row now belongs to.
+CREATE FUNCTION stamp_declaration_change() RETURNS trigger LANGUAGE plpgsql AS $$
+DECLARE
+  taxnumber text;
+BEGIN
+  IF TG_TABLE_NAME = 'citizendata' THEN
+    IF TG_OP = 'DELETE' THEN taxnumber := OLD.afm; ELSE taxnumber := NEW.afm; END IF;
+  ELSE
+    IF TG_OP = 'DELETE' THEN taxnumber := OLD.afmypox; ELSE taxnumber := NEW.afmypox; END IF;
+  END IF;
+  IF taxnumber IS NOT NULL THEN
+    INSERT INTO declaration_changes (afm, changed)
+      VALUES (taxnumber, to_char(localtimestamp, 'YYYY-MM-DD HH24:MI:SS'))
+      ON CONFLICT (afm) DO UPDATE SET changed = excluded.changed;
+  END IF;
+  RETURN NULL;
+END $$;
+
+CREATE TRIGGER citizendata_stamp AFTER INSERT OR UPDATE OR DELETE ON citizendata
+  FOR EACH ROW EXECUTE FUNCTION stamp_declaration_change();
+CREATE TRIGGER wifedata_stamp AFTER INSERT OR UPDATE OR DELETE ON wifedata
+  FOR EACH ROW EXECUTE FUNCTION stamp_declaration_change();
+CREATE TRIGGER generaldata_stamp AFTER INSERT OR UPDATE OR DELETE ON generaldata
+  FOR EACH ROW EXECUTE FUNCTION stamp_declaration_change();
+CREATE TRIGGER ekprosopos_stamp AFTER INSERT OR UPDATE OR DELETE ON ekprosopos
+  FOR EACH ROW EXECUTE FUNCTION stamp_declaration_change();
+CREATE TRIGGER children_stamp AFTER INSERT OR UPDATE OR DELETE ON children
+  FOR EACH ROW EXECUTE FUNCTION stamp_declaration_change();
+CREATE TRIGGER table1_stamp AFTER INSERT OR UPDATE OR DELETE ON table1
+  FOR EACH ROW EXECUTE FUNCTION stamp_declaration_change();
+CREATE TRIGGER table2_stamp AFTER INSERT OR UPDATE OR DELETE ON table2
+  FOR EACH ROW EXECUTE FUNCTION stamp_declaration_change();
