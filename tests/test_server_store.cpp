@@ -92,9 +92,10 @@ QStringList work(Connection &c) {
 QStringList listed(Connection &c) {
     QStringList out;
     for (const DeclarationSummary &s : ListDeclarations(c)) {
-        const bool now = s.changed.isValid() && qAbs(s.changed.secsTo(QDateTime::currentDateTime())) < 300;
+        const QDateTime changed = QDateTime::fromString(s.changed, Qt::ISODate);
+        const bool now = changed.isValid() && qAbs(changed.secsTo(QDateTime::currentDateTime())) < 300;
         out << QStringList{s.taxNumber, s.surname, s.name, s.taxOffice, QString::number(s.kind),
-                           QString::number(s.table1Rows), QString::number(s.table2Rows), now ? "now" : s.changed.toString()}
+                           QString::number(s.table1Rows), QString::number(s.table2Rows), now ? "now" : s.changed}
                    .join('|');
     }
     return out;
