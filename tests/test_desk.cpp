@@ -18,6 +18,7 @@
 #include "store/Database.h"
 #include "store/Engine.h"
 #include "store/ServerStore.h"
+#include "store/StoreDriver.h"
 #include "support/PostgresServer.h"
 #include "support/TestSupport.h"
 #include "widgets/StringGrid.h"
@@ -299,6 +300,26 @@ private slots:
         QVERIFY(!form->declarationOpen());
         OpenDeclaration(*form, kOther);   // the other desk's own is free
         QCOMPARE(form->findChild<QPlainTextEdit *>("MemoNotes")->toPlainText(), QStringLiteral("20"));
+
+        // The server gone during a store: a message, the page as typed; back,
+        // the next store writes it.
+        auto *notes = form->findChild<QPlainTextEdit *>("MemoNotes");
+        notes->setPlainText(QStringLiteral("ΚΡΑΤΗΜΕΝΟ"));
+        form->findChild<StringGrid *>("StringGridYp")->setCellText(1, 1, QStringLiteral("ΠΑΠΑΔΑΚΗΣ"));
+        QVERIFY(server.stop());
+        robot.ok();
+        form->findChild<QPushButton *>("BitBtnSave")->click();
+        QTRY_COMPARE(robot.pending(), 0);
+        QVERIFY(robot.texts.last().contains(form->declaration().store().driver().location()));
+        QCOMPARE(notes->toPlainText(), QStringLiteral("ΚΡΑΤΗΜΕΝΟ"));
+        QVERIFY(server.start());
+        robot.yes().ok();
+        form->findChild<QPushButton *>("BitBtnSave")->click();
+        QTRY_COMPARE(robot.pending(), 0);
+        QCOMPARE(robot.texts.last(), QStringLiteral("Επιτυχής αποθήκευση Γενικών Στοιχείων"));
+        const QueryResult stored =
+            otherDesk.store().driver().select("select Notes from generaldata where afmypox=?", {kOther});
+        QCOMPARE(stored.rows.value(0).value(0).toString(), QStringLiteral("ΚΡΑΤΗΜΕΝΟ"));
     }
 };
 

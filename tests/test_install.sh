@@ -35,4 +35,10 @@ cmp -s "$folder/devdoy_1010.mdb" "$prefix/share/d7/devdoy_1010.mdb" || fail "fir
 cp "$other_database" "$folder/devdoy_1010.mdb"
 start
 cmp -s "$folder/devdoy_1010.mdb" "$other_database" || fail "second start replaced the user's database"
+
+# The command line through the launcher: its arguments reach the program, and
+# a file is found from the folder it was named in.
+echo '<D8/>' >"$work/other.xml"
+(cd "$work" && env -u XDG_DATA_HOME HOME="$home" "$prefix/bin/d7" --import other.xml >out.txt 2>&1) && fail "a foreign file imported"
+grep -q "^other.xml: Δεν είναι αρχείο αποστολής" "$work/out.txt" || fail "the launcher lost the command line: $(cat "$work/out.txt")"
 echo ok

@@ -404,6 +404,20 @@ ServerError ServerStore::errorOf(PGresult *result) const {
 }
 
 ServerStore::Result ServerStore::run(const QString &sql, const QVariantList &values, Access access) {
+    try {
+        return runOnce(sql, values, access);
+    } catch (const ServerError &e) {
+        // A session the server ended while the desk was idle (a restart, say)
+        // shows only when it is used. Outside a transaction a read, or the
+        // start of one, changed nothing there: it runs again on a new session.
+        const bool harmless = !m_inTransaction && (access == Access::Reads || sql == QLatin1String("BEGIN"));
+        if (e.kind() != ServerError::Kind::ConnectionLost || !harmless)
+            throw;
+    }
+    return runOnce(sql, values, access);
+}
+
+ServerStore::Result ServerStore::runOnce(const QString &sql, const QVariantList &values, Access access) {
     ensureSession();
     if (access == Access::Writes && !m_lostLocks.isEmpty())
         retakeLocks(true);

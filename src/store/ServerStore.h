@@ -77,6 +77,7 @@ private:
     void retakeLocks(bool refuse);
     bool tryLock(const QString &taxNumber, QString *holder);
     Result run(const QString &sql, const QVariantList &values, Access access);
+    Result runOnce(const QString &sql, const QVariantList &values, Access access);
     Result runScript(const QString &sql);
     ServerError errorOf(pg_result *result) const;
     QStringList columnNames(pg_result *result, const QString &sql);
