@@ -17,6 +17,7 @@
 #include "list/DeclarationsWindow.h"
 #include "store/Database.h"
 #include "store/Engine.h"
+#include "format/ImportFiles.h"
 #include "store/ServerStore.h"
 #include "store/StoreDriver.h"
 #include "support/PostgresServer.h"
@@ -300,6 +301,10 @@ private slots:
         QVERIFY(!form->declarationOpen());
         OpenDeclaration(*form, kOther);   // the other desk's own is free
         QCOMPARE(form->findChild<QPlainTextEdit *>("MemoNotes")->toPlainText(), QStringLiteral("20"));
+        otherDesk.open(kImported);   // an import of what another desk holds is refused, naming it
+        const auto imported = ImportFiles(form->declaration().store(), {folder.file("full.xml")},
+                                          [](const QString &, const DeclarationSummary &) { return true; });
+        QVERIFY(imported.value(0).reason.contains(ServerStore::DeskName()));
 
         // The server gone during a store: a message, the page as typed; back,
         // the next store writes it.

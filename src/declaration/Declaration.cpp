@@ -3,6 +3,7 @@
 #include <QDate>
 
 #include "declaration/OwnerList.h"
+#include "store/CommandRetry.h"
 #include "store/StoreDriver.h"
 
 namespace d7 {
@@ -182,13 +183,15 @@ void Declaration::postPendingChild() {
 }
 
 void Declaration::storeGeneralData() {
-    Transaction store(m_store);
-    postPendingChild();
-    storeTaxpayer();
-    storeSpouse();
-    storeGeneralRow();
-    storeRepresentative();
-    store.commit();
+    // A clash with another desk's transaction on a shared server is tried
+    // again a few times before it is reported.
+    RunAsOneTransaction(m_store, [this] {
+        postPendingChild();
+        storeTaxpayer();
+        storeSpouse();
+        storeGeneralRow();
+        storeRepresentative();
+    });
 }
 
 void Declaration::storeTaxpayer() {
@@ -292,12 +295,12 @@ void Declaration::appendRow(DeclarationTable table, const ColumnValues &values) 
         m_newRow->setCommandText(QStringLiteral("select * from %1 where %2<0").arg(QLatin1String(t.name), QLatin1String(t.order)));
         m_newRow->open();
         m_newRow->first();
-        Transaction store(m_store);
-        m_newRow->insert();
-        for (const auto &[position, value] : values)
-            m_newRow->setField(position, value);
-        m_newRow->post();
-        store.commit();
+        RunAsOneTransaction(m_store, [&] {
+            m_newRow->insert();
+            for (const auto &[position, value] : values)
+                m_newRow->setField(position, value);
+            m_newRow->post();
+        });
         m_newRow->close();
     } catch (...) {
         // Abandon the unfinished row, so the next attempt starts a clean insert.
@@ -313,9 +316,7 @@ void Declaration::appendRow(DeclarationTable table, const ColumnValues &values) 
 void Declaration::deleteRow(DeclarationTable table, int index) {
     Dataset &rows = keptRows(table);
     rows.moveTo(index);
-    Transaction deletion(m_store);
-    rows.remove();
-    deletion.commit();
+    RunAsOneTransaction(m_store, [&] { rows.remove(); });
 }
 
 Dataset &Declaration::keptRows(DeclarationTable table) const {

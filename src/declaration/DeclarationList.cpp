@@ -1,5 +1,6 @@
 #include "declaration/DeclarationList.h"
 
+#include "store/CommandRetry.h"
 #include "store/Engine.h"
 #include "store/StoreDriver.h"
 
@@ -56,13 +57,13 @@ bool FindDeclaration(Connection &store, const QString &taxNumber, DeclarationSum
 }
 
 void DeleteDeclaration(Connection &store, const QString &taxNumber) {
-    Transaction deletion(store);
-    store.execute(QStringLiteral("delete from citizendata where afm = ?"), {taxNumber});
-    for (const char *table : {"generaldata", "wifedata", "ekprosopos", "children", "table1", "TABLE2"})
-        store.execute(QStringLiteral("delete from %1 where AFMYpox = ?").arg(QLatin1String(table)), {taxNumber});
-    // Last: the deletions above stamped it once more.
-    store.execute(QStringLiteral("delete from declaration_changes where afm = ?"), {taxNumber});
-    deletion.commit();
+    RunAsOneTransaction(store, [&] {
+        store.execute(QStringLiteral("delete from citizendata where afm = ?"), {taxNumber});
+        for (const char *table : {"generaldata", "wifedata", "ekprosopos", "children", "table1", "TABLE2"})
+            store.execute(QStringLiteral("delete from %1 where AFMYpox = ?").arg(QLatin1String(table)), {taxNumber});
+        // Last: the deletions above stamped it once more.
+        store.execute(QStringLiteral("delete from declaration_changes where afm = ?"), {taxNumber});
+    });
 }
 
 QString SearchKey(const QString &text) {

@@ -4,6 +4,7 @@
 
 #include "declaration/DeclarationList.h"
 #include "format/UploadFileReader.h"
+#include "store/CommandRetry.h"
 #include "store/Engine.h"
 #include "store/StoreDriver.h"
 
@@ -36,19 +37,43 @@ QString taxNumberOf(const UploadDeclaration &d) {
     return d.taxpayer.values && !d.taxpayer.values->isEmpty() ? d.taxpayer.values->last().toString() : QString();
 }
 
+// Holds the declaration's lock on a shared server while it is stored, and
+// lets it go afterwards unless this desk had it open already.
+class DeclarationHeldForImport {
+public:
+    DeclarationHeldForImport(StoreDriver &driver, const QString &taxNumber)
+        : m_driver(driver), m_taxNumber(taxNumber), m_heldBefore(driver.holdsDeclaration(taxNumber)) {
+        driver.lockDeclaration(taxNumber);
+    }
+    ~DeclarationHeldForImport() {
+        if (!m_heldBefore) {
+            try {
+                m_driver.unlockDeclaration(m_taxNumber);
+            } catch (...) {
+                // The session is gone, and its locks with it.
+            }
+        }
+    }
+
+private:
+    StoreDriver &m_driver;
+    QString m_taxNumber;
+    bool m_heldBefore;
+};
+
 }  // namespace
 
 void StoreImportedDeclaration(Connection &store, const UploadDeclaration &d) {
-    Transaction import(store);
-    DeleteDeclaration(store, taxNumberOf(d));
-    insertPerson(store, QStringLiteral("citizendata"), d.taxpayer);
-    insertPerson(store, QStringLiteral("generaldata"), d.general);
-    insertPerson(store, QStringLiteral("wifedata"), d.spouse);
-    insertRows(store, QStringLiteral("children"), d.children);
-    insertPerson(store, QStringLiteral("ekprosopos"), d.representative);
-    insertRows(store, QStringLiteral("table1"), d.table1);
-    insertRows(store, QStringLiteral("TABLE2"), d.table2);
-    import.commit();
+    RunAsOneTransaction(store, [&] {
+        DeleteDeclaration(store, taxNumberOf(d));
+        insertPerson(store, QStringLiteral("citizendata"), d.taxpayer);
+        insertPerson(store, QStringLiteral("generaldata"), d.general);
+        insertPerson(store, QStringLiteral("wifedata"), d.spouse);
+        insertRows(store, QStringLiteral("children"), d.children);
+        insertPerson(store, QStringLiteral("ekprosopos"), d.representative);
+        insertRows(store, QStringLiteral("table1"), d.table1);
+        insertRows(store, QStringLiteral("TABLE2"), d.table2);
+    });
 }
 
 QList<ImportedFile> ImportFiles(Connection &store, const QStringList &paths, const MayReplace &mayReplace,
@@ -63,6 +88,8 @@ QList<ImportedFile> ImportFiles(Connection &store, const QStringList &paths, con
             } else {
                 const UploadDeclaration &declaration = std::get<UploadDeclaration>(reading);
                 file.taxNumber = taxNumberOf(declaration);
+                // A declaration another desk works on is refused, naming that desk.
+                const DeclarationHeldForImport held(store.driver(), file.taxNumber);
                 DeclarationSummary stored;
                 const bool exists = FindDeclaration(store, file.taxNumber, &stored);
                 if (exists && !mayReplace(path, stored)) {

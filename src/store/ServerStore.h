@@ -56,6 +56,7 @@ public:
     // desk holds one of them.
     void lockDeclaration(const QString &taxNumber) override;
     void unlockDeclaration(const QString &taxNumber) override;
+    bool holdsDeclaration(const QString &taxNumber) const override { return m_heldLocks.contains(taxNumber); }
     QList<DeclarationHolder> declarationsOpenElsewhere() override;
 
 private:

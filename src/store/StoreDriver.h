@@ -69,6 +69,7 @@ public:
     // file) has nothing to lock.
     virtual void lockDeclaration(const QString &taxNumber) { Q_UNUSED(taxNumber); }
     virtual void unlockDeclaration(const QString &taxNumber) { Q_UNUSED(taxNumber); }
+    virtual bool holdsDeclaration(const QString &taxNumber) const { Q_UNUSED(taxNumber); return false; }
     virtual QList<DeclarationHolder> declarationsOpenElsewhere() { return {}; }
 };
 
