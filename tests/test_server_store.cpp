@@ -208,6 +208,9 @@ private slots:
         QCOMPARE(errorOf([&] { other.lockDeclaration(kTax); }).kind(), ServerError::Kind::DeclarationLocked);
         QVERIFY(errorOf([&] { RunAsOneTransaction(c, [&] { ++runs; c.execute(clash.arg("40001")); }, 2); }).retryable());
         QCOMPARE(runs, 5);
+        // More statements than the server keeps prepared: all forgotten at once, then prepared again.
+        for (int i = 0; i < 600; ++i)
+            QCOMPARE(c.driver().select(QString("select %1 as n").arg(i % 550)).rows[0][0], QVariant(qlonglong(i % 550)));
     }
 
     void makesTheTablesOnceAndRefusesAnotherVersion() {

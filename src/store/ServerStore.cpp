@@ -146,12 +146,13 @@ struct Parameters {
     int count() const { return int(values.size()); }
 };
 
-// A value as the file gives it: integers as qlonglong, text as QString.
-QVariant valueOf(PGresult *result, int row, int column) {
+// A value as the file gives it: integers as qlonglong, text as QString; the
+// column's type is looked up once for all its rows.
+QVariant valueOf(PGresult *result, int row, int column, Oid type) {
     if (PQgetisnull(result, row, column))
         return QVariant();
     const char *text = PQgetvalue(result, row, column);
-    switch (PQftype(result, column)) {
+    switch (type) {
     case Int8:
     case Int4:
     case Int2:
@@ -196,6 +197,8 @@ const char *const kLockHolders =
 
 void ignoreNotice(void *, const char *) {}
 
+constexpr qsizetype kStatementsKept = 500;
+
 }  // namespace
 
 // A result of the server's, cleared however its use ends.
@@ -206,7 +209,7 @@ public:
     ~Result() { PQclear(m_result); }
     PGresult *get() const { return m_result; }
     int rows() const { return PQntuples(m_result); }
-    QVariant value(int row, int column) const { return valueOf(m_result, row, column); }
+    QVariant value(int row, int column) const { return valueOf(m_result, row, column, PQftype(m_result, column)); }
 
 private:
     PGresult *m_result;
@@ -272,6 +275,8 @@ void ServerStore::connect() {
     }
     m_conn = conn;
     PQsetNoticeProcessor(m_conn, ignoreNotice, nullptr);
+    for (Statement &statement : m_statements)
+        statement.name.clear();   // prepared in a session that is gone
     try {
         const QString encoding = QString::fromUtf8(PQparameterStatus(m_conn, "server_encoding"));
         if (encoding != QLatin1String("UTF8"))
@@ -421,10 +426,19 @@ ServerStore::Result ServerStore::runOnce(const QString &sql, const QVariantList 
     ensureSession();
     if (access == Access::Writes && !m_lostLocks.isEmpty())
         retakeLocks(true);
-    const QByteArray text = NumberPlaceholders(sql).toUtf8();
+    Statement &statement = statementOf(sql);
+    if (statement.name.isEmpty()) {
+        // Prepared once a session: the server parses and plans the program's
+        // few statements once, not at every row of a store.
+        const QByteArray name = "d7_" + QByteArray::number(++m_prepared);
+        const Result prepared(PQprepare(m_conn, name.constData(), statement.text.constData(), 0, nullptr));
+        if (PQresultStatus(prepared.get()) != PGRES_COMMAND_OK)
+            throw errorOf(prepared.get());
+        statement.name = name;
+    }
     const Parameters parameters(values);
-    Result result(PQexecParams(m_conn, text.constData(), parameters.count(), nullptr, parameters.values.data(),
-                               parameters.lengths.data(), parameters.formats.data(), 0));
+    Result result(PQexecPrepared(m_conn, statement.name.constData(), parameters.count(), parameters.values.data(),
+                                 parameters.lengths.data(), parameters.formats.data(), 0));
     const ExecStatusType status = PQresultStatus(result.get());
     if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK)
         throw errorOf(result.get());
@@ -440,9 +454,23 @@ ServerStore::Result ServerStore::runScript(const QString &sql) {
     return result;
 }
 
-QStringList ServerStore::columnNames(PGresult *result, const QString &sql) {
-    QHash<QString, QString> written;
-    NumberPlaceholders(sql, &written);
+ServerStore::Statement &ServerStore::statementOf(const QString &sql) {
+    auto it = m_statements.find(sql);
+    if (it == m_statements.end()) {
+        // The texts of updates name the columns a user changed, and could add
+        // up over a long session: past a bound the server forgets them all.
+        if (m_statements.size() >= kStatementsKept) {
+            PQclear(PQexec(m_conn, "DEALLOCATE ALL"));
+            m_statements.clear();
+        }
+        Statement statement;
+        statement.text = NumberPlaceholders(sql, &statement.words).toUtf8();
+        it = m_statements.insert(sql, statement);
+    }
+    return *it;
+}
+
+QStringList ServerStore::columnNames(PGresult *result, const QHash<QString, QString> &written) {
     QStringList names;
     for (int i = 0, n = PQnfields(result); i < n; ++i) {
         const QString name = QString::fromUtf8(PQfname(result, i));
@@ -472,8 +500,7 @@ QueryResult ServerStore::select(const QString &sql, const QVariantList &values) 
     static const QRegularExpression oneTable(QStringLiteral(R"(^\s*select\s+\*\s+from\s+(\w+)\s*(?:$|where\b))"),
                                              QRegularExpression::CaseInsensitiveOption);
     QString ordered = sql;
-    QHash<QString, QString> words;
-    NumberPlaceholders(sql, &words);
+    const QHash<QString, QString> words = statementOf(sql).words;
     if (const auto m = oneTable.match(sql); m.hasMatch() && !words.contains(QStringLiteral("order")) &&
                                             !words.contains(QStringLiteral("group")) &&
                                             !words.contains(QStringLiteral("union")) &&
@@ -482,13 +509,19 @@ QueryResult ServerStore::select(const QString &sql, const QVariantList &values) 
             ordered += QStringLiteral(" ORDER BY ") + quoted(key.name);
     const Result r = run(ordered, values, Access::Reads);
     QueryResult result;
-    result.columns = columnNames(r.get(), sql);
-    const int columns = int(result.columns.size());
-    result.rows.resize(r.rows());
-    for (int row = 0; row < r.rows(); ++row) {
-        result.rows[row].resize(columns);
+    result.columns = columnNames(r.get(), words);
+    // A large declaration's rows are most of the time it takes to open: each
+    // row is built in place, each column's type looked up once.
+    const int columns = int(result.columns.size()), rows = r.rows();
+    std::vector<Oid> types(columns);
+    for (int column = 0; column < columns; ++column)
+        types[column] = PQftype(r.get(), column);
+    result.rows.reserve(rows);
+    for (int row = 0; row < rows; ++row) {
+        QVector<QVariant> &values = result.rows.emplace_back();
+        values.reserve(columns);
         for (int column = 0; column < columns; ++column)
-            result.rows[row][column] = r.value(row, column);
+            values.append(valueOf(r.get(), row, column, types[column]));
     }
     return result;
 }

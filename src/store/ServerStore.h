@@ -3,6 +3,7 @@
 // session holds. The reference lists stay in the local file.
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -66,6 +67,12 @@ private:
     };
     enum class Access { Reads, Writes };
     class Result;
+    // A statement as the server takes it, worked out once per text.
+    struct Statement {
+        QByteArray text;                 // the placeholders numbered
+        QHash<QString, QString> words;   // as written, by lower case
+        QByteArray name;                 // prepared under this name in the session; empty until then
+    };
 
     void connect();
     void useDeskTimeZone();
@@ -81,7 +88,8 @@ private:
     Result runOnce(const QString &sql, const QVariantList &values, Access access);
     Result runScript(const QString &sql);
     ServerError errorOf(pg_result *result) const;
-    QStringList columnNames(pg_result *result, const QString &sql);
+    Statement &statementOf(const QString &sql);
+    QStringList columnNames(pg_result *result, const QHash<QString, QString> &written);
     Key keyOf(const QString &table);
 
     QString m_connectionString;
@@ -93,6 +101,8 @@ private:
     QSet<QString> m_lostLocks;     // held before the session was lost, not yet taken back
     QHash<QString, Key> m_keys;    // by table, lower case
     QHash<uint, QString> m_tables; // table names by the server's object id
+    QHash<QString, Statement> m_statements;   // by the program's text
+    int m_prepared = 0;
 };
 
 }  // namespace d7

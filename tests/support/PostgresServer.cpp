@@ -32,7 +32,7 @@ QString serverPrograms() {
 
 }  // namespace
 
-PostgresServer::PostgresServer() : m_bin(serverPrograms()) {
+PostgresServer::PostgresServer(Syncs syncs) : m_bin(serverPrograms()), m_syncs(syncs) {
     if (!m_folder.isValid() || (geteuid() == 0 && chown(QFile::encodeName(m_folder.path()), kNobody, kNobody) != 0))
         qFatal("cannot prepare a folder for the test server");
     // The watchdog waits for the end of its input, which comes when this
@@ -70,14 +70,13 @@ bool PostgresServer::run(const QString &program, const QStringList &arguments, b
 }
 
 bool PostgresServer::start() {
-    // Nothing here needs to outlive a crash of the machine: no syncs. The
-    // server's clock is in a zone far from any desk's, so that a time taken
-    // in the server's zone rather than the desk's shows.
+    // The server's clock is in a zone far from any desk's, so that a time
+    // taken in the server's zone rather than the desk's shows.
+    const QString noSyncs = m_syncs == Syncs::Skipped ? " -F -c synchronous_commit=off -c full_page_writes=off" : "";
     return run("pg_ctl", {"-D", dataFolder(), "-l", m_folder.filePath("log"), "-w", "-o",
-                          QString("-p %1 -h 127.0.0.1 -k '%2' -F -c synchronous_commit=off -c full_page_writes=off "
-                                  "-c TimeZone=Pacific/Kiritimati")
+                          QString("-p %1 -h 127.0.0.1 -k '%2' -c TimeZone=Pacific/Kiritimati%3")
                               .arg(m_port)
-                              .arg(m_folder.path()),
+                              .arg(m_folder.path(), noSyncs),
                           "start"});
 }
 

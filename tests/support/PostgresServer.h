@@ -1,7 +1,8 @@
-// A private PostgreSQL server for one test program, in a temporary folder
-// (its data, socket and log), on a free port of the loopback address; run as
-// an ordinary user when the tests run as root, which the server refuses. A
-// watchdog stops it and removes the folder however the test program ends.
+// A private PostgreSQL server for one test program or benchmark, in a
+// temporary folder (its data, socket and log), on a free port of the loopback
+// address; run as an ordinary user when the tests run as root, which the
+// server refuses. A watchdog stops it and removes the folder however the
+// program ends.
 #pragma once
 
 #include <QProcess>
@@ -11,7 +12,10 @@ namespace d7test {
 
 class PostgresServer {
 public:
-    PostgresServer();   // ends the test program when the server cannot start
+    // The tests need nothing to outlive a crash of the machine and skip the
+    // syncs to disk; a benchmark of stores keeps them, as an office's server does.
+    enum class Syncs { Skipped, Kept };
+    explicit PostgresServer(Syncs syncs = Syncs::Skipped);   // ends the program when the server cannot start
     ~PostgresServer();
     // A fast shutdown: the sessions end, their transactions roll back. Both
     // tell whether they succeeded.
@@ -29,6 +33,7 @@ private:
 
     QTemporaryDir m_folder;
     QString m_bin;
+    Syncs m_syncs;
     int m_port = 0, m_databases = 0;
     QProcess m_watchdog;
 };
