@@ -7,10 +7,12 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QTableView>
 #include <QTreeWidget>
 
 #include "app/MainWindow.h"
+#include "app/Program.h"
 #include "backup/BackupPolicy.h"
 #include "declaration/Validation.h"
 #include "declaration/Declaration.h"
@@ -247,6 +249,29 @@ private slots:
         QCOMPARE(StoredRows("select Name from citizendata where afm='" + kAccented + "'"), QList<QStringList>{{"ΓΙΑΝΝΗΣ"}});
         OpenDeclaration(*d.form, kAccented);   // the store is open again
         QCOMPARE(d.form->findChild<StringGrid *>("StringGridYp")->cellText(2, 1), QStringLiteral("ΓΙΑΝΝΗΣ"));
+    }
+
+    // The server command keeps a server only once it answered, and never a
+    // password; a server out of reach at start-up ends the program, named.
+    void theServerCommandKeepsOnlyAServerThatAnswers() {
+        Desk desk;
+        PostgresServer server;
+        const QString office = server.connectionString(server.newDatabase()), nowhere = "postgresql://127.0.0.1:1/d7";
+        const struct { QString typed, kept, told; } cases[] = {
+            {office, office, "πέτυχε"}, {office + " password=x", office, "κωδικό"},
+            {nowhere, office, "127.0.0.1:1/d7"}, {"", "", "αρχείο αυτού"}};
+        for (const auto &c : cases) {
+            ModalAnswerer robot;
+            robot.type(c.typed).ok();
+            desk.form->findChild<QAction *>("ServerAction")->trigger();
+            QTRY_COMPARE(robot.pending(), 0);
+            QVERIFY2(robot.texts.last().contains(c.told), qPrintable(robot.texts.last()));
+            QCOMPARE(QSettings(kSettingsFileName, QSettings::IniFormat).value("server/uri").toString(), c.kept);
+        }
+        ModalAnswerer robot;
+        robot.ok();
+        QCOMPARE(RunProgram({"d7", "--server", nowhere}), 1);
+        QVERIFY(robot.texts.value(0).contains("127.0.0.1:1/d7"));
     }
 
     // An office on a server: a file's declarations copied onto it write the
