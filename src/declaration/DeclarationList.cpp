@@ -10,8 +10,6 @@ namespace {
 
 // Each declaration with its name, its office and kind (from its first general
 // row), its row counts and its last change.
-// Each declaration with its name, its office and kind (from its first general
-// row), its row counts and its last change.
 const QString kListSql = QStringLiteral(
     "select c.afm, c.Surname, c.Name, g.DOYName, g.DeclType, "
     "(select count(*) from table1 t where t.AFMYpox = c.afm), "
