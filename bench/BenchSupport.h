@@ -1,9 +1,12 @@
-// What the benchmarks share: their start, and a run repeated with its best
-// and median time.
+// What the benchmarks share: their start, the welcome screen answered, and a
+// run repeated with its best and median time.
 #pragma once
 
+#include <QApplication>
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <QPushButton>
+#include <QTimer>
 #include <QtGlobal>
 #include <QVector>
 #include <algorithm>
@@ -39,3 +42,20 @@ inline void DefaultToOffscreen() {
 
 // The repetitions asked for on the command line, nine by default.
 inline int Repetitions(int argc, char **argv) { return argc > 1 ? std::max(1, atoi(argv[1])) : 9; }
+
+// Answers the welcome screen as soon as it shows, as a user does, until stopped.
+class WelcomeAnswerer {
+public:
+    WelcomeAnswerer() {
+        QObject::connect(&m_timer, &QTimer::timeout, [] {
+            if (QWidget *modal = QApplication::activeModalWidget())
+                if (auto *button = modal->findChild<QPushButton *>(QStringLiteral("Button1")))
+                    button->click();
+        });
+        m_timer.start(0);
+    }
+    void stop() { m_timer.stop(); }
+
+private:
+    QTimer m_timer;
+};

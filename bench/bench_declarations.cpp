@@ -230,14 +230,7 @@ int main(int argc, char **argv) {
     fillStore();
     std::printf("%d declarations stored in %.1f s\n", kDeclarations, filling.nsecsElapsed() / 1e9);
 
-    // The user answers the welcome screen as soon as it shows.
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [] {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            if (auto *button = modal->findChild<QPushButton *>(QStringLiteral("Button1")))
-                button->click();
-    });
-    answer.start(0);
+    WelcomeAnswerer answer;
     MainWindow form;
     answer.stop();
     form.setStartHintPending(false);

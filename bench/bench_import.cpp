@@ -24,6 +24,7 @@
 #include "format/UploadFileReader.h"
 #include "store/Database.h"
 #include "store/Engine.h"
+#include "store/StoreDriver.h"
 
 using namespace d7;
 
@@ -44,10 +45,7 @@ QString taxNumber(int n) {
 QStringList columnsOf(const QString &table) {
     Connection c;
     c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::Read);
-    Dataset ds(&c);
-    ds.setCommandText(QStringLiteral("select * from %1 where 1=0").arg(table));
-    ds.open();
-    return ds.fieldNames();
+    return c.driver().select(QStringLiteral("select * from %1 where 1=0").arg(table)).columns;
 }
 
 QVector<QVariant> row(const QStringList &values) {

@@ -16,6 +16,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "BenchSupport.h"
 #include "widgets/Command.h"
 #include "widgets/Dialogs.h"
 #include "app/MainWindow.h"
@@ -51,14 +52,7 @@ int child(int argc, char **argv, bool program) {
         bare.show();
         return QApplication::exec();
     }
-    // The user answers the welcome screen as soon as it shows.
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [] {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            if (auto *button = modal->findChild<QPushButton *>(QStringLiteral("Button1")))
-                button->click();
-    });
-    answer.start(0);
+    WelcomeAnswerer answer;
     QApplication::setApplicationName(d7::kApplicationTitle);
     QApplication::setWindowIcon(d7::ProgramIcon());
     d7::MainWindow form;
