@@ -41,10 +41,15 @@ private slots:
         QVERIFY(form->keyboardLock().capsLock());
         QVERIFY(capsSeenFromOutside());
         QCOMPARE(form->keyboardLock().changeCount(), 1);
+        bool capsWhileTypingAServer = true;   // an address is typed as it is
+        ModalAnswerer robot;
+        robot.custom([&](QWidget *w) { capsWhileTypingAServer = lock.capsLock(); w->close(); });
+        form->findChild<QAction *>("ServerAction")->trigger();
+        QVERIFY(!capsWhileTypingAServer && form->keyboardLock().capsLock());
         form->close();
         QVERIFY(!lock.capsLock());
         QVERIFY(!capsSeenFromOutside());
-        QCOMPARE(form->keyboardLock().changeCount(), 2);
+        QCOMPARE(form->keyboardLock().changeCount(), 4);
     }
 
     void aLockAlreadyOnIsNotToggledAndIsOffAfterShutDown() {

@@ -31,4 +31,18 @@ private:
     int m_changes = 0;
 };
 
+// Caps Lock off while it lives, as it was afterwards: for what must be typed
+// as it is (a server's address, a password), which capitals would spoil.
+class CapsLockReleased {
+public:
+    explicit CapsLockReleased(KeyboardLock &lock) : m_lock(lock), m_wasOn(lock.capsLock()) { lock.setCapsLock(false); }
+    ~CapsLockReleased() { m_lock.setCapsLock(m_wasOn); }
+    CapsLockReleased(const CapsLockReleased &) = delete;
+    CapsLockReleased &operator=(const CapsLockReleased &) = delete;
+
+private:
+    KeyboardLock &m_lock;
+    bool m_wasOn;
+};
+
 }  // namespace d7

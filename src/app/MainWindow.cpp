@@ -97,6 +97,8 @@ MainWindow::~MainWindow() {
 namespace {
 
 QString askServerPassword(const QString &server) {
+    KeyboardLock keyboard;
+    const CapsLockReleased typedAsIs(keyboard);
     return PasswordBox(QStringLiteral("Κωδικός διακομιστή"),
                        QStringLiteral("Ο διακομιστής %1 ζητά κωδικό πρόσβασης:").arg(server));
 }
@@ -370,6 +372,7 @@ void MainWindow::restoreBackup() {
 void MainWindow::showStatusNote(const QString &note) { m_statusNote->setText(note); }
 
 void MainWindow::chooseServer() {
+    const CapsLockReleased typedAsIs(*m_keyboardLock);
     const QString current = m_server.isEmpty() ? ConfiguredServer() : m_server;
     const QString server = InputBox(
         QStringLiteral("Διακομιστής Γραφείου"),
