@@ -2,11 +2,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <memory>
 
 #include "declaration/Declaration.h"
 #include "files/WholeFile.h"
 #include "print/PrintPages.h"
 #include "print/PrintPreview.h"
+#include "print/WorkProgress.h"
 #include "widgets/Dialogs.h"
 
 namespace d7 {
@@ -21,14 +23,8 @@ QList<StoredRow> storedRows(Declaration &declaration, DeclarationTable table) {
     return QList<StoredRow>(stored.rows.begin(), stored.rows.end());
 }
 
-template <class Preview>
-void ShowPrintPage(const QString &taxNumber, QWidget *window, const QString &fileName, const QByteArray &page) {
-    const QString path = WritePrintPage(fileName, page, PrintPageFolders());
-    if (path.isEmpty()) {
-        ShowMessageText(kPrintPreparationFailedMessage);
-        return;
-    }
-    Preview preview(path, taxNumber, window);
+// Shows the preview made, says why there is none, or nothing when the user cancelled.
+void ShowPreview(PrintPreview &preview) {
     if (preview.cancelled())
         return;
     if (!preview.pageShown()) {
@@ -67,14 +63,32 @@ QString WritePrintPage(const QString &fileName, const QByteArray &page, const QS
 }
 
 void PrintGeneralData(Declaration &declaration, QWidget *window) {
-    ShowPrintPage<GeneralDataPreview>(declaration.taxNumber(), window, QStringLiteral("GD.htm"),
-                                      GeneralDataPage(GatherGeneralData(declaration)));
+    const QString path =
+        WritePrintPage(QStringLiteral("GD.htm"), GeneralDataPage(GatherGeneralData(declaration)), PrintPageFolders());
+    if (path.isEmpty())
+        return ShowMessageText(kPrintPreparationFailedMessage);
+    GeneralDataPreview preview(path, declaration.taxNumber(), window);
+    ShowPreview(preview);
 }
 
 void PrintTables(Declaration &declaration, QWidget *window) {
-    ShowPrintPage<TablesPreview>(declaration.taxNumber(), window, QStringLiteral("Tables.htm"),
-                                 TablesPage(storedRows(declaration, DeclarationTable::Table1),
-                                            storedRows(declaration, DeclarationTable::Table2)));
+    std::unique_ptr<TablesPreview> preview;
+    {
+        // Tens of thousands of rows take a while to write: the page shares the
+        // preview's progress, and Cancel while it is written leaves none.
+        WorkProgress progress(kPreparingPreviewLabel, window);
+        const QByteArray page = TablesPage(storedRows(declaration, DeclarationTable::Table1),
+                                           storedRows(declaration, DeclarationTable::Table2),
+                                           PartOf(progress.callback(), 0, kTablesPageShare));
+        if (progress.cancelled())
+            return;
+        const QString path = WritePrintPage(QStringLiteral("Tables.htm"), page, PrintPageFolders());
+        if (!path.isEmpty())
+            preview = std::make_unique<TablesPreview>(path, declaration.taxNumber(), window, &progress);
+    }
+    if (!preview)
+        return ShowMessageText(kPrintPreparationFailedMessage);
+    ShowPreview(*preview);
 }
 
 }  // namespace d7

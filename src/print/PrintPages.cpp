@@ -151,7 +151,8 @@ struct PrintTable {
     std::span<const int> printedPositions;
 };
 
-void WritePrintTable(PageText &page, const PrintTable &table, const QList<StoredRow> &rows) {
+// False when proceed, told the share of all rows written, said to stop.
+bool WritePrintTable(PageText &page, const PrintTable &table, const QList<StoredRow> &rows, const Proceed &proceed) {
     page.line(QStringLiteral(R"(<table width="100%" border="1" cellpadding="0" cellspacing="0">)"));
     const QString headingRow = QStringLiteral(R"(<tr bgcolor="#CCFFFF" align="center">)");
     page.line(headingRow + HeadingCells(table.firstHeadings) + QLatin1String("</tr>"));
@@ -162,8 +163,11 @@ void WritePrintTable(PageText &page, const PrintTable &table, const QList<Stored
         for (int position : table.printedPositions)
             line += position == kAddress ? AddressCell(row) : StoredCell(row.value(position));
         page.line(line + QLatin1String("</tr>"));
+        if (proceed && ordinal % 256 == 0 && !proceed(double(ordinal) / rows.size()))
+            return false;
     }
     page.line(QStringLiteral("</table>"));
+    return true;
 }
 
 const Heading kTable1FirstHeadings[] = {
@@ -308,7 +312,9 @@ QByteArray GeneralDataPage(const GeneralDataValues &values) {
     return page.take();
 }
 
-QByteArray TablesPage(const QList<StoredRow> &table1Rows, const QList<StoredRow> &table2Rows) {
+QByteArray TablesPage(const QList<StoredRow> &table1Rows, const QList<StoredRow> &table2Rows,
+                      const Proceed &proceed) {
+    const double table1Share = double(table1Rows.size()) / std::max<qsizetype>(1, table1Rows.size() + table2Rows.size());
     const QString authority = kAuthorityName + QLatin1String(" - ") + kAuthorityDepartment;
     PageText page;
     page.line(QStringLiteral(R"(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN" )"
@@ -322,9 +328,11 @@ QByteArray TablesPage(const QList<StoredRow> &table1Rows, const QList<StoredRow>
     page.lines({R"(<tr><td class="style2"><font size="1">ΠΙΝΑΚΑΣ 1: ΣΤΟΙΧΕΙΑ ΟΙΚΟΠΕΔΩΝ (ΕΝΤΟΣ ΣΧΕΔΙΟΥ ή ΟΙΚΙΣΜΟΥ))",
                 "ΚΑΙ ΚΤΙΣΜΑΤΩΝ (ΕΝΤΟΣ και ΕΚΤΟΣ ΣΧΕΔΙΟΥ)</font></td></tr>",
                 R"(<tr><td class="style2">)"});
-    WritePrintTable(page, kTable1, table1Rows);
+    if (!WritePrintTable(page, kTable1, table1Rows, proceed ? PartOf(proceed, 0, table1Share) : Proceed()))
+        return {};
     page.line(QStringLiteral(R"(<br><font size="1">ΠΙΝΑΚΑΣ 2: ΣΤΟΙΧΕΙΑ ΑΓΡΟΤΕΜΑΧΙΩΝ</font><br>)"));
-    WritePrintTable(page, kTable2, table2Rows);
+    if (!WritePrintTable(page, kTable2, table2Rows, proceed ? PartOf(proceed, table1Share, 1) : Proceed()))
+        return {};
     page.lines({R"(<p class="style2">* Όσα τετραγωνίδια έχουν αστερίσκο συμπληρώνονται από την υπηρεσία</p>)",
                 "</td></tr>", "</tbody>", "</table>", "</body></html>"});
     return page.take();

@@ -8,6 +8,8 @@
 #include <QVariant>
 #include <QVector>
 
+#include "print/TablesSheet.h"
+
 namespace d7 {
 
 // One stored row as its dataset holds it: the value of each column by
@@ -28,7 +30,9 @@ struct GeneralDataValues {
 
 QByteArray GeneralDataPage(const GeneralDataValues &values);
 
-// Rows of table1 and table2, columns by their stored position.
-QByteArray TablesPage(const QList<StoredRow> &table1Rows, const QList<StoredRow> &table2Rows);
+// Rows of table1 and table2, columns by their stored position. Told how far it
+// is as it goes; empty when proceed said to stop.
+QByteArray TablesPage(const QList<StoredRow> &table1Rows, const QList<StoredRow> &table2Rows,
+                      const Proceed &proceed = {});
 
 }  // namespace d7

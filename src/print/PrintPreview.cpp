@@ -84,7 +84,10 @@ GeneralDataPreview::GeneralDataPreview(const QString &pagePath, const QString &t
     m_shown = !m_viewer->document()->isEmpty();
 }
 
-TablesPreview::TablesPreview(const QString &pagePath, const QString &taxNumber, QWidget *parent)
+const QString kPreparingPreviewLabel = QStringLiteral("Προετοιμασία της προεπισκόπησης…");
+
+TablesPreview::TablesPreview(const QString &pagePath, const QString &taxNumber, QWidget *parent,
+                             WorkProgress *pageProgress)
     : PrintPreview({"PrintTablesForm", QStringLiteral("Εκτύπωση Πινάκων"),
                     QStringLiteral("Πατήστε το κουμπί \"Εκτύπωση\", επιλέξτε οριζόντιο προσανατολισμό (landscape) και "
                                    "μηδενίστε τα περιθώρια δεξιά-αριστερά"),
@@ -93,8 +96,9 @@ TablesPreview::TablesPreview(const QString &pagePath, const QString &taxNumber, 
     QFile file(pagePath);
     if (!file.open(QIODevice::ReadOnly))
         return;
-    WorkProgress progress(QStringLiteral("Προετοιμασία της προεπισκόπησης…"), parent);
-    const Proceed proceed = progress.callback();
+    std::optional<WorkProgress> ownProgress;
+    WorkProgress &progress = pageProgress ? *pageProgress : ownProgress.emplace(kPreparingPreviewLabel, parent);
+    const Proceed proceed = PartOf(progress.callback(), pageProgress ? kTablesPageShare : 0, 1);
     std::optional<TablesSheet> sheet = ReadTablesSheet(file.readAll(), PartOf(proceed, 0, 0.4));
     if (sheet)
         m_pages = TablesPages::measure(std::move(*sheet), font().family(), PartOf(proceed, 0.4, 0.7));

@@ -17,6 +17,11 @@ namespace d7 {
 
 class HtmlViewer;
 class PageView;
+class WorkProgress;
+
+extern const QString kPreparingPreviewLabel;
+// The share of the preparation's progress that writing the tables page takes.
+constexpr double kTablesPageShare = 0.3;
 
 class PrintPreview : public QDialog {
     Q_OBJECT
@@ -70,7 +75,9 @@ private:
 class TablesPreview : public PrintPreview {
     Q_OBJECT
 public:
-    TablesPreview(const QString &pagePath, const QString &taxNumber, QWidget *parent);
+    // Under the progress of the page's writing, when given; else its own.
+    TablesPreview(const QString &pagePath, const QString &taxNumber, QWidget *parent,
+                  WorkProgress *pageProgress = nullptr);
 
 private:
     PrintOutcome print(QPrinter &printer);
