@@ -24,7 +24,7 @@ class Connection;
 class DeclarationsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Role { SearchRole = Qt::UserRole, SortRole, TaxNumberRole };
+    enum Role { TaxNumberRole = Qt::UserRole };
     enum Column { TaxNumber, Surname, Name, TaxOffice, Kind, Table1Rows, Table2Rows, Changed, HeldBy, ColumnCount };
 
     explicit DeclarationsModel(QObject *parent = nullptr);
@@ -33,6 +33,9 @@ public:
     void setHolders(QHash<QString, QString> holders);
     void removeDeclaration(const QString &taxNumber);
     const DeclarationSummary *declaration(const QString &taxNumber) const;
+    const QString &searchKey(int row) const { return m_searchKeys[row]; }
+    // Whether the left row goes before the right one when the column is sorted.
+    bool lessThan(int left, int right, int column) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -43,8 +46,9 @@ private:
     QVector<DeclarationSummary> m_declarations;
     QVector<QString> m_searchKeys;
     // Names in the order a reader expects, accents aside: compared as they
-    // are, with no locale's rules to apply on each comparison.
-    QVector<std::array<QString, 3>> m_sortKeys;
+    // are, with no locale's rules to apply on each comparison. Made at the
+    // first sort by a name, not with the window.
+    mutable QVector<std::array<QString, 3>> m_sortKeys;
     QHash<QString, QString> m_holders;
 };
 
@@ -57,6 +61,7 @@ public:
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
+    bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
 
 private:
     QString m_search;
