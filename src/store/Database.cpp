@@ -13,13 +13,7 @@ namespace d7 {
 const QString kDatabaseFileName = QStringLiteral("devdoy_1010.mdb");
 const QString kDatabasePassword = QStringLiteral("pwqxtr42");
 
-QString SchemaSql() {
-    InitResources();
-    QFile f(QStringLiteral(":/store/schema.sql"));
-    if (!f.open(QIODevice::ReadOnly))
-        throw EngineError(QStringLiteral("the schema resource is missing"));
-    return QString::fromUtf8(f.readAll());
-}
+QString SchemaSql() { return ResourceText(QStringLiteral(":/store/schema.sql")); }
 
 namespace {
 

@@ -70,13 +70,7 @@ const QHash<QString, QHash<QString, QString>> &FileSchemaNames() {
     return names;
 }
 
-QString ServerSchemaSql() {
-    InitResources();
-    QFile f(QStringLiteral(":/store/schema-server.sql"));
-    if (!f.open(QIODevice::ReadOnly))
-        throw EngineError(QStringLiteral("the server schema resource is missing"));
-    return QString::fromUtf8(f.readAll());
-}
+QString ServerSchemaSql() { return ResourceText(QStringLiteral(":/store/schema-server.sql")); }
 
 // Walks a statement outside its literals: "?" placeholders become the
 // server's $1, $2...; quoted names go to lower case, as the server's tables

@@ -61,6 +61,17 @@ public:
     }
 };
 
+// What the program's file dialogs share: Qt's own dialog with Greek details,
+// the pattern, and room for the places' Greek names ("Υπολογιστής"), which
+// Qt's narrow default would cut short.
+void prepareFileDialog(QFileDialog &dialog, const QString &pattern) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setProxyModel(new GreekFileDetails(&dialog));
+    dialog.setNameFilter(pattern);
+    if (auto *split = dialog.findChild<QSplitter *>(QStringLiteral("splitter")))
+        split->setSizes({150, 450});
+}
+
 }  // namespace
 
 int TitleBarWidth(const QString &title) {
@@ -147,20 +158,14 @@ bool MayReplaceFile(const QString &path) {
 QString SaveFileName(const QString &caption, const QString &pattern, const QString &defaultSuffix,
                      const QString &proposedPath) {
     QFileDialog dialog(dialogParent(), caption);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    prepareFileDialog(dialog, pattern);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setProxyModel(new GreekFileDetails(&dialog));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(pattern);
     dialog.setDefaultSuffix(defaultSuffix);
     const QFileInfo proposed(proposedPath);
     dialog.setDirectory(proposed.absolutePath());
     dialog.selectFile(proposed.fileName());
-    // Room for the places' Greek names ("Υπολογιστής"), which Qt's narrow
-    // default would cut short.
-    if (auto *split = dialog.findChild<QSplitter *>(QStringLiteral("splitter")))
-        split->setSizes({150, 450});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
@@ -182,14 +187,10 @@ int BeepCount() { return beeps; }
 
 QStringList OpenFileNames(const QString &caption, const QString &pattern, const QString &folder) {
     QFileDialog dialog(dialogParent(), caption);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setProxyModel(new GreekFileDetails(&dialog));
+    prepareFileDialog(dialog, pattern);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
-    dialog.setNameFilter(pattern);
     dialog.setDirectory(folder);
-    if (auto *split = dialog.findChild<QSplitter *>(QStringLiteral("splitter")))
-        split->setSizes({150, 450});
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles();
