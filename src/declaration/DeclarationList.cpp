@@ -1,6 +1,7 @@
 #include "declaration/DeclarationList.h"
 
 #include "store/CommandRetry.h"
+#include "store/Database.h"
 #include "store/Engine.h"
 #include "store/StoreDriver.h"
 
@@ -56,9 +57,9 @@ bool FindDeclaration(Connection &store, const QString &taxNumber, DeclarationSum
 
 void DeleteDeclaration(Connection &store, const QString &taxNumber) {
     RunAsOneTransaction(store, [&] {
-        store.execute(QStringLiteral("delete from citizendata where afm = ?"), {taxNumber});
-        for (const char *table : {"generaldata", "wifedata", "ekprosopos", "children", "table1", "TABLE2"})
-            store.execute(QStringLiteral("delete from %1 where AFMYpox = ?").arg(QLatin1String(table)), {taxNumber});
+        for (const auto &[table, key] : kDeclarationTables)
+            store.execute(QStringLiteral("delete from %1 where %2 = ?").arg(QLatin1String(table), QLatin1String(key)),
+                          {taxNumber});
         // Last: the deletions above stamped it once more.
         store.execute(QStringLiteral("delete from declaration_changes where afm = ?"), {taxNumber});
     });

@@ -24,11 +24,6 @@ namespace {
 
 const QString kTemporarySuffix = QStringLiteral(".d7-partial");
 
-// The tables a declaration is stored in; a copy without any of them, or with
-// other columns, would not give the program its declarations back.
-const QStringList kDeclarationTables = {"citizendata", "wifedata", "generaldata", "ekprosopos",
-                                        "children",    "table1",   "TABLE2"};
-
 // The one place that reaches past the engine adapter: the online backup
 // needs the engine's own handles of both files.
 sqlite3 *EngineHandle(const Connection &connection) {
@@ -42,8 +37,8 @@ QString systemError(const QString &what, const QString &path) {
     return QStringLiteral("%1 %2: %3").arg(what, path, QString::fromLocal8Bit(std::strerror(errno)));
 }
 
-// The first column of every row a statement returns, as text.
-QStringList firstColumn(Connection &connection, const QString &sql, int column = 0) {
+// One column (the first unless told) of every row a statement returns, as text.
+QStringList columnValues(Connection &connection, const QString &sql, int column = 0) {
     Dataset rows(&connection);
     rows.setCommandText(sql);
     rows.open();
@@ -61,10 +56,10 @@ const QList<QStringList> &SchemaColumns() {
         sqlite3 *db = nullptr;
         sqlite3_open(":memory:", &db);
         if (sqlite3_exec(db, SchemaSql().toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK)
-            for (const QString &table : kDeclarationTables) {
+            for (const DeclarationTableName &table : kDeclarationTables) {
                 QStringList names;
                 sqlite3_stmt *st = nullptr;
-                const QByteArray sql = QStringLiteral("PRAGMA table_info(%1)").arg(table).toUtf8();
+                const QByteArray sql = QStringLiteral("PRAGMA table_info(%1)").arg(QLatin1String(table.name)).toUtf8();
                 sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr);
                 while (st && sqlite3_step(st) == SQLITE_ROW)
                     names << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st, 1)));
@@ -77,22 +72,19 @@ const QList<QStringList> &SchemaColumns() {
     return columns;
 }
 
+// A copy without any of the declaration tables, or with other columns, would
+// not give the program its declarations back.
 bool holdsDeclarationTables(Connection &connection) {
     const QList<QStringList> &expected = SchemaColumns();
-    if (expected.size() != kDeclarationTables.size())
+    if (expected.size() != qsizetype(kDeclarationTables.size()))
         return false;
-    for (int i = 0; i < kDeclarationTables.size(); ++i) {
-        const QStringList found = firstColumn(connection, QStringLiteral("PRAGMA table_info(%1)").arg(kDeclarationTables[i]), 1);
+    for (int i = 0; i < int(kDeclarationTables.size()); ++i) {
+        const QStringList found = columnValues(
+            connection, QStringLiteral("PRAGMA table_info(%1)").arg(QLatin1String(kDeclarationTables[i].name)), 1);
         if (found.join(',').compare(expected[i].join(','), Qt::CaseInsensitive) != 0)
             return false;
     }
     return true;
-}
-
-// The salt a database file begins with, which its key was derived with.
-QByteArray fileSalt(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.read(16) : QByteArray();
 }
 
 void removeWithJournal(const QString &path) {
@@ -279,14 +271,14 @@ CopyCheck CheckCopy(const QString &path, const QString &password, const QByteArr
         return result;
     }
     try {
-        const QStringList problems = firstColumn(copy, QStringLiteral("PRAGMA integrity_check"));
+        const QStringList problems = columnValues(copy, QStringLiteral("PRAGMA integrity_check"));
         if (problems != QStringList{QStringLiteral("ok")}) {
             result.fault = CopyFault::Damaged;
             result.detail = problems.mid(0, 3).join(QStringLiteral("; "));
         } else if (!holdsDeclarationTables(copy)) {
             result.fault = CopyFault::MissingTables;
         } else {
-            result.declarations = firstColumn(copy, QStringLiteral("SELECT count(*) FROM citizendata")).value(0).toInt();
+            result.declarations = columnValues(copy, QStringLiteral("SELECT count(*) FROM citizendata")).value(0).toInt();
             result.fault = CopyFault::None;
         }
     } catch (const std::exception &e) {
@@ -301,7 +293,7 @@ int CountDeclarations(const QString &path, const QString &password, const QByteA
     try {
         Connection copy;
         copy.open(path, password, Connection::Mode::Read, rawKey);
-        return firstColumn(copy, QStringLiteral("SELECT count(*) FROM citizendata")).value(0).toInt();
+        return columnValues(copy, QStringLiteral("SELECT count(*) FROM citizendata")).value(0).toInt();
     } catch (const std::exception &) {
         return -1;
     }
@@ -311,9 +303,9 @@ void CopyDatabase(const QString &database, const QString &password, const QStrin
     // The key is derived once for the file, its copy and the check; a salt
     // that changed meanwhile (the file was replaced) leaves all three to the
     // password.
-    const QByteArray salt = fileSalt(database);
+    const QByteArray salt = FileSalt(database);
     QByteArray key = DeriveRawKey(database, password);
-    if (fileSalt(database) != salt)
+    if (FileSalt(database) != salt)
         key.clear();
     // Read-write, so that what a killed program left in the journal is rolled
     // back first; the copy itself only reads.

@@ -1,5 +1,5 @@
-// A writing command as one transaction, for callers without a window to ask
-// the user (an import, a copy, a benchmark).
+// A writing command as one transaction, run again when another desk's
+// transaction got in its way (the open declaration's stores, a deletion, an import).
 #pragma once
 
 #include <functional>

@@ -1,8 +1,5 @@
 #include "store/Database.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include "store/Engine.h"
 #include "store/FileStore.h"
 #include "store/Resources.h"
@@ -12,6 +9,13 @@ namespace d7 {
 
 const QString kDatabaseFileName = QStringLiteral("devdoy_1010.mdb");
 const QString kDatabasePassword = QStringLiteral("pwqxtr42");
+const std::array<DeclarationTableName, 7> kDeclarationTables = {{{"citizendata", "afm"},
+                                                                 {"wifedata", "afmypox"},
+                                                                 {"generaldata", "afmypox"},
+                                                                 {"ekprosopos", "afmypox"},
+                                                                 {"children", "afmypox"},
+                                                                 {"table1", "afmypox"},
+                                                                 {"TABLE2", "afmypox"}}};
 
 QString SchemaSql() { return ResourceText(QStringLiteral(":/store/schema.sql")); }
 
@@ -34,16 +38,15 @@ QString changeTriggers(const QString &table, const QString &key) {
 
 QString changeLogSql() {
     QString sql = QStringLiteral("CREATE TABLE IF NOT EXISTS declaration_changes (afm TEXT PRIMARY KEY, changed TEXT NOT NULL);\n");
-    sql += changeTriggers(QStringLiteral("citizendata"), QStringLiteral("afm"));
-    for (const char *table : {"wifedata", "generaldata", "ekprosopos", "children", "table1", "TABLE2"})
-        sql += changeTriggers(QLatin1String(table), QStringLiteral("afmypox"));
+    for (const auto &[table, taxNumber] : kDeclarationTables)
+        sql += changeTriggers(QLatin1String(table), QLatin1String(taxNumber));
     return sql;
 }
 
 }  // namespace
 
 void CreateDatabase(const QString &path, const QString &password) {
-    FileStore::create(path, password);
+    FileStore::create(path);
     Connection c;
     c.open(path, password, Connection::Mode::ReadWrite);
     c.execute(SchemaSql());
@@ -57,7 +60,7 @@ void PrepareChangeLog(Connection &store) {
     // Read first: the write lock is taken only for a file that lacks the log.
     const QueryResult present = store.driver().select(QStringLiteral(
         "SELECT count(*) FROM sqlite_master WHERE name = 'declaration_changes' OR name LIKE '%\\_stamp' ESCAPE '\\'"));
-    if (present.rows.value(0).value(0).toInt() == 1 + 7 * 3)
+    if (present.rows.value(0).value(0).toInt() == 1 + 3 * int(kDeclarationTables.size()))
         return;
     Transaction prepare(store);
     store.execute(changeLogSql());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 
 namespace d7 {
 
@@ -9,6 +10,13 @@ class Connection;
 
 extern const QString kDatabaseFileName;   // looked up in the current folder
 extern const QString kDatabasePassword;
+
+// The tables a declaration is stored in, each with the column that holds the
+// tax number of the person liable it belongs to.
+struct DeclarationTableName {
+    const char *name, *taxNumberColumn;
+};
+extern const std::array<DeclarationTableName, 7> kDeclarationTables;
 
 // The schema as one script (tables in their column order, indexes).
 QString SchemaSql();

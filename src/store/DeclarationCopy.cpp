@@ -2,6 +2,7 @@
 
 #include <QSet>
 
+#include "store/Database.h"
 #include "store/Engine.h"
 #include "store/ServerError.h"
 #include "store/StoreDriver.h"
@@ -9,11 +10,6 @@
 namespace d7 {
 
 namespace {
-
-// The declaration tables, each with the column that holds a row's tax number.
-const std::pair<const char *, const char *> kDeclarationTables[] = {
-    {"citizendata", "afm"},     {"wifedata", "afmypox"}, {"generaldata", "afmypox"}, {"ekprosopos", "afmypox"},
-    {"children", "AFMYpox"}, {"table1", "AFMYpox"},   {"TABLE2", "AFMYpox"}};
 
 int columnOf(const QStringList &columns, const QString &name) {
     for (int i = 0; i < columns.size(); ++i)

@@ -250,11 +250,8 @@ void Dataset::open() {
         if (keyColumn >= 0)
             table = m.captured(1);
     }
-    const QStringList names = result.columns;
-    QVector<QVector<QVariant>> rows = std::move(result.rows);
-
-    m_fieldNames = names;
-    m_rows = std::move(rows);
+    m_fieldNames = std::move(result.columns);
+    m_rows = std::move(result.rows);
     m_table = table;
     m_keyColumn = keyColumn;
     m_buffer.clear();

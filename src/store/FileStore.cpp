@@ -1,6 +1,5 @@
 #include "store/FileStore.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -138,12 +137,16 @@ private:
 // the SHA-1 primitive rather than the library's one-call PBKDF2, whose
 // per-round set-up makes it nearly three times slower; this is the longest
 // step of the start.
-QByteArray DeriveRawKey(const QString &path, const QString &password) {
-    constexpr int kSaltSize = 16, kKeySize = 32, kIterations = 64000, kBlock = 64;
+constexpr int kSaltSize = 16;
+
+QByteArray FileSalt(const QString &path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray salt = file.read(kSaltSize);
+    return file.open(QIODevice::ReadOnly) ? file.read(kSaltSize) : QByteArray();
+}
+
+QByteArray DeriveRawKey(const QString &path, const QString &password) {
+    constexpr int kKeySize = 32, kIterations = 64000, kBlock = 64;
+    const QByteArray salt = FileSalt(path);
     if (salt.size() != kSaltSize)
         return {};
     QByteArray secret = password.toUtf8();
@@ -258,7 +261,7 @@ FileStore::~FileStore() {
         sqlite3_close(m_db);
 }
 
-void FileStore::create(const QString &path, const QString &password) {
+void FileStore::create(const QString &path) {
     if (QFileInfo::exists(path))
         throw EngineError(QStringLiteral("%1 exists already").arg(path));
     sqlite3 *db = nullptr;
@@ -269,7 +272,6 @@ void FileStore::create(const QString &path, const QString &password) {
         throw EngineError(text);
     }
     sqlite3_close(db);
-    FileStore keyed(path, password, Access::ReadWrite);
 }
 
 void FileStore::runScript(const QString &sql) {
@@ -363,7 +365,7 @@ QVariant FileStore::insertRow(const QString &table, const QStringList &columns, 
         const QString marks = QStringLiteral("?,").repeated(columns.size()).chopped(1);
         sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(quoteIdentifier(table), names.join(','), marks);
     }
-    execute(sql, values.isEmpty() ? QVariantList{} : values);
+    execute(sql, values);
     return QVariant(qlonglong(sqlite3_last_insert_rowid(m_db)));
 }
 

@@ -18,6 +18,9 @@ namespace d7 {
 // part of opening), so that further connections open at once. Empty when the
 // file holds no salt to derive it with.
 QByteArray DeriveRawKey(const QString &path, const QString &password);
+// The salt a database file begins with, which its key is derived with; empty
+// when the file cannot be read.
+QByteArray FileSalt(const QString &path);
 
 class FileStore : public StoreDriver {
 public:
@@ -33,8 +36,9 @@ public:
     FileStore(const FileStore &) = delete;
     FileStore &operator=(const FileStore &) = delete;
 
-    // Makes a new file keyed with the password; refuses an existing one.
-    static void create(const QString &path, const QString &password);
+    // Makes a new, empty file; refuses an existing one. The first connection
+    // that writes to it keys it.
+    static void create(const QString &path);
 
     QString location() const override { return m_path; }
     QueryResult select(const QString &sql, const QVariantList &values = {}) override;

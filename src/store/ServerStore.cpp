@@ -16,7 +16,6 @@
 
 namespace d7 {
 
-const int kServerSchemaVersion = 1;
 
 ServerError::ServerError(Kind kind, const QString &text, const QString &sqlState, const QString &desk)
     : EngineError(text), m_kind(kind), m_sqlState(sqlState), m_desk(desk) {}
@@ -76,7 +75,7 @@ QString ServerSchemaSql() { return ResourceText(QStringLiteral(":/store/schema-s
 // server's $1, $2...; quoted names go to lower case, as the server's tables
 // are named; the words are collected as written (the names of computed
 // columns are given back in the statement's own letter case).
-QString NumberPlaceholders(const QString &sql, QHash<QString, QString> *words = nullptr) {
+QString NumberPlaceholders(const QString &sql, QHash<QString, QString> &words) {
     QString out;
     out.reserve(sql.size() + 16);
     int number = 0;
@@ -88,8 +87,8 @@ QString NumberPlaceholders(const QString &sql, QHash<QString, QString> *words = 
                 j += sql[j] == c ? 2 : 1;
             const QString literal = sql.mid(i, j - i + 1);
             out += c == QLatin1Char('"') ? literal.toLower() : literal;
-            if (words && c == QLatin1Char('"'))
-                words->insert(literal.mid(1, literal.size() - 2).toLower(), literal.mid(1, literal.size() - 2));
+            if (c == QLatin1Char('"'))
+                words.insert(literal.mid(1, literal.size() - 2).toLower(), literal.mid(1, literal.size() - 2));
             i = j + 1;
         } else if (c == QLatin1Char('-') && i + 1 < n && sql[i + 1] == QLatin1Char('-')) {
             const int j = sql.indexOf(QLatin1Char('\n'), i);
@@ -103,8 +102,7 @@ QString NumberPlaceholders(const QString &sql, QHash<QString, QString> *words = 
             while (j < n && (sql[j].isLetterOrNumber() || sql[j] == QLatin1Char('_')))
                 ++j;
             const QString word = sql.mid(i, j - i);
-            if (words)
-                words->insert(word.toLower(), word);
+            words.insert(word.toLower(), word);
             out += word;
             i = j;
         } else {
@@ -192,6 +190,9 @@ const char *const kLockHolders =
 void ignoreNotice(void *, const char *) {}
 
 constexpr qsizetype kStatementsKept = 500;
+
+// The version of the server's tables that this program reads and writes.
+constexpr int kServerSchemaVersion = 1;
 
 }  // namespace
 
@@ -458,7 +459,7 @@ ServerStore::Statement &ServerStore::statementOf(const QString &sql) {
             m_statements.clear();
         }
         Statement statement;
-        statement.text = NumberPlaceholders(sql, &statement.words).toUtf8();
+        statement.text = NumberPlaceholders(sql, statement.words).toUtf8();
         it = m_statements.insert(sql, statement);
     }
     return *it;

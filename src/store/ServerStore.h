@@ -16,9 +16,6 @@ struct pg_result;
 
 namespace d7 {
 
-// The version of the server's tables that this program reads and writes.
-extern const int kServerSchemaVersion;
-
 class ServerStore : public StoreDriver {
 public:
     // Connects with a connection string in libpq's own syntax (a URI, key

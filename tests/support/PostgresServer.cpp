@@ -52,8 +52,7 @@ PostgresServer::PostgresServer(Syncs syncs) : m_bin(serverPrograms()), m_syncs(s
 }
 
 PostgresServer::~PostgresServer() {
-    run("pg_ctl", {"-D", dataFolder(), "-m", "immediate", "-w", "stop"});
-    m_watchdog.closeWriteChannel();   // the watchdog removes the folder
+    m_watchdog.closeWriteChannel();   // the watchdog stops the server and removes the folder
     m_watchdog.waitForFinished();
 }
 
