@@ -14,8 +14,6 @@
 #include "declaration/ServerCopy.h"
 #include "declaration/TaxNumber.h"
 #include "export/ExportCommand.h"
-#include "export/UploadFile.h"
-#include "files/WholeFile.h"
 #include "format/ImportFiles.h"
 #include "store/Database.h"
 
@@ -84,7 +82,7 @@ int importFiles(const QString &server, const QStringList &files, bool replace) {
         [](const ImportedFile &file) { say(stdout, ImportedFileText(file)); });
     say(stdout, ImportReport(done).section(QLatin1Char('\n'), 0, 2));
     for (const ImportedFile &f : done)
-        if (f.outcome != ImportedFile::Outcome::Imported && f.outcome != ImportedFile::Outcome::Replaced)
+        if (!f.stored())
             return 1;
     return 0;
 }
@@ -109,11 +107,8 @@ int exportDeclaration(const QString &server, const QString &taxNumber, const QSt
         say(stderr, e.text());
         return 1;
     }
-    try {
-        if (WriteWholeFile(callerPath(file), WriteUploadFile(GatherUploadDeclaration(declaration))))
-            return 0;
-    } catch (const std::exception &) {
-    }
+    if (WriteUploadFileOf(declaration, callerPath(file)))
+        return 0;
     say(stderr, kExportFailedMessage);
     return 1;
 }

@@ -64,10 +64,6 @@ MainWindow::MainWindow(const QString &server) : m_server(server) {
     buildMenu();
     buildPages();
 
-    // Both connections on the one file: reference lists read-only, declarations
-    // read-write. The read-write one opens first: after a crash during a write
-    // only it can roll back what the journal holds, and the read-only one
-    // would otherwise refuse the file.
     m_rawKey = key.get();
     openStore();
 
@@ -106,6 +102,10 @@ QString askServerPassword(const QString &server) {
 }  // namespace
 
 void MainWindow::openStore() {
+    // On the file both connections use the one file: reference lists
+    // read-only, declarations read-write. The read-write one opens first:
+    // after a crash during a write only it can roll back what the journal
+    // holds, and the read-only one would otherwise refuse the file.
     OpenDeclarationStore(m_declaration->store(), m_server, m_rawKey, &askServerPassword);
     m_referenceLists->open(kDatabaseFileName, kDatabasePassword, m_rawKey);
     m_storeLabel->setText(StoreDescription(m_declaration->store(), !m_server.isEmpty()));
@@ -316,17 +316,11 @@ void MainWindow::showDeclarations() {
     // The list shows what the open declaration holds now.
     if (declarationOpen())
         storeGeneralData();
-    QHash<QString, QString> holders;
-    for (const DeclarationHolder &h : m_declaration->store().driver().declarationsOpenElsewhere())
-        holders.insert(h.taxNumber, h.desk);
     DeclarationsWindow window(
-        m_declaration->store(), [this](const QString &taxNumber) { return deleteDeclaration(taxNumber); }, holders,
-        this);
-    if (window.exec() != QDialog::Accepted || window.chosen().isEmpty())
-        return;
-    if (declarationOpen())
-        storeGeneralData();
-    openDeclaration(window.chosen());
+        m_declaration->store(), [this](const QString &taxNumber) { return deleteDeclaration(taxNumber); }, this);
+    // Nothing on the page can change while the list is open: it was stored above.
+    if (window.exec() == QDialog::Accepted && !window.chosen().isEmpty())
+        openDeclaration(window.chosen());
 }
 
 bool MainWindow::deleteDeclaration(const QString &taxNumber) {
@@ -356,17 +350,16 @@ void MainWindow::restoreBackup() {
     // The copy of the current file kept first holds the open declaration too.
     if (declarationOpen())
         storeGeneralData();
-    RestoreWindow window(QDir::current().absoluteFilePath(kDatabaseFileName),
-                         {[this] {
-                              closeDeclaration();
-                              closeStore();
-                          },
-                          [this] {
-                              openStore();
-                              closeDeclaration();
-                          }},
-                         this);
-    window.exec();
+    ShowRestoreWindow(QDir::current().absoluteFilePath(kDatabaseFileName),
+                      {[this] {
+                           closeDeclaration();
+                           closeStore();
+                       },
+                       [this] {
+                           openStore();
+                           closeDeclaration();
+                       }},
+                      this);
 }
 
 void MainWindow::showStatusNote(const QString &note) { m_statusNote->setText(note); }

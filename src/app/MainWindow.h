@@ -38,7 +38,6 @@ public:
     GeneralPage *generalPage() const { return m_generalPage; }
     Table1Page *table1Page() const { return m_table1Page; }
     Table2Page *table2Page() const { return m_table2Page; }
-    SummaryPage *summaryPage() const { return m_summaryPage; }
     bool declarationOpen() const;
 
     // The open command ("Συμπλήρωση Δήλωσης D7"): stores the open declaration,

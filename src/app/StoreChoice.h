@@ -1,6 +1,6 @@
 // Where the declarations are kept: the encrypted file of the current folder
 // (the default), or the office server that --server or d7.conf names. The
-// store is chosen here and nowhere else; the reference lists always come from
+// store is opened here and nowhere else; the reference lists always come from
 // the file.
 #pragma once
 

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,7 +12,6 @@
 
 #include "store/Backup.h"
 #include "store/Database.h"
-#include "store/Engine.h"
 #include "store/FileStore.h"
 #include "widgets/Dialogs.h"
 
@@ -23,8 +21,6 @@ const QString kBackupActionText = QStringLiteral("Αποθήκευση Αντι�
 const QString kRestoreActionText = QStringLiteral("Επαναφορά από Αντίγραφο Ασφαλείας");
 
 namespace {
-
-QString native(const QString &path) { return QDir::toNativeSeparators(path); }
 
 bool sameFile(const QString &a, const QString &b) {
     const QFileInfo first(a), second(b);
@@ -114,7 +110,7 @@ RestoreWindow::RestoreWindow(const QString &database, DatabaseConnections connec
 }
 
 void RestoreWindow::fillList() {
-    const QString folder = native(BackupFolder(m_database));
+    const QString folder = QDir::toNativeSeparators(BackupFolder(m_database));
     const QList<BackupCopy> copies = ListCopies(m_database);
     m_intro->setText(copies.isEmpty() ? QStringLiteral("Ο φάκελος «%1» δεν έχει αντίγραφα ασφαλείας.").arg(folder)
                                       : QStringLiteral("Τα αντίγραφα ασφαλείας του φακέλου «%1»:").arg(folder));
@@ -147,17 +143,13 @@ void RestoreWindow::restoreChosen() {
 }
 
 void RestoreWindow::restoreFile() {
-    QFileDialog dialog(this, QStringLiteral("Επιλέξτε ένα αντίγραφο ασφαλείας"));
-    dialog.setObjectName(QStringLiteral("RestoreFileDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);   // the desktop's may hang without a session
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral("*.mdb"), QStringLiteral("*")});
+    // The program's own file dialog, its details in Greek.
     const QString folder = BackupFolder(m_database);
-    dialog.setDirectory(QFileInfo::exists(folder) ? folder : QDir::homePath());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QStringList chosen = OpenFileNames(QStringLiteral("Επιλέξτε ένα αντίγραφο ασφαλείας"), QStringLiteral("*.mdb"),
+                                             QFileInfo::exists(folder) ? folder : QDir::homePath());
+    if (chosen.isEmpty())
         return;
-    const QString copy = dialog.selectedFiles().constFirst();
+    const QString copy = chosen.constFirst();
     restore(copy, QStringLiteral("«%1»").arg(QFileInfo(copy).fileName()));
 }
 

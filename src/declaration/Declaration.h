@@ -11,7 +11,7 @@
 //   the declaration that the page's grids show and edit in place.
 // - Declaration opens one declaration by tax number, holds its values and
 //   rows, stores them (one transaction per command), validates it, appends and
-//   deletes rows. The command line and the import use it the same way.
+//   deletes rows. The command line's export uses it the same way.
 // - The store (src/store/) is the only part that knows the engine: a
 //   Connection over a StoreDriver, the encrypted file or the office server.
 #pragma once

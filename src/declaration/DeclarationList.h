@@ -24,8 +24,29 @@ struct DeclarationSummary {
 QVector<DeclarationSummary> ListDeclarations(Connection &store);
 // The declaration of a tax number, when stored.
 bool FindDeclaration(Connection &store, const QString &taxNumber, DeclarationSummary *found = nullptr);
-// Removes the declaration from every table, in one transaction.
+// Removes the declaration from every table, in one transaction; refused when
+// another desk holds it open.
 void DeleteDeclaration(Connection &store, const QString &taxNumber);
+
+// Holds the declaration's lock on a shared server while it lives, and lets it
+// go afterwards unless this desk had it open already. A declaration another
+// desk works on is refused, naming that desk.
+class DeclarationHold {
+public:
+    DeclarationHold(Connection &store, const QString &taxNumber);
+    ~DeclarationHold();
+    DeclarationHold(const DeclarationHold &) = delete;
+    DeclarationHold &operator=(const DeclarationHold &) = delete;
+
+private:
+    Connection &m_store;
+    QString m_taxNumber;
+    bool m_heldBefore;
+};
+
+// The declaration as a question names it: "090000045 (ΠΑΠΑΔΟΠΟΥΛΟΣ ΓΙΑΝΝΗΣ)",
+// the tax number alone when it has no name.
+QString NamedTaxNumber(const DeclarationSummary &declaration);
 
 // The text a search compares: capitals without accents or diaeresis, so that
 // "παπαδοπουλος" finds "ΠΑΠΑΔΌΠΟΥΛΟΣ".

@@ -74,14 +74,16 @@ void ExportDeclaration(Declaration &declaration) {
     if (!MayReplaceFile(path))
         return;
 
-    bool written = false;
-    try {
-        written = WriteWholeFile(path, WriteUploadFile(GatherUploadDeclaration(declaration)));
-    } catch (const std::exception &) {
-        written = false;
-    }
-    if (!written)
+    if (!WriteUploadFileOf(declaration, path))
         ShowMessageText(kExportFailedMessage);
+}
+
+bool WriteUploadFileOf(Declaration &declaration, const QString &path) {
+    try {
+        return WriteWholeFile(path, WriteUploadFile(GatherUploadDeclaration(declaration)));
+    } catch (const std::exception &) {
+        return false;
+    }
 }
 
 }  // namespace d7

@@ -18,6 +18,10 @@ extern const QString kExportFailedMessage;
 // on their first row). Throws the store's errors.
 UploadDeclaration GatherUploadDeclaration(Declaration &declaration);
 
+// Writes the declaration's upload file, whole or not at all; false on any
+// failure, an earlier file left as it was.
+bool WriteUploadFileOf(Declaration &declaration, const QString &path);
+
 // The command: validation (the save button's messages), a silent store of the
 // general page, the save dialog, the replace question, then the file, written
 // whole or not at all. No message on success; any failure from the reading of

@@ -21,11 +21,8 @@ QStringList ImportUploadFiles(Connection &store) {
     const MayReplace mayReplace = [&](const QString &path, const DeclarationSummary &stored) {
         if (answerForAll)
             return *answerForAll;
-        const QString name = (stored.surname + QLatin1Char(' ') + stored.name).trimmed();
-        const QString question =
-            QStringLiteral("Η δήλωση με ΑΦΜ %1%2 υπάρχει ήδη. Να αντικατασταθεί από το αρχείο %3;")
-                .arg(stored.taxNumber, name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name),
-                     QFileInfo(path).fileName());
+        const QString question = QStringLiteral("Η δήλωση με ΑΦΜ %1 υπάρχει ήδη. Να αντικατασταθεί από το αρχείο %2;")
+                                     .arg(NamedTaxNumber(stored), QFileInfo(path).fileName());
         if (paths.size() == 1)
             return AskYesNo(question);
         bool forAll = false;
@@ -50,7 +47,7 @@ QStringList ImportUploadFiles(Connection &store) {
     ShowMessageText(ImportReport(files));
     QStringList changed;
     for (const ImportedFile &f : files)
-        if (f.outcome == ImportedFile::Outcome::Imported || f.outcome == ImportedFile::Outcome::Replaced)
+        if (f.stored())
             changed << f.taxNumber;
     return changed;
 }

@@ -37,30 +37,6 @@ QString taxNumberOf(const UploadDeclaration &d) {
     return d.taxpayer.values && !d.taxpayer.values->isEmpty() ? d.taxpayer.values->last().toString() : QString();
 }
 
-// Holds the declaration's lock on a shared server while it is stored, and
-// lets it go afterwards unless this desk had it open already.
-class DeclarationHeldForImport {
-public:
-    DeclarationHeldForImport(StoreDriver &driver, const QString &taxNumber)
-        : m_driver(driver), m_taxNumber(taxNumber), m_heldBefore(driver.holdsDeclaration(taxNumber)) {
-        driver.lockDeclaration(taxNumber);
-    }
-    ~DeclarationHeldForImport() {
-        if (!m_heldBefore) {
-            try {
-                m_driver.unlockDeclaration(m_taxNumber);
-            } catch (...) {
-                // The session is gone, and its locks with it.
-            }
-        }
-    }
-
-private:
-    StoreDriver &m_driver;
-    QString m_taxNumber;
-    bool m_heldBefore;
-};
-
 }  // namespace
 
 void StoreImportedDeclaration(Connection &store, const UploadDeclaration &d) {
@@ -89,7 +65,7 @@ QList<ImportedFile> ImportFiles(Connection &store, const QStringList &paths, con
                 const UploadDeclaration &declaration = std::get<UploadDeclaration>(reading);
                 file.taxNumber = taxNumberOf(declaration);
                 // A declaration another desk works on is refused, naming that desk.
-                const DeclarationHeldForImport held(store.driver(), file.taxNumber);
+                const DeclarationHold held(store, file.taxNumber);
                 DeclarationSummary stored;
                 const bool exists = FindDeclaration(store, file.taxNumber, &stored);
                 if (exists && !mayReplace(path, stored)) {

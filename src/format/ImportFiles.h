@@ -24,6 +24,7 @@ struct ImportedFile {
     QString path;
     QString taxNumber;   // empty when the file was refused before its number was read
     QString reason;      // Greek, when refused
+    bool stored() const { return outcome == Outcome::Imported || outcome == Outcome::Replaced; }
 };
 
 // Decides whether a declaration already stored may be replaced by a file.

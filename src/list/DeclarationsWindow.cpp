@@ -10,11 +10,15 @@
 #include <QVBoxLayout>
 
 #include "declaration/Declaration.h"
+#include "store/StoreDriver.h"
 #include "widgets/Command.h"
 #include "widgets/Dialogs.h"
 
 namespace d7 {
 
+namespace {
+
+// "dd/MM/yyyy HH:mm" of a stored "yyyy-MM-dd HH:mm:ss", empty when never stamped.
 QString ChangeTimeText(const QString &changed) {
     // Rearranged as text: ten thousand dates are read without a time zone.
     if (changed.size() < 16)
@@ -22,6 +26,8 @@ QString ChangeTimeText(const QString &changed) {
     return changed.mid(8, 2) + QLatin1Char('/') + changed.mid(5, 2) + QLatin1Char('/') + changed.left(4) +
            QLatin1Char(' ') + changed.mid(11, 5);
 }
+
+}  // namespace
 
 // ----------------------------------------------------------------- model
 
@@ -173,7 +179,7 @@ bool DeclarationsFilter::lessThan(const QModelIndex &left, const QModelIndex &ri
 // ----------------------------------------------------------------- window
 
 DeclarationsWindow::DeclarationsWindow(Connection &store, std::function<bool(const QString &)> remove,
-                                       QHash<QString, QString> holders, QWidget *parent)
+                                       QWidget *parent)
     : QDialog(parent), m_remove(std::move(remove)) {
     setObjectName(QStringLiteral("DeclarationsWindow"));
     setWindowTitle(QStringLiteral("Δηλώσεις"));
@@ -181,6 +187,10 @@ DeclarationsWindow::DeclarationsWindow(Connection &store, std::function<bool(con
 
     m_model = new DeclarationsModel(this);
     m_model->setDeclarations(ListDeclarations(store));
+    // Who holds which declaration open at another desk of a shared server.
+    QHash<QString, QString> holders;
+    for (const DeclarationHolder &holder : store.driver().declarationsOpenElsewhere())
+        holders.insert(holder.taxNumber, holder.desk);
     m_model->setHolders(std::move(holders));
     m_filter = new DeclarationsFilter(this);
     m_filter->setSourceModel(m_model);
@@ -280,9 +290,8 @@ void DeclarationsWindow::deleteCurrent() {
     const DeclarationSummary *d = m_model->declaration(taxNumber);
     if (!d)
         return;
-    const QString name = (d->surname + QLatin1Char(' ') + d->name).trimmed();
-    if (!AskYesNo(QStringLiteral("Θέλετε να διαγράψετε τη δήλωση με ΑΦΜ %1%2; Η διαγραφή δεν αναιρείται.")
-                      .arg(taxNumber, name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name))))
+    if (!AskYesNo(QStringLiteral("Θέλετε να διαγράψετε τη δήλωση με ΑΦΜ %1; Η διαγραφή δεν αναιρείται.")
+                      .arg(NamedTaxNumber(*d))))
         return;
     const int row = m_table->currentIndex().row();
     if (!m_remove(taxNumber))

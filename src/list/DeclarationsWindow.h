@@ -71,10 +71,8 @@ class DeclarationsWindow : public QDialog {
     Q_OBJECT
 public:
     // remove deletes a declaration (the caller knows what is open); it
-    // returns whether it was deleted. holders names the desks that hold
-    // declarations open elsewhere (empty on a file of one desk).
-    DeclarationsWindow(Connection &store, std::function<bool(const QString &)> remove,
-                       QHash<QString, QString> holders = {}, QWidget *parent = nullptr);
+    // returns whether it was deleted.
+    DeclarationsWindow(Connection &store, std::function<bool(const QString &)> remove, QWidget *parent = nullptr);
 
     // The declaration chosen to open, once the window was accepted.
     QString chosen() const { return m_chosen; }
@@ -100,8 +98,5 @@ private:
     QPushButton *m_openButton, *m_deleteButton, *m_closeButton;
     QString m_chosen;
 };
-
-// "dd/MM/yyyy HH:mm" of a stored "yyyy-MM-dd HH:mm:ss", empty when never stamped.
-QString ChangeTimeText(const QString &changed);
 
 }  // namespace d7
