@@ -13,6 +13,7 @@
 #include "store/Backup.h"
 #include "store/Database.h"
 #include "store/FileStore.h"
+#include "widgets/Command.h"
 #include "widgets/Dialogs.h"
 
 namespace d7 {
@@ -30,10 +31,7 @@ bool sameFile(const QString &a, const QString &b) {
 // Commands that read or write a whole file take a moment: the cursor says so.
 template <class Work>
 auto Waiting(Work work) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    struct Restore {
-        ~Restore() { QApplication::restoreOverrideCursor(); }
-    } restore;
+    const BusyCursor busy;
     return work();
 }
 

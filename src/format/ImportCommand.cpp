@@ -7,6 +7,7 @@
 
 #include "declaration/DeclarationList.h"
 #include "format/ImportFiles.h"
+#include "widgets/Command.h"
 #include "widgets/Dialogs.h"
 
 namespace d7 {
@@ -33,10 +34,7 @@ QStringList ImportUploadFiles(Connection &store) {
     };
     QList<ImportedFile> files;
     {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        struct Restore {
-            ~Restore() { QApplication::restoreOverrideCursor(); }
-        } restore;
+        const BusyCursor busy;
         files = ImportFiles(store, paths, [&](const QString &path, const DeclarationSummary &stored) {
             QApplication::restoreOverrideCursor();   // no hourglass over a question
             const bool yes = mayReplace(path, stored);

@@ -12,6 +12,14 @@
 
 namespace d7 {
 
+// The hourglass while it lives: the command takes a moment.
+struct BusyCursor {
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
 // Returns whether the command ran to its end.
 template <class F>
 bool RunCommand(F &&command) {
