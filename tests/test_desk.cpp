@@ -37,12 +37,6 @@ const QString kImported = QStringLiteral("111111114");   // the person liable of
 const QString kAccented = QStringLiteral("090000045"), kOther = QStringLiteral("123456783");
 const QStringList kTables = {"citizendata", "generaldata", "wifedata", "ekprosopos", "children", "table1", "TABLE2"};
 
-void execute(const QString &sql) {
-    Connection c;
-    c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite);
-    c.execute(sql);
-}
-
 // Rows of a declaration left in any of its tables.
 int rowsOf(const QString &taxNumber) {
     int rows = int(StoredRows("select * from citizendata where afm='" + taxNumber + "'").size());
@@ -56,9 +50,9 @@ struct Desk {
     ScratchFolder folder;
     std::unique_ptr<MainWindow> form = MakeMainWindow();
     Desk() {
-        execute("insert into citizendata (Surname, Name, afm) values ('ΠΑΠΑΔΌΠΟΥΛΟΣ', 'ΓΙΑΝΝΗΣ', '" + kAccented +
-                "'), ('ΠΑΠΑΔΑΚΗΣ', 'ΝΙΚΟΣ', '" + kOther + "')");
-        execute("insert into table1 (NOMOSDESC, AFMYpox) values ('ΑΤΤΙΚΗΣ', '" + kOther + "')");
+        ExecuteOnFile("insert into citizendata (Surname, Name, afm) values ('ΠΑΠΑΔΌΠΟΥΛΟΣ', 'ΓΙΑΝΝΗΣ', '" + kAccented +
+                      "'), ('ΠΑΠΑΔΑΚΗΣ', 'ΝΙΚΟΣ', '" + kOther + "')");
+        ExecuteOnFile("insert into table1 (NOMOSDESC, AFMYpox) values ('ΑΤΤΙΚΗΣ', '" + kOther + "')");
     }
     // The answer that works in the list; the list is closed with Escape
     // unless the work did.
@@ -145,13 +139,13 @@ private slots:
         Desk d;
         OpenDeclaration(*d.form, kAccented);
         const QString old = QStringLiteral("2001-02-03 04:05:06");
-        execute("update declaration_changes set changed='" + old + "'");
+        ExecuteOnFile("update declaration_changes set changed='" + old + "'");
         auto stamp = [&] {
             return StoredRows("select changed from declaration_changes where afm='" + kAccented + "'").value(0).value(0);
         };
         d.form->declaration().storeGeneralData();   // the general row is new: a change
         QVERIFY(stamp() > old);
-        execute("update declaration_changes set changed='" + old + "'");
+        ExecuteOnFile("update declaration_changes set changed='" + old + "'");
         d.form->declaration().storeGeneralData();
         QCOMPARE(stamp(), old);
         d.form->findChild<StringGrid *>("StringGridYp")->setCellText(2, 1, QStringLiteral("ΚΩΣΤΑΣ"));

@@ -110,6 +110,12 @@ QList<QStringList> StoredRows(const QString &sql) {
     return out;
 }
 
+void ExecuteOnFile(const QString &sql, const QString &path) {
+    d7::Connection c;
+    c.open(path, d7::kDatabasePassword, d7::Connection::Mode::ReadWrite);
+    c.execute(sql);
+}
+
 ScratchFolder::ScratchFolder(const QString &database) {
     m_previous = QDir::currentPath();
     if (!database.isEmpty())

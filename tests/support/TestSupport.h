@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+#include "store/Database.h"
 #include "text/CodePage.h"
 #include "widgets/Command.h"
 #include "app/QtTexts.h"
@@ -83,6 +84,9 @@ QString ModalText(QWidget *w);
 // connection of their own, each column as text ("<null>" for NULL); "select *"
 // leaves out the row identifier.
 QList<QStringList> StoredRows(const QString &sql);
+// Runs statements on a database file (the current folder's by default)
+// through a connection of their own.
+void ExecuteOnFile(const QString &sql, const QString &path = d7::kDatabaseFileName);
 
 // Answers a save dialog as a user does: the path typed into its name field
 // (a file chosen by program is ignored while that field has the focus, which
