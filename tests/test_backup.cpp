@@ -228,8 +228,8 @@ private slots:
             QString message;
         } cases[] = {
             {"a new file", "usb/αντίγραφο.mdb", {}, {}},
-            {"replaced after Yes", "usb/earlier.mdb", {Answer::Yes}, {}},
-            {"kept after No", "usb/earlier.mdb", {Answer::No}, {}},
+            {"replaced after Yes", "usb/earlier.mdb", {Answer::Yes}, "Είστε σίγουρος ότι θέλετε να αντικαταστήσετε το αρχείο earlier.mdb;"},
+            {"kept after No", "usb/earlier.mdb", {Answer::No}, "Είστε σίγουρος ότι θέλετε να αντικαταστήσετε το αρχείο earlier.mdb;"},
             {"a read-only folder", "locked/αντίγραφο.mdb", {Answer::Ok}, "Το αντίγραφο ασφαλείας δεν αποθηκεύτηκε: δεν ήταν δυνατή η εγγραφή"},
             {"the database itself", "devdoy_1010.mdb", {Answer::Ok}, "Το αντίγραφο δεν μπορεί να αποθηκευτεί πάνω στο ίδιο"},
         };
@@ -250,6 +250,7 @@ private slots:
                 robot.then({a});
             const QString saved = [&] { AsOrdinaryUser user; return SaveCopyAs(scratch.databasePath()); }();
             QVERIFY2(robot.texts.last().startsWith(c.message), qPrintable(robot.texts.join('\n')));
+            QCOMPARE(robot.pending(), 0);
             QCOMPARE(saved, c.answers.value(0) == Answer::Ok || c.answers.value(0) == Answer::No ? QString() : target);
             QVERIFY2(saved.isEmpty() ? ReadFile(target) == earlier : Holds(target) == "ΠΡΙΝ", c.name);
             QCOMPARE(Leftovers({scratch.file("usb"), scratch.path()}), QStringList());
