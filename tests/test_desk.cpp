@@ -28,7 +28,6 @@
 
 using namespace d7;
 using namespace d7test;
-using d7test::PostgresServer;
 
 namespace {
 
@@ -71,6 +70,8 @@ struct Desk {
 
 class DeskTest : public QObject {
     Q_OBJECT
+    PostgresServer server;
+
 private slots:
     // Typing narrows the list (case and accents aside), a heading sorts it,
     // the arrows move in it from the filter, and Enter opens the declaration.
@@ -248,7 +249,6 @@ private slots:
     // password; a server out of reach at start-up ends the program, named.
     void theServerCommandKeepsOnlyAServerThatAnswers() {
         Desk desk;
-        PostgresServer server;
         const QString office = server.connectionString(server.newDatabase()), nowhere = "postgresql://127.0.0.1:1/d7";
         const struct { QString typed, kept, told; } cases[] = {
             {office, office, "πέτυχε"}, {office + " password=x", office, "κωδικό"},
@@ -272,7 +272,6 @@ private slots:
     // declaration one desk holds is refused to another, naming the desk.
     void anOfficeServerKeepsTheBytesAndOneDeskPerDeclaration() {
         ScratchFolder folder{QStringLiteral(D7_PRISTINE_DB)};
-        PostgresServer server;
         const QString office = server.connectionString(server.newDatabase());
         QFile::copy(kFixtures + "full.xml", folder.file("full.xml"));
         for (const QStringList &arguments : {QStringList{"--import", "full.xml"},
