@@ -11,6 +11,7 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <sys/types.h>
 
 #include "store/Database.h"
 #include "text/CodePage.h"
@@ -101,6 +102,9 @@ T *Control(const QObject *window, const char *name) {
         qFatal("no control %s", name);
     return found;
 }
+
+// The ordinary user whose rights the tests take when they run as root.
+constexpr uid_t kNobody = 65534;
 
 // While it lives, files are opened with the rights of an ordinary user even
 // when the tests run as root (who may write anything), so that a protected
