@@ -194,7 +194,7 @@ private slots:
         ExecuteOnFile("UPDATE citizendata SET Name=NULL, Surname='ΓΑΜΑ'");
         page.m_notes->setPlainText(QStringLiteral("ΠΑΛΙΟ"));
         page.m_taxpayerGrid->setCellText(2, 1, QStringLiteral("ΠΡΙΝ"));
-        OpenDeclaration(*form, kFirst);
+        form->openDeclaration(kFirst);
         QCOMPARE(page.m_taxOffices->currentIndex(), -1);
         QCOMPARE(page.m_taxOfficeCodes->currentText(), QStringLiteral("4511"));
         QCOMPARE(page.m_notes->toPlainText(), QString());

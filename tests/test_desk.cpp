@@ -77,7 +77,7 @@ private slots:
     // the arrows move in it from the filter, and Enter opens the declaration.
     void theListFindsSortsAndOpensADeclaration() {
         Desk d;
-        OpenDeclaration(*d.form, kImported);
+        d.form->openDeclaration(kImported);
         ModalAnswerer robot;
         QStringList seen;
         robot.then(Desk::inTheList([&](DeclarationsWindow *list, QLineEdit *filter, QTableView *table) {
@@ -113,7 +113,7 @@ private slots:
         QFETCH(QString, taxNumber);
         QFETCH(bool, yes);
         Desk d;
-        OpenDeclaration(*d.form, kOther);
+        d.form->openDeclaration(kOther);
         d.form->declaration().storeGeneralData();   // as the list does first
         const int before = rowsOf(taxNumber);
         ModalAnswerer robot;
@@ -138,7 +138,7 @@ private slots:
     // transaction; a store that changes nothing leaves the time as it was.
     void eachChangeIsStampedAndAStoreOfNothingIsNot() {
         Desk d;
-        OpenDeclaration(*d.form, kAccented);
+        d.form->openDeclaration(kAccented);
         const QString old = QStringLiteral("2001-02-03 04:05:06");
         ExecuteOnFile("update declaration_changes set changed='" + old + "'");
         auto stamp = [&] {
@@ -165,7 +165,7 @@ private slots:
     void importingManyFilesAsksReplacesAndReports() {
         QFETCH(bool, yes);
         Desk d;
-        OpenDeclaration(*d.form, kImported);
+        d.form->openDeclaration(kImported);
         QVERIFY(WriteFile(d.folder.file("bad.xml"), "<D7><GENERALDATA>\xff"));
         QFile::copy(kFixtures + "full.xml", d.folder.file("full.xml"));
         QFile::copy(kFixtures + "empty.xml", d.folder.file("empty.xml"));
@@ -226,7 +226,7 @@ private slots:
     // then as at start-up, on the copy's declarations.
     void aRestoredCopyIsWhatTheProgramWorksOn() {
         Desk d;
-        OpenDeclaration(*d.form, kAccented);
+        d.form->openDeclaration(kAccented);
         WriteCopy(QDir::current().absoluteFilePath(kDatabaseFileName), QDateTime::currentDateTime());
         d.form->findChild<StringGrid *>("StringGridYp")->setCellText(2, 1, QStringLiteral("ΜΕΤΑ"));
         d.form->declaration().storeGeneralData();
@@ -241,7 +241,7 @@ private slots:
         QTRY_COMPARE(robot.pending(), 0);
         QVERIFY(!d.form->declarationOpen() && !d.form->pages()->isEnabled());
         QCOMPARE(StoredRows("select Name from citizendata where afm='" + kAccented + "'"), QList<QStringList>{{"ΓΙΑΝΝΗΣ"}});
-        OpenDeclaration(*d.form, kAccented);   // the store is open again
+        d.form->openDeclaration(kAccented);   // the store is open again
         QCOMPARE(d.form->findChild<StringGrid *>("StringGridYp")->cellText(2, 1), QStringLiteral("ΓΙΑΝΝΗΣ"));
     }
 
@@ -312,11 +312,11 @@ private slots:
         QCOMPARE(otherDesk.table1Rows().recordCount(), 20);
         ModalAnswerer robot;
         robot.ok();
-        OpenDeclaration(*form, kAccented);
+        form->openDeclaration(kAccented);
         QTRY_COMPARE(robot.pending(), 0);
         QVERIFY(robot.texts[0].contains(ServerStore::DeskName()) && robot.texts[0].contains(kAccented));
         QVERIFY(!form->declarationOpen());
-        OpenDeclaration(*form, kOther);   // the other desk's own is free
+        form->openDeclaration(kOther);   // the other desk's own is free
         QCOMPARE(form->findChild<QPlainTextEdit *>("MemoNotes")->toPlainText(), QStringLiteral("20"));
         otherDesk.open(kImported);   // an import of what another desk holds is refused, naming it
         const auto imported = ImportFiles(form->declaration().store(), {folder.file("full.xml")},

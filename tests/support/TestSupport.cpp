@@ -215,8 +215,6 @@ std::unique_ptr<d7::MainWindow> MakeMainWindow(const QString &server) {
     return form;
 }
 
-void OpenDeclaration(d7::MainWindow &form, const QString &taxNumber) { form.openDeclaration(taxNumber); }
-
 void TypeText(QWidget *w, const QString &text) {
     for (QChar c : text) {
         if (c.unicode() < 128 && c.isPrint())

@@ -137,10 +137,6 @@ bool Finish(qint64 child);
 // given), past its welcome screen, with its help windows.
 std::unique_ptr<d7::MainWindow> MakeMainWindow(const QString &server = {});
 
-// Opens the declaration of a tax number in the window, as the menu command
-// does once the number has passed its check (no questions asked).
-void OpenDeclaration(d7::MainWindow &form, const QString &taxNumber);
-
 // Types text into the focused widget, Greek letters included.
 void TypeText(QWidget *w, const QString &text);
 
