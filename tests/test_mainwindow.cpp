@@ -2,8 +2,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTableView>

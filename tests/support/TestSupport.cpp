@@ -12,8 +12,6 @@
 #include <QPushButton>
 
 #include "app/MainWindow.h"
-#include "declaration/Declaration.h"
-#include "store/Access.h"
 #include "store/Database.h"
 #include "store/Engine.h"
 #include <QTabWidget>
