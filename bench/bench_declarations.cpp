@@ -14,7 +14,6 @@
 // until the table has been repainted with the rows it leaves, and once more
 // with a grab of the whole window after it. Targets: the window within
 // 150 ms, a keystroke within 30 ms. Prints medians in milliseconds.
-#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -22,7 +21,6 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QTableView>

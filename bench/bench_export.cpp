@@ -1,21 +1,19 @@
 // How long the upload file takes for a declaration of 200, 2,000 and 20,000
 // Table 1 rows and as many Table 2 rows: the reading of the declaration from the
-// main window's store (person queries and kept-open datasets), the writing of
-// the file's bytes, and the save to disk, each timed apart and together.
+// store (person queries and kept-open datasets), the writing of the file's
+// bytes, and the save to disk, each timed apart and together.
 //
 //   bench_export [repetitions]
 //
 // Each size gets a scratch copy of the pristine database in a temporary folder,
-// filled with one declaration (persons, two children, the rows) and opened in a
-// main window as the menu command opens it. Prints the medians in milliseconds.
+// filled with one declaration (persons, two children, the rows) and opened
+// without a window, as the export command opens it. Prints the medians in
+// milliseconds.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QSaveFile>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <QWidget>
 #include <algorithm>
 #include <cstdio>
 

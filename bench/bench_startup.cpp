@@ -8,9 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <sys/resource.h>
@@ -21,7 +19,6 @@
 #include "widgets/Dialogs.h"
 #include "app/MainWindow.h"
 #include "help/AboutBox.h"
-#include "help/HelpMenu.h"
 #include "store/Database.h"
 
 namespace {
