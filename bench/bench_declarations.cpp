@@ -14,7 +14,6 @@
 // until the table has been repainted with the rows it leaves, and once more
 // with a grab of the whole window after it. Targets: the window within
 // 150 ms, a keystroke within 30 ms. Prints medians in milliseconds.
-#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -22,7 +21,6 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QTableView>
@@ -91,16 +89,10 @@ QString asTyped(QRandomGenerator &random, const QString &name) {
     }
 }
 
-// A random tax number that passes the check: eight digits and their check digit.
+// A random tax number that passes the check.
 QString randomTaxNumber(QRandomGenerator &random) {
-    const QString digits = QString::number(random.bounded(10000000, 100000000));
-    int sum = 0;
-    for (int i = 0; i < 8; ++i)
-        sum += digits[i].digitValue() << (8 - i);
-    return digits + QString::number(sum % 11 % 10);
+    return WithCheckDigit(QString::number(random.bounded(10000000, 100000000)));
 }
-
-QVariantList values(std::initializer_list<QVariant> list) { return QVariantList(list); }
 
 // The declarations, in one transaction through the store's prepared
 // statements; the store's own triggers stamp each one, and the stamps are then
@@ -128,26 +120,28 @@ void fillStore() {
         if (used.contains(tax))
             continue;
         used.insert(tax);
-        store.execute(person, values({asTyped(random, pick(random, kSurnames)), asTyped(random, pick(random, kNames)),
-                                      asTyped(random, pick(random, kFathers)), tax}));
+        store.execute(person, QVariantList{asTyped(random, pick(random, kSurnames)),
+                                           asTyped(random, pick(random, kNames)),
+                                           asTyped(random, pick(random, kFathers)), tax});
         const TaxOffice &office = offices[random.bounded(int(offices.size()))];
-        store.execute(general, values({office.name, office.code, random.bounded(10) == 0 ? 1 : 0,
-                                       random.bounded(4) == 0 ? QVariant(QStringLiteral("ΚΛΗΡΟΝΟΜΙΑ\nΑΠΟ ΤΟΝ ΠΑΤΕΡΑ"))
-                                                              : QVariant(),
-                                       tax}));
+        store.execute(general,
+                      QVariantList{office.name, office.code, random.bounded(10) == 0 ? 1 : 0,
+                                   random.bounded(4) == 0 ? QVariant(QStringLiteral("ΚΛΗΡΟΝΟΜΙΑ\nΑΠΟ ΤΟΝ ΠΑΤΕΡΑ"))
+                                                          : QVariant(),
+                                   tax});
         for (int i = 0, n = 1 + random.bounded(4); i < n; ++i) {
             const QString number = QString::number(1 + random.bounded(120));
-            store.execute(table1, values({"ΑΤΤΙΚΗΣ", "01", "ΑΘΗΝΑΙΩΝ", "101", "ΠΑΝΕΠΙΣΤΗΜΙΟΥ, ΕΛ. ΒΕΝΙΖΕΛΟΥ",
-                                          number, "X", "1", QString::number(random.bounded(6)),
-                                          QStringLiteral("%1,5").arg(40 + random.bounded(120)),
-                                          QString::number(1960 + random.bounded(60)), "1", "100", "0", "1",
-                                          "ΣΤΟΝ ΥΠΟΧΡΕΟ", tax}));
+            store.execute(table1, QVariantList{"ΑΤΤΙΚΗΣ", "01", "ΑΘΗΝΑΙΩΝ", "101", "ΠΑΝΕΠΙΣΤΗΜΙΟΥ, ΕΛ. ΒΕΝΙΖΕΛΟΥ",
+                                               number, "X", "1", QString::number(random.bounded(6)),
+                                               QStringLiteral("%1,5").arg(40 + random.bounded(120)),
+                                               QString::number(1960 + random.bounded(60)), "1", "100", "0", "1",
+                                               "ΣΤΟΝ ΥΠΟΧΡΕΟ", tax});
         }
         for (int i = 0, n = random.bounded(3); i < n; ++i)
-            store.execute(table2, values({"ΑΧΑΪΑΣ", "13", "ΠΑΤΡΕΩΝ", "1301", "ΘΕΣΗ ΜΠΑΛΑ",
-                                          QString::number(1 + random.bounded(50)),
-                                          QString::number(1000 + random.bounded(9000)), "0", "1", "50", "1",
-                                          "ΣΤΟΝ ΥΠΟΧΡΕΟ", tax}));
+            store.execute(table2, QVariantList{"ΑΧΑΪΑΣ", "13", "ΠΑΤΡΕΩΝ", "1301", "ΘΕΣΗ ΜΠΑΛΑ",
+                                               QString::number(1 + random.bounded(50)),
+                                               QString::number(1000 + random.bounded(9000)), "0", "1", "50", "1",
+                                               "ΣΤΟΝ ΥΠΟΧΡΕΟ", tax});
     }
     store.execute(QStringLiteral("update declaration_changes set changed = "
                                  "datetime(changed, '-' || (abs(random()) % 31536000) || ' seconds')"));
@@ -209,11 +203,6 @@ struct Keystroke {
     int key;
     QString text;
 };
-
-double median(QVector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 }  // namespace
 
@@ -309,17 +298,17 @@ int main(int argc, char **argv) {
     std::printf("%d declarations, %d runs (medians in ms)\n", kDeclarations, repetitions);
     std::printf("  ListDeclarations            %7.1f   best %7.1f   (%d rows)\n", reading.median, reading.best,
                 int(list.size()));
-    std::printf("  window, command -> shown    %7.1f   (constructed, list read)\n", median(shown));
+    std::printf("  window, command -> shown    %7.1f   (constructed, list read)\n", Median(shown));
     std::printf("  window, command -> painted  %7.1f   best %7.1f   first %7.1f   (first paint %.1f)   target 150\n",
-                median(painted), *std::min_element(painted.begin(), painted.end()), painted.first(),
-                median(firstPaint));
-    std::printf("  filter keystroke            %7.1f   best %7.1f   worst %7.1f   target 30\n", median(everyKeystroke),
+                Median(painted), *std::min_element(painted.begin(), painted.end()), painted.first(),
+                Median(firstPaint));
+    std::printf("  filter keystroke            %7.1f   best %7.1f   worst %7.1f   target 30\n", Median(everyKeystroke),
                 *std::min_element(everyKeystroke.begin(), everyKeystroke.end()),
                 *std::max_element(everyKeystroke.begin(), everyKeystroke.end()));
-    std::printf("  keystroke + grab of window  %7.1f\n", median(everyGrab));
+    std::printf("  keystroke + grab of window  %7.1f\n", Median(everyGrab));
     std::printf("  each keystroke (median; rows shown after it, of %d):\n   ", allRows);
     for (int k = 0; k < typing.size(); ++k)
-        std::printf(" %s %.1f (%d)", qPrintable(typing[k].label), median(keystrokes[k]), shownRows[k]);
+        std::printf(" %s %.1f (%d)", qPrintable(typing[k].label), Median(keystrokes[k]), shownRows[k]);
     std::printf("\n");
     if (unpainted || notClosed || allRows != kDeclarations || list.size() != kDeclarations) {
         std::printf("FAULT: %d keystrokes without a repaint, %d windows not closed by Escape, %d rows listed\n",

@@ -33,14 +33,8 @@ namespace {
 const int kFiles = 1000;
 const int kRows = 10;
 
-// The n-th valid tax number: eight digits and their check digit.
-QString taxNumber(int n) {
-    const QString digits = QStringLiteral("%1").arg(10000000 + n, 8, 10, QLatin1Char('0'));
-    int sum = 0;
-    for (int i = 0; i < 8; ++i)
-        sum += digits[i].digitValue() << (8 - i);
-    return digits + QString::number(sum % 11 % 10);
-}
+// The n-th valid tax number.
+QString taxNumber(int n) { return WithCheckDigit(QStringLiteral("%1").arg(10000000 + n, 8, 10, QLatin1Char('0'))); }
 
 QStringList columnsOf(const QString &table) {
     Connection c;

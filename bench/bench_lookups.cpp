@@ -68,7 +68,7 @@ QByteArray streetName(QRandomGenerator &rng) {
 class Inserter {
 public:
     Inserter(Connection &c, const char *sql) : m_connection(c), m_sql(QString::fromUtf8(sql)) {}
-    void text(int i, const QByteArray &t) { set(i, QString::fromUtf8(t)); }
+    void text(int i, const QString &t) { set(i, t); }
     void blob(int i, const QByteArray &b) { set(i, b); }
     void number(int i, qint64 n) { set(i, qlonglong(n)); }
     void run() { m_connection.execute(m_sql, m_values); }
@@ -88,8 +88,8 @@ void fillDatabase(Connection &c, const QList<Municipality> &municipalities) {
     QRandomGenerator rng(1253);
     Transaction fill(c);
     Inserter prefecture(c, "INSERT INTO doy_ap_prefecture VALUES (?,?)");
-    prefecture.text(1, kPrefecture.toUtf8());
-    prefecture.text(2, QStringLiteral("ΑΘΗΝΩΝ").toUtf8());
+    prefecture.text(1, kPrefecture);
+    prefecture.text(2, QStringLiteral("ΑΘΗΝΩΝ"));
     prefecture.run();
     Inserter municipality(c, "INSERT INTO doy_ap_municipality VALUES (?,?,?)");
     Inserter street(c, "INSERT INTO doy_ap_street VALUES (?,?)");
@@ -97,14 +97,14 @@ void fillDatabase(Connection &c, const QList<Municipality> &municipalities) {
     Inserter front(c, "INSERT INTO doy_ap_front VALUES (?,?,?,?)");
     for (const Municipality &m : municipalities) {
         municipality.number(1, m.code);
-        municipality.text(2, QStringLiteral("ΔΗΜΟΣ %1").arg(m.code).toUtf8());
-        municipality.text(3, kPrefecture.toUtf8());
+        municipality.text(2, QStringLiteral("ΔΗΜΟΣ %1").arg(m.code));
+        municipality.text(3, kPrefecture);
         municipality.run();
         for (int s = 0; s < m.streets; ++s) {
             street.number(1, m.firstStreet + s);
             street.blob(2, streetName(rng));
             street.run();
-            link.text(1, kPrefecture.toUtf8());
+            link.text(1, kPrefecture);
             link.number(2, m.code);
             link.number(3, m.firstStreet + s);
             link.run();
@@ -118,10 +118,10 @@ void fillDatabase(Connection &c, const QList<Municipality> &municipalities) {
             while (on.size() < kStreetsPerBlock)
                 on.insert(1 + rng.bounded(m.streets - 1));
             for (int s : on) {
-                front.text(1, kPrefecture.toUtf8());
+                front.text(1, kPrefecture);
                 front.number(2, m.code);
                 front.number(3, m.firstStreet + s);
-                front.text(4, QByteArray::number(b));
+                front.text(4, QString::number(b));
                 front.run();
             }
         }

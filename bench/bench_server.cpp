@@ -32,6 +32,7 @@
 #include "store/Engine.h"
 #include "store/ServerStore.h"
 #include "support/PostgresServer.h"
+#include "BenchSupport.h"
 
 using namespace d7;
 
@@ -41,36 +42,6 @@ const int kDeskRows = 200, kLargeRows = 2000;
 const QString kLargeTaxNumber = QStringLiteral("999999999");
 
 QString deskTaxNumber(int desk) { return QStringLiteral("1%1").arg(desk, 8, 10, QLatin1Char('0')); }
-
-QString placeholders(int n) { return QStringLiteral("?,").repeated(n).chopped(1); }
-
-QVariantList bound(const QStringList &values) {
-    QVariantList out;
-    for (const QString &v : values)
-        out << (v.isNull() ? QVariant() : QVariant(v));
-    return out;
-}
-
-// One declaration in the file with `rows` rows in each table, values as the wizards store them.
-void fillDeclaration(Connection &c, const QString &tax, int rows) {
-    c.execute(QStringLiteral("insert into citizendata (Surname, Name, FatherName, afm) values (?,?,?,?)"),
-              bound({"ΆΛΦΑ & ΣΙΑ Ο.Ε.", "", "", tax}));
-    c.execute(QStringLiteral("insert into generaldata (DOYName, DOYCode, DeclType, Notes, afmypox) values (?,?,?,?,?)"),
-              bound({"ΑΘΗΝΩΝ Α'", "1101", "0", "ΠΡΩΤΗ ΓΡΑΜΜΗ\nΔΕΥΤΕΡΗ ΓΡΑΜΜΗ", tax}));
-    c.execute(QStringLiteral("insert into wifedata (Surname, Name, FatherName, AT, AFM, afmypox) values (?,?,?,?,?,?)"),
-              bound({"ΔΕΛΤΑ", "ΜΑΡΙΑ", "ΙΩΑΝΝΗΣ", "ΑΒ 123456", "100000090", tax}));
-    const QString table1 = QStringLiteral("insert into table1 values (NULL,%1)").arg(placeholders(36));
-    const QString table2 = QStringLiteral("insert into TABLE2 values (NULL,%1)").arg(placeholders(26));
-    for (int i = 0; i < rows; ++i) {
-        const QString n = QString::number(i + 1);
-        c.execute(table1, bound({"ΑΤΤΙΚΗΣ", "01", "ΑΘΗΝΑΙΩΝ", "101", "ΠΑΝΕΠΙΣΤΗΜΙΟΥ, ΕΛ. ΒΕΝΙΖΕΛΟΥ", "1234", n, "X",
-                                 "ΣΤΑΔΙΟΥ", "0", "", "", "", "", "", "", "", "125", "2", "", "3", n + ",5", "12,25",
-                                 "1975", "1", "33,33333", "", "250", "2", "12,5", "1940", "1200,5", "1",
-                                 "ΣΤΟΝ ΥΠΟΧΡΕΟ", QString(), tax}));
-        c.execute(table2, bound({"ΑΧΑΪΑΣ", "13", "ΠΑΤΡΕΩΝ", "1301", "ΘΕΣΗ ΜΠΑΛΑ", "0", n, "3", "", "X", " ", n + ",5",
-                                 "", "2000", "", "", "", "", "", "1", "100", "", "1", "ΣΤΟΝ ΥΠΟΧΡΕΟ", QString(), tax}));
-    }
-}
 
 QString officeOf(int store) { return QStringLiteral("ΑΘΗΝΩΝ %1").arg(store); }
 
@@ -232,8 +203,8 @@ int main(int argc, char **argv) {
         file.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite);
         Transaction fill(file);
         for (int k = 0; k < desks; ++k)
-            fillDeclaration(file, deskTaxNumber(k), kDeskRows);
-        fillDeclaration(file, kLargeTaxNumber, kLargeRows);
+            FillDeclaration(file, deskTaxNumber(k), kDeskRows);
+        FillDeclaration(file, kLargeTaxNumber, kLargeRows);
         fill.commit();
         office.open(std::make_unique<ServerStore>(server), Connection::Mode::ReadWrite);
         CopyDeclarations(file, office, false);

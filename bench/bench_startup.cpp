@@ -8,9 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <sys/resource.h>
@@ -21,7 +19,6 @@
 #include "widgets/Dialogs.h"
 #include "app/MainWindow.h"
 #include "help/AboutBox.h"
-#include "help/HelpMenu.h"
 #include "store/Database.h"
 
 namespace {
@@ -85,11 +82,6 @@ Run start(const QString &self, const char *mode, const QString &folder) {
     return {ms, out.mid(8).trimmed().toLong()};
 }
 
-double median(QVector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -114,7 +106,7 @@ int main(int argc, char **argv) {
         programKb = std::max(programKb, p.peakKb);
         bareKb = std::max(bareKb, b.peakKb);
     }
-    const double mp = median(program), mb = median(bare);
+    const double mp = Median(program), mb = Median(bare);
     std::printf("runs %d (medians, from process start to first paint)\n", runs);
     std::printf("  main window  %7.1f ms   peak %6.1f MB\n", mp, programKb / 1024.0);
     std::printf("  bare window  %7.1f ms   peak %6.1f MB\n", mb, bareKb / 1024.0);

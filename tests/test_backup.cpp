@@ -40,12 +40,6 @@ void MakeDatabase(const QString &path, const QString &surname, int count, const 
     c.execute("UPDATE generaldata SET Notes = hex(randomblob(250000))");
 }
 
-void Execute(const QString &path, const char *sql) {
-    Connection c;
-    c.open(path, kDatabasePassword, Connection::Mode::ReadWrite);
-    c.execute(sql);
-}
-
 // The keys of the files the tests copy, by their salt: the files and their
 // copies open without the costly derivation.
 QHash<QByteArray, QByteArray> keys;
@@ -70,8 +64,9 @@ QString Holds(const QString &path) {
 // An index that no longer matches its table: the engine's check fails, yet
 // the file opens and takes writes.
 void Damage(const QString &path) {
-    Execute(path, "PRAGMA writable_schema = ON; UPDATE sqlite_master SET sql = "
-                  "'CREATE INDEX citizendata_afm ON citizendata (Surname)' WHERE name = 'citizendata_afm'");
+    ExecuteOnFile("PRAGMA writable_schema = ON; UPDATE sqlite_master SET sql = "
+                  "'CREATE INDEX citizendata_afm ON citizendata (Surname)' WHERE name = 'citizendata_afm'",
+                  path);
 }
 
 QStringList Leftovers(const QStringList &folders) {
@@ -172,7 +167,7 @@ private slots:
              "Το αρχείο «%1» δεν μπορεί να χρησιμοποιηθεί για επαναφορά: είναι κατεστραμμένο."},
             {"another password", [](const QString &p) { QFile::remove(p); MakeDatabase(p, "ΜΕΤΑ", 2, "άλλος"); },
              false, false, false, "Το αρχείο «%1» δεν μπορεί να χρησιμοποιηθεί για επαναφορά: δεν είναι αρχείο δηλώσεων"},
-            {"no declaration tables", [](const QString &p) { Execute(p, "DROP TABLE children"); }, false, false, false,
+            {"no declaration tables", [](const QString &p) { ExecuteOnFile("DROP TABLE children", p); }, false, false, false,
              "Το αρχείο «%1» δεν μπορεί να χρησιμοποιηθεί για επαναφορά: δεν περιέχει τους πίνακες"},
             {"a connection left open", {}, false, true, false,
              "Η επαναφορά δεν έγινε: το αρχείο των δηλώσεων είναι ακόμη ανοιχτό. Δεν άλλαξε τίποτα."},
@@ -233,8 +228,8 @@ private slots:
             QString message;
         } cases[] = {
             {"a new file", "usb/αντίγραφο.mdb", {}, {}},
-            {"replaced after Yes", "usb/earlier.mdb", {Answer::Yes}, {}},
-            {"kept after No", "usb/earlier.mdb", {Answer::No}, {}},
+            {"replaced after Yes", "usb/earlier.mdb", {Answer::Yes}, "Είστε σίγουρος ότι θέλετε να αντικαταστήσετε το αρχείο earlier.mdb;"},
+            {"kept after No", "usb/earlier.mdb", {Answer::No}, "Είστε σίγουρος ότι θέλετε να αντικαταστήσετε το αρχείο earlier.mdb;"},
             {"a read-only folder", "locked/αντίγραφο.mdb", {Answer::Ok}, "Το αντίγραφο ασφαλείας δεν αποθηκεύτηκε: δεν ήταν δυνατή η εγγραφή"},
             {"the database itself", "devdoy_1010.mdb", {Answer::Ok}, "Το αντίγραφο δεν μπορεί να αποθηκευτεί πάνω στο ίδιο"},
         };
@@ -255,6 +250,7 @@ private slots:
                 robot.then({a});
             const QString saved = [&] { AsOrdinaryUser user; return SaveCopyAs(scratch.databasePath()); }();
             QVERIFY2(robot.texts.last().startsWith(c.message), qPrintable(robot.texts.join('\n')));
+            QCOMPARE(robot.pending(), 0);
             QCOMPARE(saved, c.answers.value(0) == Answer::Ok || c.answers.value(0) == Answer::No ? QString() : target);
             QVERIFY2(saved.isEmpty() ? ReadFile(target) == earlier : Holds(target) == "ΠΡΙΝ", c.name);
             QCOMPARE(Leftovers({scratch.file("usb"), scratch.path()}), QStringList());
@@ -301,7 +297,7 @@ private slots:
                 }
                 kill(pid_t(writer), SIGKILL);
                 Finish(worker), Finish(writer);
-                Execute(db, "SELECT 1");   // as the program starts: what a kill left in the journal is rolled back
+                ExecuteOnFile("SELECT 1", db);   // as the program starts: what a kill left in the journal is rolled back
                 const QString holds = Holds(db);
                 QVERIFY2(holds == "ΠΡΙΝ" || (restore && holds == "ΜΕΤΑ"), qPrintable(QString("%1, seed %2").arg(holds).arg(seed)));
                 for (const BackupCopy &copy : ListCopies(db))

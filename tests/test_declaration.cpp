@@ -42,13 +42,6 @@ void open(MainWindow &form, const QString &number, ModalAnswerer &robot) {
     QTRY_COMPARE(robot.pending(), 0);
 }
 
-// Runs a statement on the database file through a connection of its own.
-void execute(const QString &sql) {
-    Connection c;
-    c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite);
-    c.execute(sql);
-}
-
 // Opens the editor of a cell and types into it, leaving the editor open.
 void typeIntoOpenCell(QAbstractItemView *grid, int row, int column, const QString &text) {
     grid->setFocus();
@@ -197,11 +190,11 @@ private slots:
 
         // null columns leave the controls as cleared; an unknown office name
         // selects nothing while its code is still found
-        execute("UPDATE generaldata SET DOYName='ΑΓΝΩΣΤΗ', DOYCode='4511', Notes=NULL");
-        execute("UPDATE citizendata SET Name=NULL, Surname='ΓΑΜΑ'");
+        ExecuteOnFile("UPDATE generaldata SET DOYName='ΑΓΝΩΣΤΗ', DOYCode='4511', Notes=NULL");
+        ExecuteOnFile("UPDATE citizendata SET Name=NULL, Surname='ΓΑΜΑ'");
         page.m_notes->setPlainText(QStringLiteral("ΠΑΛΙΟ"));
         page.m_taxpayerGrid->setCellText(2, 1, QStringLiteral("ΠΡΙΝ"));
-        OpenDeclaration(*form, kFirst);
+        form->openDeclaration(kFirst);
         QCOMPARE(page.m_taxOffices->currentIndex(), -1);
         QCOMPARE(page.m_taxOfficeCodes->currentText(), QStringLiteral("4511"));
         QCOMPARE(page.m_notes->toPlainText(), QString());
@@ -227,7 +220,7 @@ private slots:
             page.m_taxpayerGrid->setCellText(1, 1, QStringLiteral("ΑΛΦΑ"));
             form->setActivePage(3);
         }
-        execute("CREATE TRIGGER refuse BEFORE INSERT ON citizendata BEGIN SELECT RAISE(ABORT, 'full'); END");
+        ExecuteOnFile("CREATE TRIGGER refuse BEFORE INSERT ON citizendata BEGIN SELECT RAISE(ABORT, 'full'); END");
         robot.type(kSecond).ok();
         form->openDeclaration();
         QTRY_COMPARE(robot.pending(), 0);

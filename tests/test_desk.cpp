@@ -28,7 +28,6 @@
 
 using namespace d7;
 using namespace d7test;
-using d7test::PostgresServer;
 
 namespace {
 
@@ -36,12 +35,6 @@ const QString kFixtures = QStringLiteral(D7_SOURCE_DIR "/tests/fixtures/export/"
 const QString kImported = QStringLiteral("111111114");   // the person liable of the export fixtures
 const QString kAccented = QStringLiteral("090000045"), kOther = QStringLiteral("123456783");
 const QStringList kTables = {"citizendata", "generaldata", "wifedata", "ekprosopos", "children", "table1", "TABLE2"};
-
-void execute(const QString &sql) {
-    Connection c;
-    c.open(kDatabaseFileName, kDatabasePassword, Connection::Mode::ReadWrite);
-    c.execute(sql);
-}
 
 // Rows of a declaration left in any of its tables.
 int rowsOf(const QString &taxNumber) {
@@ -56,9 +49,9 @@ struct Desk {
     ScratchFolder folder;
     std::unique_ptr<MainWindow> form = MakeMainWindow();
     Desk() {
-        execute("insert into citizendata (Surname, Name, afm) values ('ΠΑΠΑΔΌΠΟΥΛΟΣ', 'ΓΙΑΝΝΗΣ', '" + kAccented +
-                "'), ('ΠΑΠΑΔΑΚΗΣ', 'ΝΙΚΟΣ', '" + kOther + "')");
-        execute("insert into table1 (NOMOSDESC, AFMYpox) values ('ΑΤΤΙΚΗΣ', '" + kOther + "')");
+        ExecuteOnFile("insert into citizendata (Surname, Name, afm) values ('ΠΑΠΑΔΌΠΟΥΛΟΣ', 'ΓΙΑΝΝΗΣ', '" + kAccented +
+                      "'), ('ΠΑΠΑΔΑΚΗΣ', 'ΝΙΚΟΣ', '" + kOther + "')");
+        ExecuteOnFile("insert into table1 (NOMOSDESC, AFMYpox) values ('ΑΤΤΙΚΗΣ', '" + kOther + "')");
     }
     // The answer that works in the list; the list is closed with Escape
     // unless the work did.
@@ -77,12 +70,14 @@ struct Desk {
 
 class DeskTest : public QObject {
     Q_OBJECT
+    PostgresServer server;
+
 private slots:
     // Typing narrows the list (case and accents aside), a heading sorts it,
     // the arrows move in it from the filter, and Enter opens the declaration.
     void theListFindsSortsAndOpensADeclaration() {
         Desk d;
-        OpenDeclaration(*d.form, kImported);
+        d.form->openDeclaration(kImported);
         ModalAnswerer robot;
         QStringList seen;
         robot.then(Desk::inTheList([&](DeclarationsWindow *list, QLineEdit *filter, QTableView *table) {
@@ -118,7 +113,7 @@ private slots:
         QFETCH(QString, taxNumber);
         QFETCH(bool, yes);
         Desk d;
-        OpenDeclaration(*d.form, kOther);
+        d.form->openDeclaration(kOther);
         d.form->declaration().storeGeneralData();   // as the list does first
         const int before = rowsOf(taxNumber);
         ModalAnswerer robot;
@@ -143,15 +138,15 @@ private slots:
     // transaction; a store that changes nothing leaves the time as it was.
     void eachChangeIsStampedAndAStoreOfNothingIsNot() {
         Desk d;
-        OpenDeclaration(*d.form, kAccented);
+        d.form->openDeclaration(kAccented);
         const QString old = QStringLiteral("2001-02-03 04:05:06");
-        execute("update declaration_changes set changed='" + old + "'");
+        ExecuteOnFile("update declaration_changes set changed='" + old + "'");
         auto stamp = [&] {
             return StoredRows("select changed from declaration_changes where afm='" + kAccented + "'").value(0).value(0);
         };
         d.form->declaration().storeGeneralData();   // the general row is new: a change
         QVERIFY(stamp() > old);
-        execute("update declaration_changes set changed='" + old + "'");
+        ExecuteOnFile("update declaration_changes set changed='" + old + "'");
         d.form->declaration().storeGeneralData();
         QCOMPARE(stamp(), old);
         d.form->findChild<StringGrid *>("StringGridYp")->setCellText(2, 1, QStringLiteral("ΚΩΣΤΑΣ"));
@@ -170,7 +165,7 @@ private slots:
     void importingManyFilesAsksReplacesAndReports() {
         QFETCH(bool, yes);
         Desk d;
-        OpenDeclaration(*d.form, kImported);
+        d.form->openDeclaration(kImported);
         QVERIFY(WriteFile(d.folder.file("bad.xml"), "<D7><GENERALDATA>\xff"));
         QFile::copy(kFixtures + "full.xml", d.folder.file("full.xml"));
         QFile::copy(kFixtures + "empty.xml", d.folder.file("empty.xml"));
@@ -231,9 +226,8 @@ private slots:
     // then as at start-up, on the copy's declarations.
     void aRestoredCopyIsWhatTheProgramWorksOn() {
         Desk d;
-        OpenDeclaration(*d.form, kAccented);
-        QCOMPARE(WriteCopy(QDir::current().absoluteFilePath(kDatabaseFileName), QDateTime::currentDateTime()).isEmpty(),
-                 false);
+        d.form->openDeclaration(kAccented);
+        WriteCopy(QDir::current().absoluteFilePath(kDatabaseFileName), QDateTime::currentDateTime());
         d.form->findChild<StringGrid *>("StringGridYp")->setCellText(2, 1, QStringLiteral("ΜΕΤΑ"));
         d.form->declaration().storeGeneralData();
         ModalAnswerer robot;
@@ -247,7 +241,7 @@ private slots:
         QTRY_COMPARE(robot.pending(), 0);
         QVERIFY(!d.form->declarationOpen() && !d.form->pages()->isEnabled());
         QCOMPARE(StoredRows("select Name from citizendata where afm='" + kAccented + "'"), QList<QStringList>{{"ΓΙΑΝΝΗΣ"}});
-        OpenDeclaration(*d.form, kAccented);   // the store is open again
+        d.form->openDeclaration(kAccented);   // the store is open again
         QCOMPARE(d.form->findChild<StringGrid *>("StringGridYp")->cellText(2, 1), QStringLiteral("ΓΙΑΝΝΗΣ"));
     }
 
@@ -255,7 +249,6 @@ private slots:
     // password; a server out of reach at start-up ends the program, named.
     void theServerCommandKeepsOnlyAServerThatAnswers() {
         Desk desk;
-        PostgresServer server;
         const QString office = server.connectionString(server.newDatabase()), nowhere = "postgresql://127.0.0.1:1/d7";
         const struct { QString typed, kept, told; } cases[] = {
             {office, office, "πέτυχε"}, {office + " password=x", office, "κωδικό"},
@@ -279,7 +272,6 @@ private slots:
     // declaration one desk holds is refused to another, naming the desk.
     void anOfficeServerKeepsTheBytesAndOneDeskPerDeclaration() {
         ScratchFolder folder{QStringLiteral(D7_PRISTINE_DB)};
-        PostgresServer server;
         const QString office = server.connectionString(server.newDatabase());
         QFile::copy(kFixtures + "full.xml", folder.file("full.xml"));
         for (const QStringList &arguments : {QStringList{"--import", "full.xml"},
@@ -320,11 +312,11 @@ private slots:
         QCOMPARE(otherDesk.table1Rows().recordCount(), 20);
         ModalAnswerer robot;
         robot.ok();
-        OpenDeclaration(*form, kAccented);
+        form->openDeclaration(kAccented);
         QTRY_COMPARE(robot.pending(), 0);
         QVERIFY(robot.texts[0].contains(ServerStore::DeskName()) && robot.texts[0].contains(kAccented));
         QVERIFY(!form->declarationOpen());
-        OpenDeclaration(*form, kOther);   // the other desk's own is free
+        form->openDeclaration(kOther);   // the other desk's own is free
         QCOMPARE(form->findChild<QPlainTextEdit *>("MemoNotes")->toPlainText(), QStringLiteral("20"));
         otherDesk.open(kImported);   // an import of what another desk holds is refused, naming it
         const auto imported = ImportFiles(form->declaration().store(), {folder.file("full.xml")},

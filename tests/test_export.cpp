@@ -152,7 +152,7 @@ struct Window {
     GeneralPage &page = *form->generalPage();
 
     void open() {
-        OpenDeclaration(*form, kPerson);
+        form->openDeclaration(kPerson);
     }
     // Runs the menu command with the answers given (an unexpected window is
     // closed, so that a test never hangs) and returns the captions of the

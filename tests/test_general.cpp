@@ -42,7 +42,7 @@ struct Page {
     GeneralPage &page = *form->generalPage();
     Dataset &children = form->declaration().children();
     Page() {
-        OpenDeclaration(*form, kPerson);
+        form->openDeclaration(kPerson);
     }
     bool showActive() {
         form->setStartHintPending(false);
@@ -355,7 +355,7 @@ private slots:
             p.addPropertyRow("table1", 33, 36, o);
         for (const QString &o : table2Owners)
             p.addPropertyRow("table2", 23, 26, o);
-        OpenDeclaration(*p.form, kPerson);
+        p.form->openDeclaration(kPerson);
         p.children.moveTo(1);
         ModalAnswerer robot;
         answer(robot, answers);

@@ -8,7 +8,6 @@
 
 #include "widgets/Dialogs.h"
 #include "app/MainWindow.h"
-#include "declaration/Declaration.h"
 #include "help/AboutBox.h"
 #include "help/DesktopEntry.h"
 #include "help/TopicWindow.h"

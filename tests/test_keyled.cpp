@@ -4,7 +4,6 @@
 
 #include "app/KeyboardLock.h"
 #include "app/MainWindow.h"
-#include "declaration/Declaration.h"
 #include "app/Program.h"
 #include "store/Database.h"
 #include "store/Engine.h"

@@ -2,8 +2,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTableView>
@@ -280,7 +278,7 @@ private slots:
         QFETCH(QString, window);
         ScratchFolder folder;
         auto form = MakeMainWindow();
-        OpenDeclaration(*form, QStringLiteral("090000045"));
+        form->openDeclaration(QStringLiteral("090000045"));
         auto *taxpayer = form->findChild<StringGrid *>("StringGridYp");
         taxpayer->setCellText(1, 1, QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΣ"));
         taxpayer->setCellText(4, 1, QStringLiteral("090000045"));

@@ -127,7 +127,7 @@ struct PrintedDeclaration {
     ScratchFolder folder;
     std::unique_ptr<MainWindow> form = MakeMainWindow();
 
-    PrintedDeclaration() { OpenDeclaration(*form, kTax); }
+    PrintedDeclaration() { form->openDeclaration(kTax); }
     ~PrintedDeclaration() {
         for (const char *page : {"GD.htm", "Tables.htm"})
             QFile::remove(QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(page)));
@@ -144,7 +144,7 @@ struct PrintedDeclaration {
             append.setField(columns - 1, kTax);
             append.post();
         }
-        OpenDeclaration(*form, kTax);
+        form->openDeclaration(kTax);
     }
 };
 

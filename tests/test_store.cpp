@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include "app/MainWindow.h"
-#include "declaration/Declaration.h"
 
 #include "store/Access.h"
 #include "store/Database.h"

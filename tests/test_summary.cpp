@@ -148,7 +148,7 @@ private slots:
                 s.addRow(rowsTable, kOtherTax, "ΑΛΛΗ ΔΗΛΩΣΗ");
         }
         s.addRow(otherTable, kTax, "ΑΛΛΟΣ ΠΙΝΑΚΑΣ");
-        OpenDeclaration(*s.form, kTax);
+        s.form->openDeclaration(kTax);
         DataGrid *grid = table == 1 ? s.table1Grid : s.table2Grid;
         const char *button = table == 1 ? "Button4" : "Button5";
         QCOMPARE(s.shown(grid), before);
@@ -173,7 +173,7 @@ private slots:
     void deletingFromAnEmptyListAsksAndChangesNothing() {
         Summary s;
         s.addRow("table2", kTax, "ΜΟΝΟ");
-        OpenDeclaration(*s.form, kTax);
+        s.form->openDeclaration(kTax);
         s.remove("Button5", true);
         QCOMPARE(s.table2Grid->model()->rowCount(), 0);
         QVERIFY(!s.table2Grid->horizontalHeader()->isHidden());
@@ -186,7 +186,7 @@ private slots:
     void aDeletionTheEngineRefusesIsReportedAndTheRowStays() {
         Summary s;
         s.addRow("table2", kTax, "ΚΡΑΤΗΜΕΝΟ");
-        OpenDeclaration(*s.form, kTax);
+        s.form->openDeclaration(kTax);
         s.form->declaration().store().execute(
             "CREATE TRIGGER keep BEFORE DELETE ON TABLE2 BEGIN SELECT RAISE(ABORT, 'rows are kept'); END");
         QCOMPARE(s.remove("Button5", true), QStringList({"Είστε σίγουρος;", "rows are kept"}));
@@ -196,14 +196,14 @@ private slots:
 
     void storedRowsAreListedAtOnceAndAnotherDeclarationReplacesThem() {
         Summary s;
-        OpenDeclaration(*s.form, kTax);
+        s.form->openDeclaration(kTax);
         QCOMPARE(s.table1Grid->model()->rowCount(), 0);
         s.addRow("table1", kTax, "ΝΕΟ");
         s.form->declaration().reloadRows(DeclarationTable::Table1);
         QCOMPARE(s.shown(s.table1Grid), QStringList({"ΝΕΟ"}));
         QCOMPARE(s.selectedRow(s.table1Grid), 0);
         // another declaration replaces both lists
-        OpenDeclaration(*s.form, kOtherTax);
+        s.form->openDeclaration(kOtherTax);
         QCOMPARE(s.table1Grid->model()->rowCount(), 0);
     }
 };

@@ -52,7 +52,7 @@ struct Wizard {
     explicit Wizard(int declarationKind = 0, bool spouse = false, int children = 0) {
         form = MakeMainWindow();
         form->setStartHintPending(false);
-        OpenDeclaration(*form, kTax);
+        form->openDeclaration(kTax);
         form->generalPage()->m_declarationKind->setCurrentIndex(declarationKind);
         if (spouse)
             form->generalPage()->m_spouseGrid->setCellText(1, 1, QStringLiteral("ΠΑΠΑΔΟΠΟΥΛΟΥ"));

@@ -51,7 +51,7 @@ struct Wizard {
     explicit Wizard(int declarationKind = 0) {
         form = MakeMainWindow();
         page = form->table2Page();
-        OpenDeclaration(*form, kTax);
+        form->openDeclaration(kTax);
         form->findChild<QComboBox *>("ComboBoxType")->setCurrentIndex(declarationKind);
     }
     template <class W = QWidget>

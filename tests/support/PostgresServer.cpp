@@ -5,11 +5,11 @@
 #include <grp.h>
 #include <unistd.h>
 
+#include "support/TestSupport.h"
+
 namespace d7test {
 
 namespace {
-
-constexpr uid_t kNobody = 65534;
 
 // The server's programs run as the ordinary user when the tests run as root.
 void dropRoot(QProcess &process) {

@@ -12,8 +12,6 @@
 #include <QPushButton>
 
 #include "app/MainWindow.h"
-#include "declaration/Declaration.h"
-#include "store/Access.h"
 #include "store/Database.h"
 #include "store/Engine.h"
 #include <QTabWidget>
@@ -23,10 +21,8 @@
 namespace d7test {
 
 AsOrdinaryUser::AsOrdinaryUser() {
-    if (geteuid() == 0) {
-        constexpr uid_t kNobody = 65534;
+    if (geteuid() == 0)
         m_switched = seteuid(kNobody) == 0;
-    }
 }
 
 AsOrdinaryUser::~AsOrdinaryUser() {
@@ -108,6 +104,12 @@ QList<QStringList> StoredRows(const QString &sql) {
         out << row;
     }
     return out;
+}
+
+void ExecuteOnFile(const QString &sql, const QString &path) {
+    d7::Connection c;
+    c.open(path, d7::kDatabasePassword, d7::Connection::Mode::ReadWrite);
+    c.execute(sql);
 }
 
 ScratchFolder::ScratchFolder(const QString &database) {
@@ -210,8 +212,6 @@ std::unique_ptr<d7::MainWindow> MakeMainWindow(const QString &server) {
     form->attachHelp();   // as the program does once its main window stands
     return form;
 }
-
-void OpenDeclaration(d7::MainWindow &form, const QString &taxNumber) { form.openDeclaration(taxNumber); }
 
 void TypeText(QWidget *w, const QString &text) {
     for (QChar c : text) {

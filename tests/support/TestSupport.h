@@ -11,7 +11,9 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <sys/types.h>
 
+#include "store/Database.h"
 #include "text/CodePage.h"
 #include "widgets/Command.h"
 #include "app/QtTexts.h"
@@ -83,6 +85,9 @@ QString ModalText(QWidget *w);
 // connection of their own, each column as text ("<null>" for NULL); "select *"
 // leaves out the row identifier.
 QList<QStringList> StoredRows(const QString &sql);
+// Runs statements on a database file (the current folder's by default)
+// through a connection of their own.
+void ExecuteOnFile(const QString &sql, const QString &path = d7::kDatabaseFileName);
 
 // Answers a save dialog as a user does: the path typed into its name field
 // (a file chosen by program is ignored while that field has the focus, which
@@ -97,6 +102,9 @@ T *Control(const QObject *window, const char *name) {
         qFatal("no control %s", name);
     return found;
 }
+
+// The ordinary user whose rights the tests take when they run as root.
+constexpr uid_t kNobody = 65534;
 
 // While it lives, files are opened with the rights of an ordinary user even
 // when the tests run as root (who may write anything), so that a protected
@@ -128,10 +136,6 @@ bool Finish(qint64 child);
 // A main window on the current folder's database (or on the office server
 // given), past its welcome screen, with its help windows.
 std::unique_ptr<d7::MainWindow> MakeMainWindow(const QString &server = {});
-
-// Opens the declaration of a tax number in the window, as the menu command
-// does once the number has passed its check (no questions asked).
-void OpenDeclaration(d7::MainWindow &form, const QString &taxNumber);
 
 // Types text into the focused widget, Greek letters included.
 void TypeText(QWidget *w, const QString &text);
