@@ -16,10 +16,12 @@
 #include "backup/BackupPolicy.h"
 #include "declaration/Validation.h"
 #include "declaration/Declaration.h"
+#include "declaration/DeclarationList.h"
 #include "list/DeclarationsWindow.h"
 #include "store/Database.h"
 #include "store/Engine.h"
 #include "format/ImportFiles.h"
+#include "store/ServerError.h"
 #include "store/ServerStore.h"
 #include "store/StoreDriver.h"
 #include "support/PostgresServer.h"
@@ -322,6 +324,8 @@ private slots:
         const auto imported = ImportFiles(form->declaration().store(), {folder.file("full.xml")},
                                           [](const QString &, const DeclarationSummary &) { return true; });
         QVERIFY(imported.value(0).reason.contains(ServerStore::DeskName()));
+        QVERIFY_THROWS_EXCEPTION(ServerError, DeleteDeclaration(form->declaration().store(), kImported));   // nor deleted
+        QVERIFY(FindDeclaration(form->declaration().store(), kImported));
 
         // The server gone during a store: a message, the page as typed; back,
         // the next store writes it.
