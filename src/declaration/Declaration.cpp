@@ -43,13 +43,6 @@ QString rowsSql(DeclarationTable table) {
         .arg(QLatin1String(t.name), QLatin1String(t.key), QLatin1String(t.order));
 }
 
-bool allEmpty(const QStringList &values) {
-    for (const QString &v : values)
-        if (!v.isEmpty())
-            return false;
-    return true;
-}
-
 // Values by position from the first given: values[0] at firstPosition, ...
 ColumnValues atPositions(const QStringList &values, int firstPosition) {
     ColumnValues out;
@@ -201,7 +194,7 @@ void Declaration::storeTaxpayer() {
 
 void Declaration::storePerson(DeclarationTable table, const QStringList &values) {
     const QString sql = rowsSql(table);
-    if (allEmpty(values)) {
+    if (AllEmpty(values)) {
         DeleteOneRow(*m_personRow, sql, {m_taxNumber});
         return;
     }
@@ -248,7 +241,7 @@ int Declaration::validate() {
 
 QStringList Declaration::ownerList() const {
     const int children = m_children->isActive() ? m_children->recordCount() : 0;
-    return OwnerListItems(!allEmpty(m_general.spouse), children);
+    return OwnerListItems(!AllEmpty(m_general.spouse), children);
 }
 
 TableRows Declaration::rows(DeclarationTable table) {
