@@ -246,11 +246,8 @@ QStringList Declaration::ownerList() const {
 
 TableRows Declaration::rows(DeclarationTable table) {
     TableRows out;
-    Dataset *kept = table == DeclarationTable::Children ? m_children
-                    : table == DeclarationTable::Table1  ? m_table1Rows
-                    : table == DeclarationTable::Table2  ? m_table2Rows
-                                                         : nullptr;
-    if (!kept) {
+    if (table != DeclarationTable::Children && table != DeclarationTable::Table1 &&
+        table != DeclarationTable::Table2) {
         // A person table: its first row, read and closed again.
         m_personRow->close();
         m_personRow->setCommandText(rowsSql(table), {m_taxNumber});
@@ -266,16 +263,17 @@ TableRows Declaration::rows(DeclarationTable table) {
         m_personRow->close();
         return out;
     }
-    if (!kept->isActive())
+    Dataset &kept = keptRows(table);
+    if (!kept.isActive())
         return out;
-    kept->first();
-    out.columns = kept->fieldNames();
-    const int columns = kept->fieldCount();
-    out.rows.reserve(kept->recordCount());
-    for (int r = 0; r < kept->recordCount(); ++r) {
+    kept.first();
+    out.columns = kept.fieldNames();
+    const int columns = kept.fieldCount();
+    out.rows.reserve(kept.recordCount());
+    for (int r = 0; r < kept.recordCount(); ++r) {
         QVector<QVariant> values(columns);
         for (int c = 0; c < columns; ++c)
-            values[c] = kept->value(r, c);
+            values[c] = kept.value(r, c);
         out.rows.append(std::move(values));
     }
     return out;
