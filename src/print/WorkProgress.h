@@ -7,7 +7,7 @@
 #include <QString>
 #include <memory>
 
-#include "print/TablesSheet.h"
+#include "print/Proceed.h"
 
 class QProgressDialog;
 class QWidget;
