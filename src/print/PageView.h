@@ -16,7 +16,6 @@ public:
     explicit PageView(QWidget *parent = nullptr);
     // Shows the pages, laid out for the paper of `paper`; they must outlive the view.
     void setPages(const TablesPages *pages, const QPageLayout &paper);
-    qreal zoom() const { return m_zoom; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

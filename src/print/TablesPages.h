@@ -31,11 +31,9 @@ public:
     // 96th of an inch). Tables whose columns cannot shrink to the paper's
     // width are printed smaller, as browsers print.
     // False when told to stop.
-    bool layOut(QSizeF paper, const Proceed &proceed = {});
+    bool layOut(QSizeF paper, const Proceed &proceed);
 
     int pageCount() const { return int(m_pages.size()); }
-    // The factor the page is drawn at to fit the paper (1 when it fits).
-    qreal scale() const { return m_scale; }
     // Paints one page in paper pixels, from the printable area's top left;
     // only what meets `exposed` (paper pixels too) when that is given.
     void paintPage(QPainter &painter, int page, const QRectF &exposed = QRectF()) const;

@@ -14,8 +14,6 @@ class QWidget;
 
 namespace d7 {
 
-extern const int kProgressDelayMs;
-
 class WorkProgress {
 public:
     WorkProgress(const QString &label, QWidget *parent);
