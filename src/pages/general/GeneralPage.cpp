@@ -144,7 +144,8 @@ GeneralPage::GeneralPage(Declaration &declaration, QWidget *parent)
     m_childrenNavigator->setBeforeAction([this](DataNavigator::Button b) { return confirmNavigatorAction(int(b)); });
     ConnectCommand(m_saveButton, &QPushButton::clicked, this, [this] { saveGeneralData(); });
 
-    // Every change of a value reaches the declaration at once.
+    // Every committed change reaches the declaration at once; a cell still
+    // being typed in is handed over by the commands that read the values.
     for (StringGrid *grid : {m_taxpayerGrid, m_spouseGrid, m_representativeGrid})
         connect(grid, &QTableWidget::itemChanged, this, &GeneralPage::handOver);
     for (QComboBox *box : {m_taxOffices, m_taxOfficeCodes, m_declarationKind})
