@@ -5,6 +5,7 @@
 
 #include <QAbstractScrollArea>
 #include <QPageLayout>
+#include <functional>
 
 namespace d7 {
 
@@ -27,6 +28,9 @@ private:
     qreal pixelsPerPaperPixel() const;
     QSizeF shownPage() const;
     void zoomBy(qreal factor);
+    // Runs a change of the pages' shown size, then scrolls to the same share
+    // of the pages as before it.
+    void keepScrolledShare(const std::function<void()> &resize);
     void updateScrollBars();
 
     const TablesPages *m_pages = nullptr;

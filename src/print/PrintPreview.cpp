@@ -103,7 +103,7 @@ TablesPreview::TablesPreview(const QString &pagePath, const QString &taxNumber, 
     if (sheet)
         m_pages = TablesPages::measure(std::move(*sheet), font().family(), PartOf(proceed, 0.4, 0.7));
     const QPageLayout paper = DefaultPaper(m_settings.orientation);
-    if (m_pages && !m_pages->layOut(paper.paintRect(QPageLayout::Inch).size() * 96, PartOf(proceed, 0.7, 1)))
+    if (m_pages && !m_pages->layOut(PrintableArea(paper), PartOf(proceed, 0.7, 1)))
         m_pages.reset();
     m_cancelled = progress.cancelled();
     if (!m_pages)

@@ -460,7 +460,7 @@ void TablesPages::paintPiece(QPainter &painter, const Piece &piece, const QRectF
 PrintOutcome PrintTables(TablesPages pages, QPrinter &printer, const Proceed &proceed) {
     if (!printer.isValid())
         return PrintOutcome::Failed;
-    if (!pages.layOut(printer.pageLayout().paintRect(QPageLayout::Inch).size() * 96, PartOf(proceed, 0, 0.2)))
+    if (!pages.layOut(PrintableArea(printer.pageLayout()), PartOf(proceed, 0, 0.2)))
         return PrintOutcome::Cancelled;
     QPainter painter;
     if (!painter.begin(&printer))
