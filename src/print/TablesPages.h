@@ -38,6 +38,7 @@ public:
     // only what meets `exposed` (paper pixels too) when that is given.
     void paintPage(QPainter &painter, int page, const QRectF &exposed = QRectF()) const;
 
+private:
     struct Measured;
     // Where a table's columns, heading rows and rows lie, in layout pixels.
     struct TableLayout {
@@ -45,8 +46,6 @@ public:
         QVector<qreal> headingTop;      // one edge more than heading rows
         QVector<double> rowTop;         // one edge more than rows, from the first row's top
     };
-
-private:
     struct Piece {
         enum Kind { PageHeader, Text, Headings, Rows } kind;
         int index = 0;          // item or table
@@ -58,9 +57,10 @@ private:
 
     QFont font(int pixelSize, bool bold = false) const;
     qreal lineHeight(int pixelSize) const;
-    QStringList wrapped(const QString &text, const QFont &font, qreal width) const;
     static QStringList Wrapped(const QString &text, const QFontMetricsF &metrics, qreal width);
     bool layOutTable(int table, qreal width, const Proceed &proceed);
+    // The page header as a line of text.
+    SheetItem pageHeaderItem() const;
     qreal textHeight(const SheetItem &item) const;
     qreal headingsHeight(int table) const;
     qreal pieceHeight(const Piece &piece) const;
