@@ -7,14 +7,14 @@
 //   BENCH_PRINT_PDF=path keeps a copy of the tables PDF there.
 //
 // Builds a database in a temporary folder with one declaration per size and
-// opens its kept-open datasets as opening the declaration does. A page is
-// timed as its command writes it: rows read from the open datasets, the page
-// written, the file saved. The general data page does not grow with the table
-// rows; it is timed with as many children, to show how it grows. Prints the
-// times in milliseconds (best and median of the repetitions); then, once each,
-// the general data preview of three children and the tables preview of 2,000
-// + 2,000 rows as their commands show them (from the rows read to the preview
-// painted), and the PDF of the 2,000-row tables page: its time and pages.
+// opens each as the program does. A page is timed as its command writes it:
+// rows read from the open declaration, the page written, the file saved. The
+// general data page does not grow with the table rows; it is timed with as
+// many children, to show how it grows. Prints the times in milliseconds (best
+// and median of the repetitions); then, once each, the general data preview of
+// three children and the tables preview of 2,000 + 2,000 rows as their
+// commands show them (from the rows read to the preview painted), and the PDF
+// of the 2,000-row tables page: its time and pages.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -23,8 +23,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <memory>
 
+#include "declaration/Declaration.h"
 #include "print/PrintCommands.h"
 #include "print/PrintPages.h"
 #include "print/PrintPath.h"
@@ -83,26 +83,6 @@ void Report(const char *what, int rows, qint64 bytes, Timing t) {
     std::printf("%-12s %6d rows %10lld bytes  best %9.2f ms  median %9.2f ms\n", what, rows, bytes, t.best, t.median);
 }
 
-// The rows of a kept-open dataset, as the print commands read them.
-QList<StoredRow> DatasetRows(Dataset &rows) {
-    QList<StoredRow> out;
-    rows.first();
-    for (int r = 0; r < rows.recordCount(); ++r) {
-        StoredRow row(rows.fieldCount());
-        for (int c = 0; c < row.size(); ++c)
-            row[c] = rows.value(r, c);
-        out << row;
-    }
-    return out;
-}
-
-Dataset *Opened(Connection &c, const QString &sql) {
-    auto *d = new Dataset(&c);
-    d->setCommandText(sql);
-    d->open();
-    return d;
-}
-
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -115,7 +95,8 @@ int main(int argc, char **argv) {
     const QString path = folder.filePath(QStringLiteral("bench.mdb"));
     try {
         CreateDatabase(path, kDatabasePassword);
-        Connection c;
+        Declaration declaration;
+        Connection &c = declaration.store();
         c.open(path, kDatabasePassword, Connection::Mode::ReadWrite);
         Transaction fill(c);
         for (int n : sizes) {
@@ -124,6 +105,8 @@ int main(int argc, char **argv) {
             Append(c, "table2", n, Table2Row, key);
             Append(c, "children", n, ChildRow, key);
         }
+        // A family of three children for the general data preview.
+        Append(c, "children", 3, ChildRow, QStringLiteral("3"));
         fill.commit();
 
         GeneralDataValues general;
@@ -138,14 +121,13 @@ int main(int argc, char **argv) {
 
         QString tables2000;
         for (int n : sizes) {
-            const QString key = QStringLiteral("'%1'").arg(n);
-            Dataset *table1 = Opened(c, "select * from table1 where AFMYpox=" + key);
-            Dataset *table2 = Opened(c, "select * from table2 where AFMYpox=" + key);
-            Dataset *children = Opened(c, "select * from children where AFMYpox=" + key);
+            declaration.open(QString::number(n));
             QString written;
             const Timing tables = measure(repetitions, [&] {
                 written = WritePrintPage(QStringLiteral("Tables.htm"),
-                                         TablesPage(DatasetRows(*table1), DatasetRows(*table2)), here);
+                                         TablesPage(PrintedRows(declaration, DeclarationTable::Table1),
+                                                    PrintedRows(declaration, DeclarationTable::Table2)),
+                                         here);
             });
             Report("Tables.htm", n, QFileInfo(written).size(), tables);
             if (n == 2000) {
@@ -153,22 +135,19 @@ int main(int argc, char **argv) {
                 QFile::copy(written, tables2000);
             }
             const Timing gd = measure(repetitions, [&] {
-                general.children = DatasetRows(*children);
+                general.children = PrintedRows(declaration, DeclarationTable::Children);
                 written = WritePrintPage(QStringLiteral("GD.htm"), GeneralDataPage(general), here);
             });
             Report("GD.htm", n, QFileInfo(written).size(), gd);
-            delete table1;
-            delete table2;
-            delete children;
         }
 
         // The general data preview of a family with three children, as its
         // command opens it.
         {
-            std::unique_ptr<Dataset> children(Opened(c, "select * from children where AFMYpox='200' limit 3"));
+            declaration.open(QStringLiteral("3"));
             QElapsedTimer shown;
             shown.start();
-            general.children = DatasetRows(*children);
+            general.children = PrintedRows(declaration, DeclarationTable::Children);
             const QString written = WritePrintPage(QStringLiteral("GD.htm"), GeneralDataPage(general), here);
             GeneralDataPreview preview(written, QStringLiteral("090000045"), nullptr);
             preview.show();
@@ -183,13 +162,13 @@ int main(int argc, char **argv) {
         for (int n : sizes) {
             if (n == 200 || (n == 20000 && !large))
                 continue;
-            const QString key = QStringLiteral("'%1'").arg(n);
-            std::unique_ptr<Dataset> table1(Opened(c, "select * from table1 where AFMYpox=" + key));
-            std::unique_ptr<Dataset> table2(Opened(c, "select * from table2 where AFMYpox=" + key));
+            declaration.open(QString::number(n));
             QElapsedTimer shown;
             shown.start();
             const QString written = WritePrintPage(QStringLiteral("Tables.htm"),
-                                                   TablesPage(DatasetRows(*table1), DatasetRows(*table2)), here);
+                                                   TablesPage(PrintedRows(declaration, DeclarationTable::Table1),
+                                                              PrintedRows(declaration, DeclarationTable::Table2)),
+                                                   here);
             const double pageWritten = shown.nsecsElapsed() / 1e6;
             TablesPreview preview(written, QStringLiteral("090000045"), nullptr);
             preview.show();

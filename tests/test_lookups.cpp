@@ -3,6 +3,7 @@
 #include <QRandomGenerator>
 #include <tuple>
 
+#include "declaration/OwnerList.h"
 #include "widgets/PairedList.h"
 #include "pages/wizard/LocationLookups.h"
 #include "pages/wizard/WizardSupport.h"

@@ -43,13 +43,6 @@ QString rowsSql(DeclarationTable table) {
         .arg(QLatin1String(t.name), QLatin1String(t.key), QLatin1String(t.order));
 }
 
-bool allEmpty(const QStringList &values) {
-    for (const QString &v : values)
-        if (!v.isEmpty())
-            return false;
-    return true;
-}
-
 // Values by position from the first given: values[0] at firstPosition, ...
 ColumnValues atPositions(const QStringList &values, int firstPosition) {
     ColumnValues out;
@@ -201,7 +194,7 @@ void Declaration::storeTaxpayer() {
 
 void Declaration::storePerson(DeclarationTable table, const QStringList &values) {
     const QString sql = rowsSql(table);
-    if (allEmpty(values)) {
+    if (AllEmpty(values)) {
         DeleteOneRow(*m_personRow, sql, {m_taxNumber});
         return;
     }
@@ -248,16 +241,13 @@ int Declaration::validate() {
 
 QStringList Declaration::ownerList() const {
     const int children = m_children->isActive() ? m_children->recordCount() : 0;
-    return OwnerListItems(!allEmpty(m_general.spouse), children);
+    return OwnerListItems(!AllEmpty(m_general.spouse), children);
 }
 
 TableRows Declaration::rows(DeclarationTable table) {
     TableRows out;
-    Dataset *kept = table == DeclarationTable::Children ? m_children
-                    : table == DeclarationTable::Table1  ? m_table1Rows
-                    : table == DeclarationTable::Table2  ? m_table2Rows
-                                                         : nullptr;
-    if (!kept) {
+    if (table != DeclarationTable::Children && table != DeclarationTable::Table1 &&
+        table != DeclarationTable::Table2) {
         // A person table: its first row, read and closed again.
         m_personRow->close();
         m_personRow->setCommandText(rowsSql(table), {m_taxNumber});
@@ -273,16 +263,17 @@ TableRows Declaration::rows(DeclarationTable table) {
         m_personRow->close();
         return out;
     }
-    if (!kept->isActive())
+    Dataset &kept = keptRows(table);
+    if (!kept.isActive())
         return out;
-    kept->first();
-    out.columns = kept->fieldNames();
-    const int columns = kept->fieldCount();
-    out.rows.reserve(kept->recordCount());
-    for (int r = 0; r < kept->recordCount(); ++r) {
+    kept.first();
+    out.columns = kept.fieldNames();
+    const int columns = kept.fieldCount();
+    out.rows.reserve(kept.recordCount());
+    for (int r = 0; r < kept.recordCount(); ++r) {
         QVector<QVariant> values(columns);
         for (int c = 0; c < columns; ++c)
-            values[c] = kept->value(r, c);
+            values[c] = kept.value(r, c);
         out.rows.append(std::move(values));
     }
     return out;

@@ -97,14 +97,21 @@ CodeList ReferenceLists::municipalities(const QString &prefectureCode, WizardKin
     return codeList(*m_lookups, MunicipalitiesSql(prefectureCode, kind), 1, 0);
 }
 
-QVector<ListedStreet> ReferenceLists::streets(const QString &prefectureCode, const QString &municipalityCode) {
+CodeList ReferenceLists::streets(const QString &prefectureCode, const QString &municipalityCode) {
     QVector<ListedStreet> found;
     forEachRow(*m_lookups, StreetsSql(prefectureCode, municipalityCode), [&](const Dataset &d) {
         const QByteArray key = ListedStreetNameBytes(d.field(0).toByteArray());
         found.append({key, DecodeText(CodePage::Windows1253, key), d.text(1)});
     });
     SortStreetsByName(found);
-    return found;
+    CodeList list;
+    list.names.reserve(found.size());
+    list.codes.reserve(found.size());
+    for (const ListedStreet &s : found) {
+        list.names << s.name;
+        list.codes << s.code;
+    }
+    return list;
 }
 
 QVector<FrontRow> ReferenceLists::blockFronts(const QString &prefectureCode, const QString &municipalityCode,

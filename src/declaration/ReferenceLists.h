@@ -69,7 +69,7 @@ public:
     // municipality, with the municipality's code), by name.
     CodeList municipalities(const QString &prefectureCode, WizardKind kind);
     // The municipality's streets, readable and sorted by name.
-    QVector<ListedStreet> streets(const QString &prefectureCode, const QString &municipalityCode);
+    CodeList streets(const QString &prefectureCode, const QString &municipalityCode);
     // The fronts of the blocks the street fronts on, sorted by street name.
     QVector<FrontRow> blockFronts(const QString &prefectureCode, const QString &municipalityCode,
                                   const QString &streetCode);

@@ -5,14 +5,12 @@
 
 namespace d7 {
 
-namespace {
-bool allEmpty(const QStringList &cells) {
-    for (const QString &c : cells)
-        if (!c.isEmpty())
+bool AllEmpty(const QStringList &values) {
+    for (const QString &v : values)
+        if (!v.isEmpty())
             return false;
     return true;
 }
-}  // namespace
 
 ValidationResult CheckDeclaration(const DeclarationSnapshot &d) {
     if (d.surname.isEmpty())
@@ -20,7 +18,7 @@ ValidationResult CheckDeclaration(const DeclarationSnapshot &d) {
     if (!CheckTaxNumber(d.taxNumber))
         return {1, -1, false};
     const QString spouseTax = d.spouse.value(4);
-    if (!allEmpty(d.spouse)) {
+    if (!AllEmpty(d.spouse)) {
         if (!CheckTaxNumber(spouseTax))
             return {2, -1, false};
         if (spouseTax == d.taxNumber)
@@ -42,7 +40,7 @@ ValidationResult CheckDeclaration(const DeclarationSnapshot &d) {
         if (!value || *value < 1880 || *value > d.currentYear)
             return {6, i};
     }
-    if (allEmpty(d.representative))
+    if (AllEmpty(d.representative))
         return {0};
     if (!CheckTaxNumber(representativeTax))
         return {3};

@@ -37,6 +37,9 @@ struct ValidationResult {
 // person liable or spouse. The first failing rule wins.
 ValidationResult CheckDeclaration(const DeclarationSnapshot &declaration);
 
+// True when every value is empty, null or not.
+bool AllEmpty(const QStringList &values);
+
 // The message of the save button and of the export for a code.
 QString SaveMessage(int code, int currentYear);
 // The message of the page switch for a code.

@@ -21,8 +21,9 @@ public:
 QString DecodeHtmlPage(const QByteArray &bytes);
 
 // The text of a page as a browser would read it: decoded by the charset its
-// meta tag declares, a style sheet inside an HTML comment read, and a CSS font
-// size without a unit read as pixels.
+// meta tag declares, a style sheet inside an HTML comment read, a <br> beside
+// a table rewritten to break the lines where a browser breaks them, and a CSS
+// font size without a unit read as pixels.
 QString ReadHtmlPage(const QByteArray &bytes);
 
 }  // namespace d7

@@ -51,23 +51,22 @@ void PageView::updateScrollBars() {
     horizontalScrollBar()->setSingleStep(20);
 }
 
-void PageView::resizeEvent(QResizeEvent *event) {
-    // The same page stays in view while the width changes the pages' height.
+void PageView::keepScrolledShare(const std::function<void()> &resize) {
     const qreal before = verticalScrollBar()->maximum() > 0
                              ? qreal(verticalScrollBar()->value()) / verticalScrollBar()->maximum()
                              : 0;
-    QAbstractScrollArea::resizeEvent(event);
+    resize();
     updateScrollBars();
     verticalScrollBar()->setValue(int(before * verticalScrollBar()->maximum()));
 }
 
+void PageView::resizeEvent(QResizeEvent *event) {
+    // The same page stays in view while the width changes the pages' height.
+    keepScrolledShare([&] { QAbstractScrollArea::resizeEvent(event); });
+}
+
 void PageView::zoomBy(qreal factor) {
-    const qreal before = verticalScrollBar()->maximum() > 0
-                             ? qreal(verticalScrollBar()->value()) / verticalScrollBar()->maximum()
-                             : 0;
-    m_zoom = std::clamp(m_zoom * factor, 0.5, 4.0);
-    updateScrollBars();
-    verticalScrollBar()->setValue(int(before * verticalScrollBar()->maximum()));
+    keepScrolledShare([&] { m_zoom = std::clamp(m_zoom * factor, 0.5, 4.0); });
     viewport()->update();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QAbstractScrollArea>
 #include <QPageLayout>
+#include <functional>
 
 namespace d7 {
 
@@ -16,7 +17,6 @@ public:
     explicit PageView(QWidget *parent = nullptr);
     // Shows the pages, laid out for the paper of `paper`; they must outlive the view.
     void setPages(const TablesPages *pages, const QPageLayout &paper);
-    qreal zoom() const { return m_zoom; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -28,6 +28,9 @@ private:
     qreal pixelsPerPaperPixel() const;
     QSizeF shownPage() const;
     void zoomBy(qreal factor);
+    // Runs a change of the pages' shown size, then scrolls to the same share
+    // of the pages as before it.
+    void keepScrolledShare(const std::function<void()> &resize);
     void updateScrollBars();
 
     const TablesPages *m_pages = nullptr;

@@ -18,9 +18,19 @@ const QString kPrintPreparationFailedMessage =
 
 namespace {
 
-QList<StoredRow> storedRows(Declaration &declaration, DeclarationTable table) {
-    const TableRows stored = declaration.rows(table);
-    return QList<StoredRow>(stored.rows.begin(), stored.rows.end());
+// The values of the general data page as printed.
+GeneralDataValues GatherGeneralData(Declaration &declaration) {
+    const GeneralData &shown = declaration.generalData();
+    GeneralDataValues values;
+    values.taxOfficeName = shown.taxOfficeName;
+    values.taxOfficeCode = shown.taxOfficeCode;
+    values.declarationType = DeclarationKindNames().value(shown.kind);
+    values.taxpayer = shown.taxpayer;
+    values.spouse = shown.spouse;
+    values.representative = shown.representative;
+    values.children = PrintedRows(declaration, DeclarationTable::Children);
+    values.notes = shown.notes;
+    return values;
 }
 
 // Shows the preview made, says why there is none, or nothing when the user cancelled.
@@ -36,19 +46,7 @@ void ShowPreview(PrintPreview &preview) {
 
 }  // namespace
 
-GeneralDataValues GatherGeneralData(Declaration &declaration) {
-    const GeneralData &shown = declaration.generalData();
-    GeneralDataValues values;
-    values.taxOfficeName = shown.taxOfficeName;
-    values.taxOfficeCode = shown.taxOfficeCode;
-    values.declarationType = DeclarationKindNames().value(shown.kind);
-    values.taxpayer = shown.taxpayer;
-    values.spouse = shown.spouse;
-    values.representative = shown.representative;
-    values.children = storedRows(declaration, DeclarationTable::Children);
-    values.notes = shown.notes;
-    return values;
-}
+QList<StoredRow> PrintedRows(Declaration &declaration, DeclarationTable table) { return declaration.rows(table).rows; }
 
 QStringList PrintPageFolders() { return {QCoreApplication::applicationDirPath(), QDir::currentPath()}; }
 
@@ -77,8 +75,8 @@ void PrintTables(Declaration &declaration, QWidget *window) {
         // Tens of thousands of rows take a while to write: the page shares the
         // preview's progress, and Cancel while it is written leaves none.
         WorkProgress progress(kPreparingPreviewLabel, window);
-        const QByteArray page = TablesPage(storedRows(declaration, DeclarationTable::Table1),
-                                           storedRows(declaration, DeclarationTable::Table2),
+        const QByteArray page = TablesPage(PrintedRows(declaration, DeclarationTable::Table1),
+                                           PrintedRows(declaration, DeclarationTable::Table2),
                                            PartOf(progress.callback(), 0, kTablesPageShare));
         if (progress.cancelled())
             return;

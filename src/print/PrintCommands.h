@@ -12,6 +12,7 @@ class QWidget;
 namespace d7 {
 
 class Declaration;
+enum class DeclarationTable;
 
 extern const QString kPrintPreparationFailedMessage;
 
@@ -20,8 +21,8 @@ void PrintGeneralData(Declaration &declaration, QWidget *window);
 // "Εκτύπωση Πινάκων": the stored rows of both tables.
 void PrintTables(Declaration &declaration, QWidget *window);
 
-// The values of the general data page as printed.
-GeneralDataValues GatherGeneralData(Declaration &declaration);
+// The stored rows of a table as the print pages read them.
+QList<StoredRow> PrintedRows(Declaration &declaration, DeclarationTable table);
 
 // Where a print page goes: the program's folder, or, when the program may not
 // write there (an installed program), the current folder, which holds the

@@ -328,10 +328,10 @@ QByteArray TablesPage(const QList<StoredRow> &table1Rows, const QList<StoredRow>
     page.lines({R"(<tr><td class="style2"><font size="1">ΠΙΝΑΚΑΣ 1: ΣΤΟΙΧΕΙΑ ΟΙΚΟΠΕΔΩΝ (ΕΝΤΟΣ ΣΧΕΔΙΟΥ ή ΟΙΚΙΣΜΟΥ))",
                 "ΚΑΙ ΚΤΙΣΜΑΤΩΝ (ΕΝΤΟΣ και ΕΚΤΟΣ ΣΧΕΔΙΟΥ)</font></td></tr>",
                 R"(<tr><td class="style2">)"});
-    if (!WritePrintTable(page, kTable1, table1Rows, proceed ? PartOf(proceed, 0, table1Share) : Proceed()))
+    if (!WritePrintTable(page, kTable1, table1Rows, PartOf(proceed, 0, table1Share)))
         return {};
     page.line(QStringLiteral(R"(<br><font size="1">ΠΙΝΑΚΑΣ 2: ΣΤΟΙΧΕΙΑ ΑΓΡΟΤΕΜΑΧΙΩΝ</font><br>)"));
-    if (!WritePrintTable(page, kTable2, table2Rows, proceed ? PartOf(proceed, table1Share, 1) : Proceed()))
+    if (!WritePrintTable(page, kTable2, table2Rows, PartOf(proceed, table1Share, 1)))
         return {};
     page.lines({R"(<p class="style2">* Όσα τετραγωνίδια έχουν αστερίσκο συμπληρώνονται από την υπηρεσία</p>)",
                 "</td></tr>", "</tbody>", "</table>", "</body></html>"});

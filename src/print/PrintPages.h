@@ -8,7 +8,7 @@
 #include <QVariant>
 #include <QVector>
 
-#include "print/TablesSheet.h"
+#include "print/Proceed.h"
 
 namespace d7 {
 

@@ -39,6 +39,8 @@ PageJob DocumentJob(const QTextDocument &page) {
     return [&page](QPrinter &printer) { return PrintDocument(page, printer) ? PrintOutcome::Printed : PrintOutcome::Failed; };
 }
 
+QSizeF PrintableArea(const QPageLayout &paper) { return paper.paintRect(QPageLayout::Inch).size() * 96; }
+
 bool PrintDocument(const QTextDocument &page, QPrinter &printer) {
     if (!printer.isValid())
         return false;
@@ -47,7 +49,7 @@ bool PrintDocument(const QTextDocument &page, QPrinter &printer) {
     // their fonts and columns in pixels, which the printer's own resolution
     // would shrink to specks.
     const std::unique_ptr<QTextDocument> copy(page.clone());
-    const QSizeF paper = printer.pageLayout().paintRect(QPageLayout::Inch).size() * 96;
+    const QSizeF paper = PrintableArea(printer.pageLayout());
     // A page wider than the paper (a table's columns cannot shrink below
     // their longest words) is shrunk to fit, as browsers print. The width is
     // measured without pages, which lays a long table out in half the time.

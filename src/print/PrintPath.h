@@ -37,6 +37,10 @@ PrintOutcome PrintWithPageSetup(const QTextDocument &page, QPageLayout::Orientat
 // file already at that path is left as it was and nothing else is left behind.
 PrintOutcome WritePdf(const PageJob &page, const QString &pdfPath, QPageLayout::Orientation orientation);
 
+// The printable area of the paper in screen pixels (a 96th of an inch): the
+// print pages size their fonts and columns in such pixels.
+QSizeF PrintableArea(const QPageLayout &paper);
+
 // The paper a page is first laid out for: A4 in the orientation, 10 mm margins.
 QPageLayout DefaultPaper(QPageLayout::Orientation orientation);
 

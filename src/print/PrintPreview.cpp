@@ -78,10 +78,10 @@ GeneralDataPreview::GeneralDataPreview(const QString &pagePath, const QString &t
     : PrintPreview({"PrintForm", QStringLiteral("Εκτύπωση"), QString(), QSize(760, 640), QPageLayout::Portrait,
                     PdfName(taxNumber, QStringLiteral("ΓΕΝΙΚΑ")), true},
                    parent) {
-    m_viewer = new HtmlViewer(this);
-    setPage(m_viewer, DocumentJob(*m_viewer->document()));
-    m_viewer->showFile(pagePath);
-    m_shown = !m_viewer->document()->isEmpty();
+    auto *viewer = new HtmlViewer(this);
+    setPage(viewer, DocumentJob(*viewer->document()));
+    viewer->showFile(pagePath);
+    m_shown = !viewer->document()->isEmpty();
 }
 
 const QString kPreparingPreviewLabel = QStringLiteral("Προετοιμασία της προεπισκόπησης…");
@@ -103,14 +103,14 @@ TablesPreview::TablesPreview(const QString &pagePath, const QString &taxNumber, 
     if (sheet)
         m_pages = TablesPages::measure(std::move(*sheet), font().family(), PartOf(proceed, 0.4, 0.7));
     const QPageLayout paper = DefaultPaper(m_settings.orientation);
-    if (m_pages && !m_pages->layOut(paper.paintRect(QPageLayout::Inch).size() * 96, PartOf(proceed, 0.7, 1)))
+    if (m_pages && !m_pages->layOut(PrintableArea(paper), PartOf(proceed, 0.7, 1)))
         m_pages.reset();
     m_cancelled = progress.cancelled();
     if (!m_pages)
         return;
-    m_view = new PageView(this);
-    m_view->setPages(&*m_pages, paper);
-    setPage(m_view, [this](QPrinter &printer) { return print(printer); });
+    auto *view = new PageView(this);
+    view->setPages(&*m_pages, paper);
+    setPage(view, [this](QPrinter &printer) { return print(printer); });
     m_shown = m_pages->pageCount() > 0;
 }
 

@@ -9,14 +9,10 @@
 #include "print/PrintPath.h"
 #include "print/TablesPages.h"
 
-class QLabel;
-class QPushButton;
 class QVBoxLayout;
 
 namespace d7 {
 
-class HtmlViewer;
-class PageView;
 class WorkProgress;
 
 extern const QString kPreparingPreviewLabel;
@@ -64,9 +60,6 @@ class GeneralDataPreview : public PrintPreview {
     Q_OBJECT
 public:
     GeneralDataPreview(const QString &pagePath, const QString &taxNumber, QWidget *parent);
-
-private:
-    HtmlViewer *m_viewer;
 };
 
 // The tables page, landscape, open until the user closes it. Laid out by the
@@ -83,7 +76,6 @@ private:
     PrintOutcome print(QPrinter &printer);
 
     std::optional<TablesPages> m_pages;
-    PageView *m_view = nullptr;
 };
 
 }  // namespace d7

@@ -174,10 +174,6 @@ QFont TablesPages::font(int pixelSize, bool bold) const { return SheetFont(m_mea
 
 qreal TablesPages::lineHeight(int pixelSize) const { return std::ceil(QFontMetricsF(font(pixelSize)).height()); }
 
-QStringList TablesPages::wrapped(const QString &text, const QFont &font, qreal width) const {
-    return Wrapped(text, QFontMetricsF(font), width);
-}
-
 QStringList TablesPages::Wrapped(const QString &text, const QFontMetricsF &metrics, qreal width) {
     QStringList lines;
     for (const QString &paragraph : text.split(u'\n')) {
@@ -234,9 +230,9 @@ bool TablesPages::layOutTable(int index, qreal width, const Proceed &proceed) {
         for (const Measured::Heading &h : m.headings) {
             if ((h.cell->rowSpan > 1) != bool(spanning))
                 continue;
+            const QFontMetricsF metrics(font(table.pixelSize, h.cell->bold));
             const qreal needed =
-                wrapped(h.cell->text, font(table.pixelSize, h.cell->bold), room(h.column, h.cell->colSpan)).size() *
-                    line + padding;
+                Wrapped(h.cell->text, metrics, room(h.column, h.cell->colSpan)).size() * line + padding;
             const int last = std::min(h.row + h.cell->rowSpan, int(headingHeights.size())) - 1;
             const qreal now = std::accumulate(headingHeights.begin() + h.row, headingHeights.begin() + last + 1, 0.0);
             if (needed > now)
@@ -270,8 +266,13 @@ bool TablesPages::layOutTable(int index, qreal width, const Proceed &proceed) {
     return true;
 }
 
+SheetItem TablesPages::pageHeaderItem() const {
+    return {-1, m_measured->sheet.pageHeader, m_measured->sheet.pageHeaderPixelSize, 0};
+}
+
 qreal TablesPages::textHeight(const SheetItem &item) const {
-    return item.spaceBefore + wrapped(item.text, font(item.pixelSize), m_area.width()).size() * lineHeight(item.pixelSize);
+    return item.spaceBefore +
+           Wrapped(item.text, QFontMetricsF(font(item.pixelSize)), m_area.width()).size() * lineHeight(item.pixelSize);
 }
 
 qreal TablesPages::headingsHeight(int table) const { return m_tables[table].headingTop.last(); }
@@ -295,7 +296,7 @@ bool TablesPages::layOut(QSizeF paper, const Proceed &proceed) {
     const qreal headerHeight =
         m.sheet.pageHeader.isEmpty()
             ? 0
-            : textHeight({-1, m.sheet.pageHeader, m.sheet.pageHeaderPixelSize, 0}) + 2;
+            : textHeight(pageHeaderItem()) + 2;
     m_pages.clear();
     qreal y = 0;
     auto newPage = [&] {
@@ -354,7 +355,7 @@ bool TablesPages::layOut(QSizeF paper, const Proceed &proceed) {
 qreal TablesPages::pieceHeight(const Piece &piece) const {
     switch (piece.kind) {
     case Piece::PageHeader:
-        return textHeight({-1, m_measured->sheet.pageHeader, m_measured->sheet.pageHeaderPixelSize, 0});
+        return textHeight(pageHeaderItem());
     case Piece::Text:
         return textHeight(m_measured->sheet.items[piece.index]);
     case Piece::Headings:
@@ -384,8 +385,9 @@ void TablesPages::paintCell(QPainter &painter, const QRectF &rect, const QString
         return;
     const QFontMetricsF metrics(font);
     const qreal width = rect.width() - 2 * kInset;
-    const QStringList lines =
-        text.contains(u'\n') || metrics.horizontalAdvance(text) > width ? wrapped(text, font, width) : QStringList(text);
+    const QStringList lines = text.contains(u'\n') || metrics.horizontalAdvance(text) > width
+                                  ? Wrapped(text, metrics, width)
+                                  : QStringList(text);
     const qreal line = std::ceil(metrics.height());
     qreal y = rect.top() + (rect.height() - lines.size() * line) / 2 + metrics.ascent();
     painter.setFont(font);
@@ -402,13 +404,12 @@ void TablesPages::paintPiece(QPainter &painter, const Piece &piece, const QRectF
     grid.setWidthF(0.6);
     painter.setPen(Qt::black);
     if (piece.kind == Piece::PageHeader || piece.kind == Piece::Text) {
-        const SheetItem item = piece.kind == Piece::Text ? sheet.items[piece.index]
-                                                         : SheetItem{-1, sheet.pageHeader, sheet.pageHeaderPixelSize, 0};
+        const SheetItem item = piece.kind == Piece::Text ? sheet.items[piece.index] : pageHeaderItem();
         const QFont f = font(item.pixelSize);
         const QFontMetricsF metrics(f);
         painter.setFont(f);
         qreal y = piece.top + item.spaceBefore + metrics.ascent();
-        for (const QString &line : wrapped(item.text, f, m_area.width())) {
+        for (const QString &line : Wrapped(item.text, metrics, m_area.width())) {
             painter.drawText(QPointF(0, y), line);
             y += lineHeight(item.pixelSize);
         }
@@ -460,7 +461,7 @@ void TablesPages::paintPiece(QPainter &painter, const Piece &piece, const QRectF
 PrintOutcome PrintTables(TablesPages pages, QPrinter &printer, const Proceed &proceed) {
     if (!printer.isValid())
         return PrintOutcome::Failed;
-    if (!pages.layOut(printer.pageLayout().paintRect(QPageLayout::Inch).size() * 96, PartOf(proceed, 0, 0.2)))
+    if (!pages.layOut(PrintableArea(printer.pageLayout()), PartOf(proceed, 0, 0.2)))
         return PrintOutcome::Cancelled;
     QPainter painter;
     if (!painter.begin(&printer))

@@ -31,15 +31,14 @@ public:
     // 96th of an inch). Tables whose columns cannot shrink to the paper's
     // width are printed smaller, as browsers print.
     // False when told to stop.
-    bool layOut(QSizeF paper, const Proceed &proceed = {});
+    bool layOut(QSizeF paper, const Proceed &proceed);
 
     int pageCount() const { return int(m_pages.size()); }
-    // The factor the page is drawn at to fit the paper (1 when it fits).
-    qreal scale() const { return m_scale; }
     // Paints one page in paper pixels, from the printable area's top left;
     // only what meets `exposed` (paper pixels too) when that is given.
     void paintPage(QPainter &painter, int page, const QRectF &exposed = QRectF()) const;
 
+private:
     struct Measured;
     // Where a table's columns, heading rows and rows lie, in layout pixels.
     struct TableLayout {
@@ -47,8 +46,6 @@ public:
         QVector<qreal> headingTop;      // one edge more than heading rows
         QVector<double> rowTop;         // one edge more than rows, from the first row's top
     };
-
-private:
     struct Piece {
         enum Kind { PageHeader, Text, Headings, Rows } kind;
         int index = 0;          // item or table
@@ -60,9 +57,10 @@ private:
 
     QFont font(int pixelSize, bool bold = false) const;
     qreal lineHeight(int pixelSize) const;
-    QStringList wrapped(const QString &text, const QFont &font, qreal width) const;
     static QStringList Wrapped(const QString &text, const QFontMetricsF &metrics, qreal width);
     bool layOutTable(int table, qreal width, const Proceed &proceed);
+    // The page header as a line of text.
+    SheetItem pageHeaderItem() const;
     qreal textHeight(const SheetItem &item) const;
     qreal headingsHeight(int table) const;
     qreal pieceHeight(const Piece &piece) const;

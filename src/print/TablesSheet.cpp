@@ -7,10 +7,6 @@
 
 namespace d7 {
 
-Proceed PartOf(const Proceed &whole, double from, double to) {
-    return [whole, from, to](double done) { return !whole || whole(from + (to - from) * done); };
-}
-
 namespace {
 
 // Pixels of the HTML font sizes 1 to 7, as browsers give them.

@@ -8,16 +8,11 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <functional>
 #include <optional>
 
+#include "print/Proceed.h"
+
 namespace d7 {
-
-// Told how far a long piece of work is (0 to 1); false asks it to stop.
-using Proceed = std::function<bool(double done)>;
-
-// The stretch [from, to] of a larger piece of work.
-Proceed PartOf(const Proceed &whole, double from, double to);
 
 struct SheetCell {
     QString text;          // lines joined by '\n'

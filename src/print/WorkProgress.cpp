@@ -7,9 +7,10 @@
 
 namespace d7 {
 
-const int kProgressDelayMs = 500;
-
 namespace {
+
+// Work over sooner shows no dialog at all.
+constexpr int kProgressDelayMs = 500;
 
 // Often enough that the windows answer at once, seldom enough to cost nothing.
 constexpr int kEventsEveryMs = 40;

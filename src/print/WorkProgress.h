@@ -7,14 +7,12 @@
 #include <QString>
 #include <memory>
 
-#include "print/TablesSheet.h"
+#include "print/Proceed.h"
 
 class QProgressDialog;
 class QWidget;
 
 namespace d7 {
-
-extern const int kProgressDelayMs;
 
 class WorkProgress {
 public:

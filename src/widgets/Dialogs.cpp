@@ -93,10 +93,6 @@ void MakeRoomForTitle(QMessageBox &box) {
                       grid->rowCount(), 0, 1, grid->columnCount());
 }
 
-}  // namespace
-
-namespace {
-
 // Asks the box's question; true unless the answer was No.
 bool askYesNo(QMessageBox &box) {
     // One role for both: the desktop's button layout (GNOME, macOS) would put a
@@ -110,6 +106,19 @@ bool askYesNo(QMessageBox &box) {
     MakeRoomForTitle(box);
     box.exec();
     return box.clickedButton() != no;
+}
+
+// A line of text asked for; empty when the user cancelled.
+QString askText(const QString &caption, const QString &prompt, const QString &defaultText,
+                QLineEdit::EchoMode echoMode) {
+    QInputDialog dialog(dialogParent());
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextEchoMode(echoMode);
+    dialog.setTextValue(defaultText);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Άκυρο"));
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 }  // namespace
@@ -137,15 +146,7 @@ void ShowMessageText(const QString &text) {
 }
 
 QString InputBox(const QString &caption, const QString &prompt, const QString &defaultText) {
-    QInputDialog dialog(dialogParent());
-    dialog.setWindowTitle(caption);
-    dialog.setLabelText(prompt);
-    dialog.setTextValue(defaultText);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Άκυρο"));
-    if (dialog.exec() != QDialog::Accepted)
-        return QString();
-    return dialog.textValue();
+    return askText(caption, prompt, defaultText, QLineEdit::Normal);
 }
 
 bool MayReplaceFile(const QString &path) {
@@ -198,13 +199,7 @@ QStringList OpenFileNames(const QString &caption, const QString &pattern, const 
 
 
 QString PasswordBox(const QString &caption, const QString &prompt) {
-    QInputDialog dialog(dialogParent());
-    dialog.setWindowTitle(caption);
-    dialog.setLabelText(prompt);
-    dialog.setTextEchoMode(QLineEdit::Password);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Άκυρο"));
-    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    return askText(caption, prompt, QString(), QLineEdit::Password);
 }
 
 }  // namespace d7

@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 
-
 namespace d7 {
 
 PairedList::PairedList(QComboBox *names, QComboBox *codes, QObject *parent)

@@ -17,12 +17,12 @@
 #include "widgets/InputRules.h"
 #include "widgets/StringGrid.h"
 #include "declaration/Declaration.h"
+#include "declaration/Validation.h"
 #include "pages/general/TaxOffices.h"
 #include "store/Engine.h"
 
 #include <QDate>
 #include <QScopedValueRollback>
-#include <algorithm>
 
 namespace d7 {
 
@@ -144,7 +144,8 @@ GeneralPage::GeneralPage(Declaration &declaration, QWidget *parent)
     m_childrenNavigator->setBeforeAction([this](DataNavigator::Button b) { return confirmNavigatorAction(int(b)); });
     ConnectCommand(m_saveButton, &QPushButton::clicked, this, [this] { saveGeneralData(); });
 
-    // Every change of a value reaches the declaration at once.
+    // Every committed change reaches the declaration at once; a cell still
+    // being typed in is handed over by the commands that read the values.
     for (StringGrid *grid : {m_taxpayerGrid, m_spouseGrid, m_representativeGrid})
         connect(grid, &QTableWidget::itemChanged, this, &GeneralPage::handOver);
     for (QComboBox *box : {m_taxOffices, m_taxOfficeCodes, m_declarationKind})
@@ -295,27 +296,21 @@ void GeneralPage::saveGeneralData() {
         ShowMessageText(SaveMessage(code, QDate::currentDate().year()));
         return;
     }
-    auto anyEmpty = [](const QStringList &values) {
-        return std::any_of(values.begin(), values.end(), [](const QString &v) { return v.isEmpty(); });
-    };
-    auto allEmpty = [](const QStringList &values) {
-        return std::all_of(values.begin(), values.end(), [](const QString &v) { return v.isEmpty(); });
-    };
     const GeneralData &values = m_declaration.generalData();
-    if (anyEmpty(values.taxpayer) &&
+    if (values.taxpayer.contains(QString()) &&
         !AskYesNo(QStringLiteral("Δεν έχετε συμπληρώσει κάποια από τα στοιχεία του υπόχρεου. Είστε σίγουροι ότι θέλετε να συνεχίσετε;"))) {
         save.commit();
         return;
     }
     m_declaration.storeTaxpayer();
-    if (!allEmpty(values.spouse) && anyEmpty(values.spouse) &&
+    if (!AllEmpty(values.spouse) && values.spouse.contains(QString()) &&
         !AskYesNo(QStringLiteral("Δεν έχετε συμπληρώσει κάποια από τα στοιχεία της συζύγου. Είστε σίγουροι ότι θέλετε να συνεχίσετε;"))) {
         save.commit();
         return;
     }
     m_declaration.storeSpouse();
     m_declaration.storeGeneralRow();
-    if (!allEmpty(values.representative) && anyEmpty(values.representative) &&
+    if (!AllEmpty(values.representative) && values.representative.contains(QString()) &&
         !AskYesNo(QStringLiteral("Δεν έχετε συμπληρώσει κάποια από τα στοιχεία του εκπροσώπου. Είστε σίγουροι ότι θέλετε να συνεχίσετε;"))) {
         save.commit();
         return;

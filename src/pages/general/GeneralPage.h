@@ -28,8 +28,6 @@ public:
     // Titles of the three person grids, fixed cells and the year pick list.
     void writeGridTitles();
 
-    // The values as the page shows them.
-    GeneralData generalData() const;
     // Empties the page and shows the values (a null text leaves its control empty).
     void showGeneralData(GeneralData values);
     // Gives the declaration the values as shown now.
@@ -58,6 +56,9 @@ public:
     QPushButton *m_saveButton;
 
 private:
+    // The values as the page shows them.
+    GeneralData generalData() const;
+
     Declaration &m_declaration;
     bool m_showing = false;   // no hand-over while the page is being filled
 };

@@ -24,7 +24,6 @@ namespace d7 {
 class LocationSteps;
 class PairedList;
 class Declaration;
-class ReferenceLists;
 struct Table1SummaryControls;
 
 class Table1Page : public QWidget {

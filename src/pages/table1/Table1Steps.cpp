@@ -11,6 +11,7 @@
 
 #include "widgets/Dialogs.h"
 #include "declaration/Declaration.h"
+#include "declaration/OwnerList.h"
 #include "widgets/PairedList.h"
 #include "pages/wizard/LocationSteps.h"
 #include "pages/table1/Table1Answers.h"

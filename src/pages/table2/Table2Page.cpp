@@ -15,6 +15,7 @@
 #include "widgets/Dialogs.h"
 #include "widgets/InputRules.h"
 #include "declaration/Declaration.h"
+#include "declaration/OwnerList.h"
 #include "widgets/Named.h"
 #include "widgets/PairedList.h"
 #include "pages/wizard/LocationLookups.h"

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QSet>
-#include <algorithm>
 
 #include "widgets/PairedList.h"
 
@@ -26,18 +25,11 @@ void LoadMunicipalities(ReferenceLists &lists, PairedList &municipalities, const
 
 bool LoadStreets(ReferenceLists &lists, PairedList &streets, const QString &prefectureCode,
                  const QString &municipalityCode) {
-    const QVector<ListedStreet> found = lists.streets(prefectureCode, municipalityCode);
+    const CodeList found = lists.streets(prefectureCode, municipalityCode);
     streets.clear();
-    if (found.isEmpty())
+    if (found.names.isEmpty())
         return false;
-    QStringList names, codes;
-    names.reserve(found.size());
-    codes.reserve(found.size());
-    for (const ListedStreet &s : found) {
-        names << s.name;
-        codes << s.code;
-    }
-    streets.fill(names, codes);
+    streets.fill(found.names, found.codes);
     return true;
 }
 

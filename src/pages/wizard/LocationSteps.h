@@ -7,8 +7,6 @@
 #include <QObject>
 #include <QString>
 
-#include "declaration/ReferenceLists.h"
-
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -17,7 +15,9 @@ class QWidget;
 namespace d7 {
 
 class PairedList;
+class ReferenceLists;
 struct LocationAnswers;
+enum class WizardKind;
 
 struct LocationControls {
     PairedList *prefectures;

@@ -1,14 +1,12 @@
-// What the two row wizards share beyond the location steps: the owner list,
-// the running summary's lines, the confirmation before storing, the store of
-// the new row, and the step pages reached only through their buttons.
+// What the two row wizards share beyond the location steps: the running
+// summary's lines, the confirmation before storing, the store of the new row,
+// and the step pages reached only through their buttons.
 #pragma once
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
-
-#include "declaration/OwnerList.h"
 
 class QAbstractButton;
 class QLineEdit;
