@@ -22,6 +22,7 @@ const TopicWindowKind kUserManual = {
      {"Label2", QStringLiteral("Οδηγίες χρήσης εφαρμογής"), QStringLiteral("usermanual.htm")},
      {"Label3", QStringLiteral("Όροι χρήσης εφαρμογής"), QStringLiteral("oroi.htm")},
      {"Label5", QStringLiteral("Το μενού της εφαρμογής"), QStringLiteral("menu.htm")}},
+    QPoint(),
 };
 
 const TopicWindowKind kFormHelp = {

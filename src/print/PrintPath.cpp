@@ -10,6 +10,7 @@
 #include <QTextDocument>
 #include <memory>
 
+#include "widgets/Command.h"
 #include "widgets/Dialogs.h"
 
 namespace d7 {
@@ -18,12 +19,6 @@ const QString kPrintFailedMessage =
     QStringLiteral("Υπήρξε ένα πρόβλημα κατά την εκτύπωση. Βεβαιωθείτε ότι έχετε ορίσει κάποιον εκτυπωτή");
 
 namespace {
-
-// Restores the normal cursor however printing ends.
-struct BusyCursor {
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 void useA4(QPrinter &printer, QPageLayout::Orientation orientation) {
     printer.setPageLayout(DefaultPaper(orientation));

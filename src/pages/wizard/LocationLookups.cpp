@@ -4,18 +4,10 @@
 #include <QComboBox>
 #include <QSet>
 
+#include "widgets/Command.h"
 #include "widgets/PairedList.h"
 
 namespace d7 {
-
-namespace {
-
-struct HourglassCursor {
-    HourglassCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~HourglassCursor() { QApplication::restoreOverrideCursor(); }
-};
-
-}  // namespace
 
 void LoadMunicipalities(ReferenceLists &lists, PairedList &municipalities, const QString &prefectureCode,
                         WizardKind kind) {
@@ -105,7 +97,7 @@ void BlockStreets::load(ReferenceLists &lists, const QString &prefectureCode, co
                         const QString &streetCode, PairedList &second, PairedList &third, PairedList &fourth) {
     QVector<FrontRow> rows;
     {
-        HourglassCursor busy;
+        const BusyCursor busy;
         rows = lists.blockFronts(prefectureCode, municipalityCode, streetCode);
     }
     m_frontRows = rows;
